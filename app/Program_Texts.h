@@ -1,0 +1,27 @@
+// The program's title and the fixed texts about the program and its maker.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace halvorn {
+
+inline constexpr std::string_view Program_Title = "Halvorn v2.0b";
+
+struct Program_Texts {
+    std::string Application_Title;
+    std::string Main_Caption;
+    std::string About_Caption;
+    std::string Product_Name;
+    std::string Author_and_Date;
+    std::string Developed_Using;
+    std::string Copyright;  // ends in the given year
+    std::string Comments;
+    std::string Web_Page_Label;
+    std::string Email_Address;
+    std::string Web_Address;
+};
+
+Program_Texts Program_Texts_For_Year(int year);
+
+}  // namespace halvorn

@@ -1,0 +1,41 @@
+#include "app/Program_Windows.h"
+
+#include <commctrl.h>
+
+#include "resources/Resource_Ids.h"
+
+namespace halvorn {
+
+void Program_Windows::Create()
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    Window_Base::Register_Class(Host_Window::Class_Name,
+                                LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HALVORN)));
+
+    MainForm1.Create();
+    const HWND owner = MainForm1.Handle();
+    AboutBox.Create(owner);
+    Element_Report_Form.Create(owner);
+    Dialog_Item_Select_Form.Create(owner);
+    Glossary_of_Terms_Form.Create(owner);
+    Dialog_WallPaper_Style_Form.Create(owner);
+}
+
+int Run_Program()
+{
+    Program_Windows program;
+    program.Create();
+    program.MainForm1.Show_First();
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+        if (root && IsDialogMessageW(root, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace halvorn

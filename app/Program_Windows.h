@@ -1,0 +1,32 @@
+// The six windows of the program, each created once, in this order, for the whole run.
+#pragma once
+
+#include "app/Main_Window.h"
+#include "export/Wallpaper_Style_Dialog.h"
+#include "report/Glossary_Window.h"
+#include "report/Report_Window.h"
+#include "table_view/Item_Select_Dialog.h"
+#include "winint/About_Window.h"
+
+namespace halvorn {
+
+struct Program_Windows {
+    Program_Windows() : MainForm1(*this) {}
+
+    // Registers the window classes and creates every window, all hidden.
+    void Create();
+
+    // Declared in creation order; destroyed in reverse, the main window last.
+    TMainForm1 MainForm1;
+    TAboutBox AboutBox;
+    TElement_Report_Form Element_Report_Form;
+    TDialog_Item_Select_Form Dialog_Item_Select_Form;
+    TGlossary_of_Terms_Form Glossary_of_Terms_Form;
+    TDialog_WallPaper_Style_Form Dialog_WallPaper_Style_Form;
+};
+
+// Runs the program: creates the windows, shows the main window and runs the message
+// loop until the main window has closed.
+int Run_Program();
+
+}  // namespace halvorn

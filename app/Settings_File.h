@@ -1,0 +1,40 @@
+// The settings file beside the executable, read and written through the Windows
+// private-profile functions, and the file helpers of the factory reset.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace halvorn {
+
+std::wstring Settings_File_Path();
+
+// Open for one read pass or one write pass.
+class Settings_Ini {
+public:
+    explicit Settings_Ini(std::wstring path) : path_(std::move(path)) {}
+    Settings_Ini(const Settings_Ini&) = delete;
+    Settings_Ini& operator=(const Settings_Ini&) = delete;
+    ~Settings_Ini();
+
+    // The key's value, or its default when missing or not an integer.
+    std::int32_t Read(std::string_view key) const;
+    bool Read_Bool(std::string_view key) const { return Read(key) != 0; }
+    void Write(std::string_view key, std::int32_t value);
+    void Write_Bool(std::string_view key, bool value) { Write(key, value ? 1 : 0); }
+
+private:
+    std::wstring path_;
+    bool written_ = false;
+};
+
+// "CLOSED", "OPEN", "NOT FOUND", "ERROR" or "" for a file name.
+std::string Probe_File_Status(const std::wstring& file_name);
+bool Set_File_Attributes(const std::wstring& file_name, bool read_only, bool hidden, bool system, bool archive);
+// Deletes a file that no other program holds open; true when it is gone afterwards.
+bool Delete_Closed_File(const std::wstring& file_name);
+
+}  // namespace halvorn

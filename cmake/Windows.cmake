@@ -1,0 +1,56 @@
+# Windows build: Halvorn.exe, the Windows-side tests, the end-to-end driver and the timing harness.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources")
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
+if(NOT MSVC)
+  # One self-contained exe: no runtime DLL of ours or the compiler's.
+  add_link_options(-static -static-libgcc -static-libstdc++ -municode)
+endif()
+
+add_library(halvorn_ui STATIC
+  app/Main_Window.cpp
+  app/Program_Windows.cpp
+  app/Settings_File.cpp
+  export/Wallpaper_Style_Dialog.cpp
+  platform/Components.cpp
+  platform/Form_Window.cpp
+  platform/Seams.cpp
+  platform/Win_Text.cpp
+  platform/Window_Base.cpp
+  report/Glossary_Window.cpp
+  report/Report_Window.cpp
+  table_view/Item_Select_Dialog.cpp
+  winint/About_Window.cpp)
+target_link_libraries(halvorn_ui PUBLIC halvorn_core comctl32 comdlg32 gdi32 user32 msimg32)
+
+add_executable(Halvorn WIN32 app/Program_Main.cpp resources/Halvorn.rc)
+target_link_libraries(Halvorn PRIVATE halvorn_ui)
+
+# GoogleTest from the sources Debian ships, built with this toolchain.
+set(gtest_source_dir "/usr/src/googletest" CACHE PATH "GoogleTest sources")
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory("${gtest_source_dir}" googletest EXCLUDE_FROM_ALL)
+
+add_executable(halvorn_win_tests
+  tests/win/Win_Test_Main.cpp
+  tests/win/Main_Window_Test.cpp
+  tests/win/Colour_Key_Test.cpp
+  resources/Halvorn.rc)
+target_link_libraries(halvorn_win_tests PRIVATE halvorn_ui gtest)
+add_test(NAME windows_side COMMAND halvorn_win_tests)
+set_tests_properties(windows_side PROPERTIES TIMEOUT 300)
+
+# Drives the real exe from outside, as a user would, and measures start-up.
+add_executable(halvorn_driver tests/e2e/Halvorn_Driver.cpp)
+target_link_libraries(halvorn_driver PRIVATE halvorn_core user32 gdi32)
+add_test(NAME end_to_end
+  COMMAND "${CMAKE_SOURCE_DIR}/tests/e2e/smoke.sh" $<TARGET_FILE:Halvorn> $<TARGET_FILE:halvorn_driver>
+          "${CMAKE_BINARY_DIR}/e2e")
+set_tests_properties(end_to_end PROPERTIES TIMEOUT 180)
+
+# The start-up reference: a bare window with 216 static controls.
+add_executable(reference_statics WIN32 bench/Reference_Statics.cpp)
+target_link_libraries(reference_statics PRIVATE user32 gdi32)

@@ -1,0 +1,206 @@
+#include "platform/Components.h"
+
+#include "platform/Gdi_Owners.h"
+#include "platform/Win_Text.h"
+
+namespace halvorn {
+
+Font_Cache::~Font_Cache()
+{
+    for (auto& [key, font] : fonts_) DeleteObject(font);
+}
+
+HFONT Font_Cache::Get(const Font_Spec& spec)
+{
+    const auto key = std::make_tuple(spec.Face, spec.Points, spec.Bold, spec.Underline);
+    if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second;
+    LOGFONTW font{};
+    font.lfHeight = spec.Height();
+    font.lfWeight = spec.Bold ? FW_BOLD : FW_NORMAL;
+    font.lfUnderline = spec.Underline;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    lstrcpynW(font.lfFaceName, spec.Face.c_str(), LF_FACESIZE);
+    HFONT handle = CreateFontIndirectW(&font);
+    fonts_.emplace(key, handle);
+    return handle;
+}
+
+Component& Component_List::Add(Component component)
+{
+    components_.push_back(std::make_unique<Component>(std::move(component)));
+    Component& added = *components_.back();
+    if (!added.Name.empty()) by_name_[added.Name] = &added;
+    return added;
+}
+
+Component* Component_List::Find(std::string_view name) const
+{
+    const auto found = by_name_.find(std::string(name));
+    return found == by_name_.end() ? nullptr : found->second;
+}
+
+HWND Component_List::Host_Of(const Component& component)
+{
+    const Component* at = &component;
+    while (at && !at->Window) at = at->Parent;
+    return at ? at->Window : nullptr;
+}
+
+RECT Component_List::Host_Rect(const Component& component)
+{
+    RECT rect{component.Left, component.Top, component.Left + component.Width,
+              component.Top + component.Height};
+    if (component.Window) return rect;
+    for (const Component* at = component.Parent; at && !at->Window; at = at->Parent)
+        OffsetRect(&rect, at->Left, at->Top);
+    return rect;
+}
+
+bool Component_List::Shows(const Component& component)
+{
+    for (const Component* at = &component; at && !at->Window; at = at->Parent)
+        if (!at->Visible) return false;
+    return true;
+}
+
+namespace {
+
+void Paint_Text_Box(HDC dc, const Component& box, RECT rect, HFONT font)
+{
+    Brush_Handle fill(CreateSolidBrush(box.Fill));
+    FillRect(dc, &rect, fill.Get());
+    DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
+    InflateRect(&rect, -1, -1);
+
+    // The caption's carriage return starts the second line.
+    const std::wstring caption = Widen(box.Caption);
+    Selected_Object chosen(dc, font);
+    SetTextColor(dc, box.Text_Colour);
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    std::size_t start = 0;
+    for (int line = 0; start <= caption.size(); ++line) {
+        std::size_t end = caption.find(L'\r', start);
+        if (end == std::wstring::npos) end = caption.size();
+        RECT line_rect{rect.left, rect.top + line * metrics.tmHeight, rect.right, rect.bottom};
+        DrawTextW(dc, caption.c_str() + start, static_cast<int>(end - start), &line_rect,
+                  DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+        start = end + 1;
+        if (start < caption.size() && caption[start] == L'\n') ++start;
+    }
+}
+
+void Paint_Frame(HDC dc, const Component& frame, RECT rect, HFONT font)
+{
+    Selected_Object chosen(dc, font);
+    const std::wstring caption = Widen(frame.Caption);
+    SIZE text{};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+    RECT edge = rect;
+    edge.top += text.cy / 2;
+    DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+    if (caption.empty()) return;
+    RECT label{rect.left + 8, rect.top, rect.left + 8 + text.cx, rect.top + text.cy};
+    FillRect(dc, &label, GetSysColorBrush(COLOR_BTNFACE));
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &label, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void Paint_Picture(HDC dc, const Component& picture, const RECT& rect)
+{
+    BITMAP info{};
+    if (!picture.Picture || !GetObjectW(picture.Picture, sizeof info, &info)) return;
+    Memory_Dc source(dc);
+    Selected_Object chosen(source.Get(), picture.Picture);
+    const COLORREF transparent = GetPixel(source.Get(), 0, info.bmHeight - 1);
+    GdiTransparentBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                      source.Get(), 0, 0, info.bmWidth, info.bmHeight, transparent);
+}
+
+}  // namespace
+
+void Component_List::Paint(HWND host, HDC dc, const RECT& area, Font_Cache& fonts) const
+{
+    SetBkMode(dc, TRANSPARENT);
+    for (const auto& owned : components_) {
+        const Component& component = *owned;
+        if (!component.Is_Graphic() || !Shows(component) || Host_Of(component) != host) continue;
+        const RECT rect = Host_Rect(component);
+        RECT overlap;
+        if (!IntersectRect(&overlap, &rect, &area)) continue;
+        if (rect.right - rect.left <= 0 || rect.bottom - rect.top <= 0) continue;
+        HFONT font = component.Font.Points > 0 ? fonts.Get(component.Font) : nullptr;
+        switch (component.Kind) {
+        case Component_Kind::Text_Box:
+            Paint_Text_Box(dc, component, rect, font);
+            break;
+        case Component_Kind::Label: {
+            Selected_Object chosen(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+            SetTextColor(dc, component.Text_Colour);
+            RECT text_rect = rect;
+            const std::wstring caption = Widen(component.Caption);
+            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text_rect,
+                      component.Text_Format | DT_NOPREFIX);
+            break;
+        }
+        case Component_Kind::Shape: {
+            Brush_Handle fill(CreateSolidBrush(component.Fill));
+            Selected_Object brush(dc, fill.Get());
+            Selected_Object pen(dc, GetStockObject(BLACK_PEN));
+            Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+            break;
+        }
+        case Component_Kind::Picture:
+            Paint_Picture(dc, component, rect);
+            break;
+        case Component_Kind::Frame:
+            Paint_Frame(dc, component, rect, font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+Component* Component_List::Mouse_Target(HWND host, POINT point) const
+{
+    for (auto at = components_.rbegin(); at != components_.rend(); ++at) {
+        Component& component = **at;
+        if (!component.On_Mouse_Down || !component.Is_Graphic() || !Shows(component) ||
+            Host_Of(component) != host)
+            continue;
+        const RECT rect = Host_Rect(component);
+        if (PtInRect(&rect, point)) return &component;
+    }
+    return nullptr;
+}
+
+void Component_List::Fit_To_Caption(Component& label, Font_Cache& fonts)
+{
+    HDC screen = GetDC(nullptr);
+    {
+        Selected_Object chosen(screen, fonts.Get(label.Font));
+        const std::wstring caption = Widen(label.Caption);
+        RECT rect{0, 0, 0, 0};
+        DrawTextW(screen, caption.c_str(), static_cast<int>(caption.size()), &rect,
+                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        label.Width = rect.right;
+        label.Height = rect.bottom;
+    }
+    ReleaseDC(nullptr, screen);
+}
+
+void Component_List::Invalidate(const Component& component)
+{
+    if (HWND host = Host_Of(component)) {
+        if (component.Window) {
+            InvalidateRect(component.Window, nullptr, TRUE);
+        } else {
+            const RECT rect = Host_Rect(component);
+            InvalidateRect(host, &rect, FALSE);
+        }
+    }
+}
+
+}  // namespace halvorn

@@ -1,0 +1,106 @@
+// A window's components, in creation order: real child windows where the platform brings
+// behaviour, and windowless graphic controls (labels, boxes, shapes, pictures, frames)
+// that their host window paints in one pass and hands mouse presses to.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <unordered_map>
+#include <vector>
+
+namespace halvorn {
+
+enum class Component_Kind : std::uint8_t {
+    Non_Visual,  // menu items, dialogs: no place on screen
+    Windowed,    // a real child window
+    Label,       // text on the parent's background
+    Text_Box,    // filled box with a sunken border, caption lines centred from the top
+    Shape,       // filled rectangle with a one-pixel black outline
+    Picture,     // bitmap stretched to the bounds, its bottom-left colour transparent
+    Frame,       // etched frame with a caption, holding other graphic controls
+};
+
+struct Font_Spec {
+    std::wstring Face;
+    int Points = 0;  // 0: the component has no font of its own
+    bool Bold = false;
+    bool Underline = false;
+
+    // Pixel height at 96 dpi, as a negative character height.
+    int Height() const { return -MulDiv(Points, 96, 72); }
+    static int Points_From_Height(int pixels) { return MulDiv(pixels, 72, 96); }
+};
+
+struct Component {
+    std::string Name;
+    Component_Kind Kind = Component_Kind::Non_Visual;
+    Component* Parent = nullptr;  // bounds are relative to its client area
+    HWND Window = nullptr;        // own window of a windowed control
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    Font_Spec Font;
+    std::string Caption;
+    COLORREF Fill = 0;
+    COLORREF Text_Colour = 0;
+    UINT Text_Format = DT_LEFT | DT_TOP;  // DrawText flags of a label
+    bool Visible = true;
+    HBITMAP Picture = nullptr;  // owned by the window that made the component
+    std::function<void(Component&)> On_Mouse_Down;
+
+    bool Is_Graphic() const
+    {
+        return Kind != Component_Kind::Non_Visual && Kind != Component_Kind::Windowed;
+    }
+    bool Is_Control() const { return Kind != Component_Kind::Non_Visual; }
+};
+
+// One HFONT per distinct font, alive as long as the cache.
+class Font_Cache {
+public:
+    Font_Cache() = default;
+    Font_Cache(const Font_Cache&) = delete;
+    Font_Cache& operator=(const Font_Cache&) = delete;
+    ~Font_Cache();
+    HFONT Get(const Font_Spec& font);
+
+private:
+    std::map<std::tuple<std::wstring, int, bool, bool>, HFONT> fonts_;
+};
+
+class Component_List {
+public:
+    Component& Add(Component component);
+    Component* Find(std::string_view name) const;
+    Component& At(std::size_t index) const { return *components_[index]; }
+    std::size_t Count() const { return components_.size(); }
+
+    // The window that paints a component: its own, or the nearest windowed ancestor's.
+    static HWND Host_Of(const Component& component);
+    // Bounds in the host window's client coordinates.
+    static RECT Host_Rect(const Component& component);
+    // Visible itself and inside visible graphic parents.
+    static bool Shows(const Component& component);
+
+    // Paints every showing graphic control hosted by window that meets area.
+    void Paint(HWND host, HDC dc, const RECT& area, Font_Cache& fonts) const;
+    // The topmost showing graphic control under point (host coordinates) that takes
+    // mouse presses, or null.
+    Component* Mouse_Target(HWND host, POINT point) const;
+
+    // Sizes an auto-sized label to its caption in its font.
+    static void Fit_To_Caption(Component& label, Font_Cache& fonts);
+    // Repaints the component's place in its host.
+    static void Invalidate(const Component& component);
+
+private:
+    std::vector<std::unique_ptr<Component>> components_;
+    std::unordered_map<std::string, Component*> by_name_;
+};
+
+}  // namespace halvorn

@@ -1,0 +1,46 @@
+// A top-level secondary window with its own components: created once, hidden until a
+// command shows it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/Window_Base.h"
+
+namespace halvorn {
+
+struct Form_Parts {
+    Component_List Components;
+    Font_Cache Fonts;
+};
+
+enum class Form_Border { Dialog, Dialog_Without_Buttons };
+
+class Form_Window : private Form_Parts, public Host_Window {
+public:
+    Form_Window() : Host_Window(Form_Parts::Components, Form_Parts::Fonts) {}
+
+    Component_List& Components() { return Form_Parts::Components; }
+    Font_Cache& Fonts() { return Form_Parts::Fonts; }
+
+    // The caption of a named component (a label or button caption).
+    std::string Caption_Of(std::string_view name) const;
+    void Set_Caption_Of(std::string_view name, std::string_view caption);
+
+    void Set_Position(int left, int top);
+
+protected:
+    // Creates the hidden window with the given client size; left or top below 0 centres
+    // it on the screen.
+    void Create_Form(std::string_view caption, int left, int top, int client_width,
+                     int client_height, Form_Border border, HWND owner);
+    // Adds a push button as a real child window at design bounds.
+    Component& Add_Button(std::string_view name, std::string_view caption, int left, int top,
+                          int width, int height, const Font_Spec& font, int id);
+    Component& Add_Label(std::string_view name, Component* parent, std::string_view caption,
+                         int left, int top, int width, int height, const Font_Spec& font);
+
+    Component* Form_ = nullptr;  // the window itself, first in the list
+};
+
+}  // namespace halvorn

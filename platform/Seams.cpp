@@ -1,0 +1,103 @@
+#include "platform/Seams.h"
+
+#include <commdlg.h>
+
+#include <exception>
+#include <utility>
+
+#include "platform/Win_Text.h"
+
+namespace halvorn {
+
+namespace {
+
+Message_Box_Hook message_box_hook;
+Colour_Dialog_Hook colour_dialog_hook;
+std::wstring executable_path_override;
+std::string application_title;
+
+}  // namespace
+
+int Show_Message_Box(HWND owner, std::string_view text, std::string_view title, UINT flags)
+{
+    if (message_box_hook) return message_box_hook(owner, std::string(text), std::string(title), flags);
+    return MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), flags);
+}
+
+void Set_Message_Box_Hook(Message_Box_Hook hook) { message_box_hook = std::move(hook); }
+
+bool Run_Colour_Dialog(HWND owner, COLORREF& colour)
+{
+    if (colour_dialog_hook) return colour_dialog_hook(owner, colour);
+    // Custom colours are not kept between uses.
+    COLORREF custom[16];
+    for (COLORREF& c : custom) c = RGB(255, 255, 255);
+    CHOOSECOLORW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.rgbResult = colour;
+    dialog.lpCustColors = custom;
+    dialog.Flags = CC_RGBINIT;
+    if (!ChooseColorW(&dialog)) return false;
+    colour = dialog.rgbResult;
+    return true;
+}
+
+void Set_Colour_Dialog_Hook(Colour_Dialog_Hook hook) { colour_dialog_hook = std::move(hook); }
+
+std::wstring Executable_Path()
+{
+    if (!executable_path_override.empty()) return executable_path_override;
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+void Set_Executable_Path_Override(std::wstring path) { executable_path_override = std::move(path); }
+
+std::wstring Executable_Directory()
+{
+    const std::wstring path = Executable_Path();
+    const auto end = path.find_last_of(L"\\:");
+    return end == std::wstring::npos ? std::wstring() : path.substr(0, end + 1);
+}
+
+void Set_Application_Title(std::string_view title) { application_title = title; }
+const std::string& Application_Title() { return application_title; }
+
+void Run_Guarded(HWND owner, const std::function<void()>& command) noexcept
+{
+    try {
+        command();
+    } catch (const std::exception& error) {
+        std::string text = error.what();
+        if (!text.empty() && text.back() != '.') text += '.';
+        try {
+            Show_Message_Box(owner, text, application_title, MB_OK | MB_ICONERROR);
+        } catch (...) {
+        }
+    } catch (...) {
+    }
+}
+
+void Process_Messages()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // Leave the quit for the message loop that owns it.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace halvorn

@@ -1,0 +1,48 @@
+// The few places where the program meets the user or the file system in ways that tests
+// must be able to answer for: message boxes, the colour dialog and the executable path.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace halvorn {
+
+// Every message box of the program goes through here. Returns the button pressed (IDOK,
+// IDYES, ...).
+int Show_Message_Box(HWND owner, std::string_view text, std::string_view title, UINT flags);
+
+using Message_Box_Hook = std::function<int(HWND owner, const std::string& text,
+                                           const std::string& title, UINT flags)>;
+// Tests answer message boxes instead of the user; an empty hook restores the real box.
+void Set_Message_Box_Hook(Message_Box_Hook hook);
+
+// The standard colour dialog, opened with colour selected; true and the chosen colour on
+// OK, false on Cancel.
+bool Run_Colour_Dialog(HWND owner, COLORREF& colour);
+
+using Colour_Dialog_Hook = std::function<bool(HWND owner, COLORREF& colour)>;
+void Set_Colour_Dialog_Hook(Colour_Dialog_Hook hook);
+
+// The running executable's full path; tests point it at a temporary directory.
+std::wstring Executable_Path();
+void Set_Executable_Path_Override(std::wstring path);
+
+// The executable's path up to and including its last "\" or ":".
+std::wstring Executable_Directory();
+
+// The title shown on message boxes that report errors; set with the program title.
+void Set_Application_Title(std::string_view title);
+const std::string& Application_Title();
+
+// Runs a command; an exception that escapes it is shown in the general error box and goes
+// no further (never into Windows).
+void Run_Guarded(HWND owner, const std::function<void()>& command) noexcept;
+
+// Handles every window message already waiting, so that what a command changed is
+// painted before it returns.
+void Process_Messages();
+
+}  // namespace halvorn

@@ -1,0 +1,53 @@
+// One class per window: its object lives in GWLP_USERDATA, and no exception leaves the
+// window procedure.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "platform/Components.h"
+
+namespace halvorn {
+
+class Window_Base {
+public:
+    Window_Base() = default;
+    Window_Base(const Window_Base&) = delete;
+    Window_Base& operator=(const Window_Base&) = delete;
+    virtual ~Window_Base();
+
+    HWND Handle() const { return handle_; }
+
+    // Registers a window class whose procedure dispatches to the object.
+    static void Register_Class(const wchar_t* class_name, HICON icon = nullptr);
+
+protected:
+    void Create(const wchar_t* class_name, DWORD ex_style, DWORD style, std::string_view caption,
+                int left, int top, int width, int height, HWND parent, HMENU menu = nullptr);
+    virtual LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    HWND handle_ = nullptr;
+};
+
+// A window that paints its graphic controls double-buffered and hands them mouse presses.
+// Commands and notifications from its child windows go to the top-level window.
+class Host_Window : public Window_Base {
+public:
+    Host_Window(Component_List& components, Font_Cache& fonts)
+        : components_(components), fonts_(fonts) {}
+
+    static constexpr const wchar_t* Class_Name = L"Halvorn.Host";
+
+    // Creates the window for a windowed component, at its bounds, inside its parent.
+    void Create_For(Component& component, DWORD style = 0);
+
+protected:
+    LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;
+    Component_List& components_;
+    Font_Cache& fonts_;
+};
+
+}  // namespace halvorn

@@ -1,0 +1,12 @@
+// Resource identifiers shared by the resource script and the code.
+#pragma once
+
+#define IDI_HALVORN 1
+#define IDB_CONNECTOR 100
+#define IDB_GLYPH_COPY 200
+#define IDB_GLYPH_SEARCH 201
+#define IDB_GLYPH_GLOSSARY 202
+#define IDB_GLYPH_EXIT 203
+#define IDB_GLYPH_PREVIOUS 204
+#define IDB_GLYPH_NEXT 205
+#define IDB_GLYPH_NAME 206
