@@ -96,7 +96,7 @@ TMainForm1::TMainForm1(Program_Windows& program)
 
 TMainForm1::~TMainForm1()
 {
-    for (HIMAGELIST images : button_images_) ImageList_Destroy(images);
+    for (const auto& [glyph, images] : button_images_) ImageList_Destroy(images);
     if (connector_) DeleteObject(connector_);
     if (menu_ && !IsMenu(menu_)) menu_ = nullptr;
 }
@@ -142,10 +142,13 @@ Component& TMainForm1::Add_Button(std::string_view name, Component* page, std::s
                                     GetModuleHandleW(nullptr), nullptr);
     SendMessageW(button.Window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(button.Font)), FALSE);
 
-    // The glyph stands left of the caption; magenta is its transparent colour.
-    if (HIMAGELIST images = ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(glyph), 16, 0,
-                                                 RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION)) {
-        button_images_.push_back(images);
+    // The glyph stands left of the caption; magenta is its transparent colour. Buttons
+    // with the same glyph share one image list.
+    HIMAGELIST& images = button_images_[glyph];
+    if (!images)
+        images = ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(glyph), 16, 0, RGB(255, 0, 255),
+                                      IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    if (images) {
         BUTTON_IMAGELIST list{images, {4, 0, 2, 0},
                               static_cast<UINT>(caption.empty() ? BUTTON_IMAGELIST_ALIGN_CENTER : BUTTON_IMAGELIST_ALIGN_LEFT)};
         SendMessageW(button.Window, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
@@ -174,7 +177,8 @@ void TMainForm1::Create()
     form_ = &Add(std::move(form));
 
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               program_.Application.Handle(),
                                nullptr, GetModuleHandleW(nullptr), nullptr);
     connector_ = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CONNECTOR),
                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
@@ -406,8 +410,10 @@ void TMainForm1::Read_Settings(bool& maximised)
     Set_Menu_Check(Auto_Run_at_Windows_Startup_Option, settings.Read_Bool("Auto_Run_at_Windows_Startup_Option"));
     maximised = settings.Read_Bool("WindowState_wsMaximized");
     // An index outside the list selects nothing.
-    SendMessageW(Component_Named("Graph_Type_ComboBox").Window, CB_SETCURSEL,
-                 static_cast<WPARAM>(settings.Read("Graph_Type_ComboBox")), 0);
+    const int graph = settings.Read("Graph_Type_ComboBox");
+    const HWND graph_list = Component_Named("Graph_Type_ComboBox").Window;
+    const bool listed = graph >= 0 && graph < SendMessageW(graph_list, CB_GETCOUNT, 0, 0);
+    SendMessageW(graph_list, CB_SETCURSEL, listed ? static_cast<WPARAM>(graph) : static_cast<WPARAM>(-1), 0);
     for (const Group_Swatch& design : Group_Swatches) {
         Component& swatch = Component_Named(design.Name);
         swatch.Fill = static_cast<COLORREF>(settings.Read(design.Name));
@@ -529,6 +535,7 @@ void TMainForm1::Capture_Layout_Baseline()
     GetClientRect(Handle(), &client);
     design_client_height_ = client.bottom;
     design_client_width_ = client.right;
+    scaled_client_ = {client.right, client.bottom};
     const std::size_t count = Main_Form_Parts::Components.Count();
     layout_baseline_.assign(count, Baseline_Entry{});
     for (std::size_t i = 0; i < count; ++i) {
@@ -542,6 +549,11 @@ void TMainForm1::Capture_Layout_Baseline()
 
 void TMainForm1::FormResize()
 {
+    // Showing or moving the window without changing its client size needs no new layout.
+    RECT client;
+    GetClientRect(Handle(), &client);
+    if (design_client_width_ == 0 || (client.right == scaled_client_.cx && client.bottom == scaled_client_.cy)) return;
+
     // Nothing inside the page control paints until every control has its new place;
     // then it repaints once.
     SendMessageW(page_control_->Window, WM_SETREDRAW, FALSE, 0);
@@ -556,12 +568,14 @@ void TMainForm1::Scale_Main_Window()
     if (design_client_height_ == 0 || design_client_width_ == 0) return;
     RECT client;
     GetClientRect(Handle(), &client);
+    scaled_client_ = {client.right, client.bottom};
     const Scale_Ratios ratios = Ratios_For(client.right, client.bottom, design_client_width_, design_client_height_);
     const std::size_t count = std::min(layout_baseline_.size(), Main_Form_Parts::Components.Count());
     for (std::size_t i = 0; i < count; ++i) {
         if (!layout_baseline_[i].Is_Control) continue;
         Component& component = Main_Form_Parts::Components.At(i);
         const Scaled_Bounds scaled = Scale_Entry(layout_baseline_[i], ratios);
+        if (component.Font.Points != scaled.Font_Size) fonts_changed_.push_back(&component);
         component.Top = scaled.Top;
         component.Height = scaled.Height;
         component.Left = scaled.Left;
@@ -582,6 +596,9 @@ void TMainForm1::Apply_Scaled_Bounds()
     };
     move(*page_control_, page_control_->Height);
     if (moves) EndDeferWindowPos(moves);
+    // The tab height follows the font, and the pages' area follows the tab height.
+    if (std::find(fonts_changed_.begin(), fonts_changed_.end(), page_control_) != fonts_changed_.end())
+        SendMessageW(page_control_->Window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(page_control_->Font)), FALSE);
 
     // The pages fill the page control's display area, as the control lays them out.
     RECT display{0, 0, page_control_->Width, page_control_->Height};
@@ -601,11 +618,12 @@ void TMainForm1::Apply_Scaled_Bounds()
         // A drop-down list keeps room for its list below the edit part.
         const bool combo = component.Name == "Graph_Type_ComboBox";
         move(component, combo ? component.Height * 15 : component.Height);
-        if (component.Font.Points > 0)
-            SendMessageW(component.Window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(component.Font)), FALSE);
     }
     if (moves) EndDeferWindowPos(moves);
-    SendMessageW(page_control_->Window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(page_control_->Font)), FALSE);
+    for (const Component* component : fonts_changed_)
+        if (component->Window && component != page_control_)
+            SendMessageW(component->Window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(component->Font)), FALSE);
+    fonts_changed_.clear();
 }
 
 void TMainForm1::Set_Program_Texts()
@@ -616,6 +634,7 @@ void TMainForm1::Set_Program_Texts()
     const Program_Texts texts = Program_Texts_For_Year(local.tm_year + 1900);
 
     Set_Application_Title(texts.Application_Title);
+    Set_Window_Text(program_.Application.Handle(), texts.Application_Title);
     Set_Window_Text(Handle(), texts.Main_Caption);
     TAboutBox& about = program_.AboutBox;
     Set_Window_Text(about.Handle(), texts.About_Caption);

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -103,10 +104,12 @@ private:
     Component* pages_[2] = {};
     std::unique_ptr<Host_Window> page_windows_[2];
     HBITMAP connector_ = nullptr;
-    std::vector<HIMAGELIST> button_images_;
+    std::map<int, HIMAGELIST> button_images_;  // by glyph resource
     int design_client_width_ = 0;
     int design_client_height_ = 0;
     std::vector<Baseline_Entry> layout_baseline_;
+    SIZE scaled_client_{-1, -1};              // the client size the layout was last scaled to
+    std::vector<Component*> fonts_changed_;  // by the scaling in progress
 };
 
 }  // namespace halvorn

@@ -6,6 +6,12 @@
 
 namespace halvorn {
 
+void Application_Window::Create()
+{
+    Register_Class(Class_Name);
+    Window_Base::Create(Class_Name, WS_EX_TOOLWINDOW, WS_POPUP, "", 0, 0, 0, 0, nullptr);
+}
+
 void Program_Windows::Create()
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
@@ -13,8 +19,9 @@ void Program_Windows::Create()
     Window_Base::Register_Class(Host_Window::Class_Name,
                                 LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HALVORN)));
 
+    Application.Create();
     MainForm1.Create();
-    const HWND owner = MainForm1.Handle();
+    const HWND owner = Application.Handle();
     AboutBox.Create(owner);
     Element_Report_Form.Create(owner);
     Dialog_Item_Select_Form.Create(owner);

@@ -10,6 +10,15 @@
 
 namespace halvorn {
 
+// The hidden window that owns every window but the main one, and holds the
+// application's title. The main window owns none, so that making it topmost never
+// depends on how the platform reorders owned windows.
+class Application_Window : public Window_Base {
+public:
+    static constexpr const wchar_t* Class_Name = L"Halvorn.Application";
+    void Create();
+};
+
 struct Program_Windows {
     Program_Windows() : MainForm1(*this) {}
 
@@ -17,6 +26,7 @@ struct Program_Windows {
     void Create();
 
     // Declared in creation order; destroyed in reverse, the main window last.
+    Application_Window Application;
     TMainForm1 MainForm1;
     TAboutBox AboutBox;
     TElement_Report_Form Element_Report_Form;

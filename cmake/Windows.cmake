@@ -5,7 +5,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources")
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
 if(NOT MSVC)
   # One self-contained exe: no runtime DLL of ours or the compiler's.
-  add_link_options(-static -static-libgcc -static-libstdc++ -municode)
+  add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
 add_library(halvorn_ui STATIC
@@ -26,6 +26,9 @@ target_link_libraries(halvorn_ui PUBLIC halvorn_core comctl32 comdlg32 gdi32 use
 
 add_executable(Halvorn WIN32 app/Program_Main.cpp resources/Halvorn.rc)
 target_link_libraries(Halvorn PRIVATE halvorn_ui)
+if(NOT MSVC)
+  target_link_options(Halvorn PRIVATE -municode)
+endif()
 
 # GoogleTest from the sources Debian ships, built with this toolchain.
 set(gtest_source_dir "/usr/src/googletest" CACHE PATH "GoogleTest sources")
@@ -38,6 +41,9 @@ add_executable(halvorn_win_tests
   tests/win/Win_Test_Main.cpp
   tests/win/Main_Window_Test.cpp
   tests/win/Colour_Key_Test.cpp
+  tests/win/Scaling_Test.cpp
+  tests/win/Settings_Test.cpp
+  tests/win/Win_Test_Support.cpp
   resources/Halvorn.rc)
 target_link_libraries(halvorn_win_tests PRIVATE halvorn_ui gtest)
 add_test(NAME windows_side COMMAND halvorn_win_tests)
@@ -45,7 +51,7 @@ set_tests_properties(windows_side PROPERTIES TIMEOUT 300)
 
 # Drives the real exe from outside, as a user would, and measures start-up.
 add_executable(halvorn_driver tests/e2e/Halvorn_Driver.cpp)
-target_link_libraries(halvorn_driver PRIVATE halvorn_core user32 gdi32)
+target_link_libraries(halvorn_driver PRIVATE halvorn_core user32 gdi32 psapi)
 add_test(NAME end_to_end
   COMMAND "${CMAKE_SOURCE_DIR}/tests/e2e/smoke.sh" $<TARGET_FILE:Halvorn> $<TARGET_FILE:halvorn_driver>
           "${CMAKE_BINARY_DIR}/e2e")

@@ -1,5 +1,7 @@
 #include "elements/Element_Record.h"
 
+#include <array>
+
 #include "elements/Text_Helpers.h"
 
 namespace halvorn {
@@ -30,9 +32,18 @@ void Reset(Element_Record& record)
 // before it filled.
 void Fill_Record(const std::string& line, Element_Record& record)
 {
-    const auto field = [&line](int column) { return Get_Field(column, "\t", line); };
-    const auto real = [&field](int column) { return Text_To_Double(field(column)); };
-    const auto integer = [&field](int column) { return Text_To_Integer(field(column)); };
+    // The line's fields, split once: field(n) is what Get_Field(n, TAB, line) gives.
+    std::array<std::string_view, Database_Field_Count + 1> fields{};
+    std::string_view rest = line;
+    for (std::size_t i = 1; i <= Database_Field_Count && !rest.empty(); ++i) {
+        const auto tab = rest.find('\t');
+        fields[i] = rest.substr(0, tab);
+        rest = tab == std::string_view::npos ? std::string_view() : rest.substr(tab + 1);
+    }
+    const auto view = [&fields](int column) { return fields[static_cast<std::size_t>(column)]; };
+    const auto field = [&view](int column) { return std::string(view(column)); };
+    const auto real = [&view](int column) { return Text_To_Double(view(column)); };
+    const auto integer = [&view](int column) { return Text_To_Integer(view(column)); };
 
     record.Element_Name = field(1);
     record.Element_Abbreviation = field(2);
@@ -110,7 +121,9 @@ void Build_Element_Array(std::string_view text, Element_Array& elements,
         std::string_view raw = text.substr(next_line_at, text.find('\n', next_line_at) - next_line_at);
         if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
 
-        const std::string line = Replace_Text(Replace_Text(raw, "--", Missing_Text), "x10e", "e");
+        std::string line(raw);
+        Replace_Text_In(line, "--", Missing_Text);
+        Replace_Text_In(line, "x10e", "e");
         Element_Record& record = elements[static_cast<int>(r)];
         Fill_Record(line, record);
         record.Oxidation_States = Normalise_Oxidation_States(record.Oxidation_States);

@@ -18,22 +18,33 @@ bool Is_Digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-std::string Replace_Text(std::string_view source, std::string_view pattern,
-                         std::string_view replacement)
+void Replace_Text_In(std::string& text, std::string_view pattern, std::string_view replacement)
 {
-    if (source.empty() || pattern.empty()) return std::string(source);
+    if (text.empty() || pattern.empty()) return;
 
     // A pattern inside its own replacement would be found again for ever: go through a
     // placeholder that cannot occur in real text.
     if (replacement.find(pattern) != std::string_view::npos) {
         static constexpr char placeholder[] = {1, 2, 3, 4, 5};
         const std::string_view hold(placeholder, sizeof placeholder);
-        return Replace_Text(Replace_Text(source, pattern, hold), hold, replacement);
+        Replace_Text_In(text, pattern, hold);
+        Replace_Text_In(text, hold, replacement);
+        return;
     }
 
+    // Each search starts again where a new occurrence could first begin: an occurrence
+    // that began further left would have lain wholly in text already searched.
+    for (auto at = text.find(pattern); at != std::string::npos;) {
+        text.replace(at, pattern.size(), replacement);
+        at = text.find(pattern, at >= pattern.size() - 1 ? at - (pattern.size() - 1) : 0);
+    }
+}
+
+std::string Replace_Text(std::string_view source, std::string_view pattern,
+                         std::string_view replacement)
+{
     std::string result(source);
-    for (auto at = result.find(pattern); at != std::string::npos; at = result.find(pattern))
-        result.replace(at, pattern.size(), replacement);
+    Replace_Text_In(result, pattern, replacement);
     return result;
 }
 

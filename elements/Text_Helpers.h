@@ -19,6 +19,8 @@ public:
 // replacement so that text formed across a replacement's edge is replaced too.
 std::string Replace_Text(std::string_view source, std::string_view pattern,
                          std::string_view replacement);
+// The same, on text in place.
+void Replace_Text_In(std::string& text, std::string_view pattern, std::string_view replacement);
 
 // The n-th field (counted from 1) of text split at separator; empty for n = 0, an empty
 // separator, an empty text, or a field past the last separator.

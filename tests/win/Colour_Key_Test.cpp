@@ -1,0 +1,118 @@
+#include <windows.h>
+
+#include "elements/Element_Record.h"
+#include "platform/Seams.h"
+#include "table_view/Table_Layout.h"
+#include "tests/win/Win_Test_Support.h"
+
+namespace halvorn::test {
+namespace {
+
+using Colour_Key = Program_Test;
+
+TEST_F(Colour_Key, FactoryColoursFillTheBoxesByGroup)
+{
+    Start();
+    const struct { int Box; COLORREF Colour; } expected[] = {
+        {1, RGB(255, 255, 255)}, {3, RGB(255, 0, 0)}, {4, RGB(0, 255, 0)}, {26, RGB(255, 255, 0)},
+        {13, RGB(0, 0, 255)}, {6, RGB(255, 0, 255)}, {2, RGB(0, 255, 255)}, {57, RGB(0, 128, 0)},
+        {89, RGB(0, 128, 128)}, {110, RGB(192, 192, 192)}, {113, RGB(192, 192, 192)}, {85, RGB(255, 0, 255)},
+        {84, RGB(0, 0, 255)}, {103, RGB(0, 128, 128)}, {71, RGB(0, 128, 0)}, {109, RGB(255, 255, 0)}};
+    for (const auto& e : expected) EXPECT_EQ(Main().Element_Box(e.Box).Fill, e.Colour) << "box " << e.Box;
+}
+
+TEST_F(Colour_Key, UnusualGroupCodesTakeTheUnknownSwatch)
+{
+    Start();
+    // Rewrite the group column of rows 1 to 3 with codes that have no swatch of their own.
+    const std::string_view text = Element_Database_Text();
+    const char* codes[] = {"10", "-1", "--"};
+    std::string changed(Text_Line(text, 0));
+    changed += "\n";
+    for (std::size_t line = 1; line <= 3; ++line) {
+        std::string row(Text_Line(text, line));
+        std::size_t at = 0;
+        for (int tab = 0; tab < 24; ++tab) at = row.find('\t', at) + 1;
+        row.replace(at, row.find('\t', at) - at, codes[line - 1]);
+        changed += row + "\n";
+    }
+    Main().Set_Database_Text(changed);
+    Main().Build_Array_Data_ButtonClick();
+    EXPECT_EQ(Elements[3].Group, Missing_Value);
+    for (int n = 1; n <= 3; ++n) EXPECT_EQ(Main().Element_Box(n).Fill, RGB(192, 192, 192)) << n;
+}
+
+TEST_F(Colour_Key, ConfirmedColourRecolorsOnlyThatGroupAndCancelChangesNothing)
+{
+    Start();
+    Component& swatch = Main().Component_Named("Transition_Metals_Colour_Shape");
+    COLORREF offered = 0;
+    int opened = 0;
+    const COLORREF chosen = RGB(12, 34, 56);
+    Set_Colour_Dialog_Hook([&](HWND, COLORREF& colour) {
+        ++opened;
+        offered = colour;
+        colour = chosen;
+        return true;
+    });
+    std::vector<COLORREF> before;
+    for (int n = 1; n <= 118; ++n) before.push_back(Main().Element_Box(n).Fill);
+    Press(swatch, WM_RBUTTONDOWN);  // the right button opens it as the left one does
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(offered, RGB(255, 255, 0)) << "the dialog opens with the swatch's colour";
+    EXPECT_EQ(swatch.Fill, chosen);
+    int changed = 0;
+    for (int n = 1; n <= 118; ++n) {
+        const COLORREF now = Main().Element_Box(n).Fill;
+        if (Elements[n].Group == 3) {
+            EXPECT_EQ(now, chosen) << n;
+            ++changed;
+        } else {
+            EXPECT_EQ(now, before[static_cast<std::size_t>(n) - 1]) << n;
+        }
+    }
+    EXPECT_EQ(changed, 35);
+
+    Set_Colour_Dialog_Hook([&](HWND, COLORREF& colour) {
+        colour = RGB(9, 9, 9);
+        return false;
+    });
+    Press(Main().Component_Named("Unknown_Colour_Shape"));
+    EXPECT_EQ(Main().Component_Named("Unknown_Colour_Shape").Fill, RGB(192, 192, 192));
+    EXPECT_EQ(Main().Element_Box(110).Fill, RGB(192, 192, 192));
+    EXPECT_EQ(Main().Element_Box(26).Fill, chosen);
+}
+
+TEST_F(Colour_Key, SwatchesAndCaptionsStandWhereDesigned)
+{
+    Start();
+    Set_Client_Size(Main().Design_Client_Width(), Main().Design_Client_Height());
+    const Component& key = Main().Component_Named("GroupBox1000");
+    EXPECT_EQ(key.Left, 88);
+    EXPECT_EQ(key.Top, 2);
+    EXPECT_EQ(key.Width, 345);
+    EXPECT_EQ(key.Height, 130);
+    EXPECT_EQ(key.Caption, " Element Group Key :    (Click box to change colour) ");
+    const struct { const char* Swatch; int Left, Top; const char* Label; const char* Caption; } design[] = {
+        {"Other_Non_Metals_Colour_Shape", 8, 19, "Label1000", "Other Non-Metals"},
+        {"Non_Metals_Halogens_Colour_Shape", 8, 103, "Label1005", "Non-Metals (Halogens)"},
+        {"Other_Metals_Colour_Shape", 200, 19, "Label1004", "Other Metals"},
+        {"Actinide_Series_Colour_Shape", 200, 82, "Label119", "Actinide Series"},
+        {"Unknown_Colour_Shape", 200, 103, "Label1009", "Unknown"}};
+    for (const auto& d : design) {
+        const Component& swatch = Main().Component_Named(d.Swatch);
+        const Component& label = Main().Component_Named(d.Label);
+        EXPECT_EQ(swatch.Parent, &key);
+        EXPECT_EQ(swatch.Left, d.Left);
+        EXPECT_EQ(swatch.Top, d.Top);
+        EXPECT_EQ(swatch.Width, 25);
+        EXPECT_EQ(swatch.Height, 20);
+        EXPECT_EQ(label.Left, d.Left + 29);
+        EXPECT_EQ(label.Top, d.Top + 2);
+        EXPECT_EQ(label.Caption, d.Caption);
+        EXPECT_TRUE(label.Font.Bold);
+    }
+}
+
+}  // namespace
+}  // namespace halvorn::test

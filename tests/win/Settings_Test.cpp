@@ -1,0 +1,246 @@
+#include <windows.h>
+
+#include <sstream>
+
+#include "app/Menu_Design.h"
+#include "app/Settings_File.h"
+#include "app/Settings_Keys.h"
+#include "platform/Seams.h"
+#include "tests/win/Win_Test_Support.h"
+
+namespace halvorn::test {
+namespace {
+
+using Settings = Program_Test;
+
+std::vector<std::string> Keys_In(const std::string& ini)
+{
+    std::vector<std::string> keys;
+    std::istringstream lines(ini);
+    for (std::string line; std::getline(lines, line);) {
+        const auto equals = line.find('=');
+        if (equals != std::string::npos) keys.push_back(line.substr(0, equals));
+    }
+    return keys;
+}
+
+TEST_F(Settings, FirstStartWithoutAFileTakesTheDefaults)
+{
+    Start();
+    const RECT bounds = Outer_Bounds();
+    EXPECT_EQ(bounds.top, 20);
+    EXPECT_EQ(bounds.left, 20);
+    EXPECT_EQ(bounds.right - bounds.left, 681);
+    EXPECT_EQ(bounds.bottom - bounds.top, 481);
+    EXPECT_FALSE(IsZoomed(Main().Handle()));
+    EXPECT_FALSE(GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(Main().Menu_Checked(Always_On_Top_Option));
+    EXPECT_EQ(Main().Graph_Index(), 0);
+    EXPECT_EQ(Main().Component_Named("Alkali_Metals_Colour_Shape").Fill, RGB(255, 0, 0));
+    RECT report, glossary;
+    GetWindowRect(Program().Element_Report_Form.Handle(), &report);
+    GetWindowRect(Program().Glossary_of_Terms_Form.Handle(), &glossary);
+    EXPECT_EQ(report.top, 20);
+    EXPECT_EQ(report.left, 100);
+    EXPECT_EQ(glossary.top, 20);
+    EXPECT_EQ(glossary.left, 100);
+    EXPECT_FALSE(Ini_Exists()) << "nothing is written before the close";
+
+    Close();
+    const std::string ini = Read_Ini();
+    std::vector<std::string> expected(Setting_Write_Order.begin(), Setting_Write_Order.end());
+    EXPECT_EQ(Keys_In(ini), expected);
+    EXPECT_NE(ini.find("[Halvorn]"), std::string::npos);
+    EXPECT_NE(ini.find("Other_Non_Metals_Colour_Shape=16777215"), std::string::npos);
+    EXPECT_NE(ini.find("window_Width=681"), std::string::npos);
+    EXPECT_NE(ini.find("Element_Report_Form.Left=100"), std::string::npos);
+}
+
+TEST_F(Settings, BadOrMissingValuesFallBackToTheirDefaults)
+{
+    Write_Ini("[Halvorn]\r\nGraph_Type_ComboBox=abc\r\nwindow_top_posn=12abc\r\nwindow_left_posn=\r\n"
+              "window_Height=99999999999\r\nTransition_Metals_Colour_Shape=255\r\n"
+              "Noble_Gases_Colour_Shape=-5\r\nUnknown_Colour_Shape=16777216\r\n");
+    Start();
+    const RECT bounds = Outer_Bounds();
+    EXPECT_EQ(Main().Graph_Index(), 0);
+    EXPECT_EQ(bounds.right - bounds.left, 681);
+    EXPECT_EQ(bounds.bottom - bounds.top, 481);
+    EXPECT_EQ(bounds.top, 20);
+    EXPECT_EQ(bounds.left, 20);
+    EXPECT_EQ(Main().Element_Box(26).Fill, RGB(255, 0, 0)) << "a saved 255 colours the group red";
+    EXPECT_EQ(Main().Component_Named("Noble_Gases_Colour_Shape").Fill, RGB(0, 255, 255));
+    EXPECT_EQ(Main().Component_Named("Unknown_Colour_Shape").Fill, RGB(192, 192, 192));
+    EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Settings, SavedValuesComeBackAndOutOfRangeGraphSelectsNothing)
+{
+    Write_Ini("[Halvorn]\r\nwindow_top_posn=40\r\nwindow_left_posn=60\r\nwindow_Width=800\r\n"
+              "window_Height=600\r\nGraph_Type_ComboBox=7\r\nElement_Report_Form.Top=33\r\n"
+              "Element_Report_Form.Left=44\r\nGlossary_of_Terms_Form.Top=55\r\nGlossary_of_Terms_Form.Left=66\r\n"
+              "Auto_Run_at_Windows_Startup_Option=5\r\n");
+    Start();
+    const RECT bounds = Outer_Bounds();
+    EXPECT_EQ(bounds.left, 60);
+    EXPECT_EQ(bounds.top, 40);
+    EXPECT_EQ(bounds.right - bounds.left, 800);
+    EXPECT_EQ(bounds.bottom - bounds.top, 600);
+    EXPECT_EQ(Main().Graph_Index(), 7);
+    EXPECT_TRUE(Main().Menu_Checked(Auto_Run_at_Windows_Startup_Option)) << "any integer but 0 is true";
+    RECT report;
+    GetWindowRect(Program().Element_Report_Form.Handle(), &report);
+    EXPECT_EQ(report.top, 33);
+    EXPECT_EQ(report.left, 44);
+    Close();
+    const std::string ini = Read_Ini();
+    EXPECT_NE(ini.find("Glossary_of_Terms_Form.Left=66"), std::string::npos);
+    EXPECT_NE(ini.find("Graph_Type_ComboBox=7"), std::string::npos);
+    EXPECT_NE(ini.find("window_left_posn=60"), std::string::npos);
+
+    TearDown();
+    SetUp();
+    Write_Ini("[Halvorn]\r\nGraph_Type_ComboBox=16\r\n");
+    Start();
+    EXPECT_EQ(Main().Graph_Index(), -1);
+}
+
+TEST_F(Settings, MaximisedWindowSavesItsNormalBoundsAndReopensMaximised)
+{
+    Write_Ini("[Halvorn]\r\nWindowState_wsMaximized=1\r\nwindow_top_posn=30\r\nwindow_left_posn=40\r\n"
+              "window_Width=700\r\nwindow_Height=500\r\n");
+    Start();
+    EXPECT_TRUE(IsZoomed(Main().Handle()));
+    Close();
+    const std::string ini = Read_Ini();
+    EXPECT_NE(ini.find("WindowState_wsMaximized=1"), std::string::npos);
+    EXPECT_NE(ini.find("window_top_posn=30"), std::string::npos);
+    EXPECT_NE(ini.find("window_left_posn=40"), std::string::npos);
+    EXPECT_NE(ini.find("window_Width=700"), std::string::npos);
+    EXPECT_NE(ini.find("window_Height=500"), std::string::npos);
+}
+
+TEST_F(Settings, WindowSavedOffEveryScreenComesBackAtTheDefaultPlace)
+{
+    Write_Ini("[Halvorn]\r\nwindow_top_posn=-30000\r\nwindow_left_posn=40000\r\nwindow_Width=700\r\n"
+              "window_Height=500\r\n");
+    Start();
+    const RECT bounds = Outer_Bounds();
+    EXPECT_EQ(bounds.top, 20);
+    EXPECT_EQ(bounds.left, 20);
+    EXPECT_EQ(bounds.right - bounds.left, 700);
+    EXPECT_EQ(bounds.bottom - bounds.top, 500);
+}
+
+TEST_F(Settings, AlwaysOnTopIsRestoredAndToggledInPlace)
+{
+    Write_Ini("[Halvorn]\r\nAlways_on_Top_Option=1\r\n");
+    Start();
+    EXPECT_TRUE(Main().Menu_Checked(Always_On_Top_Option));
+    EXPECT_TRUE(GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    const RECT before = Outer_Bounds();
+    SetForegroundWindow(Program().Element_Report_Form.Handle());
+    SendMessageW(Main().Handle(), WM_COMMAND, Always_On_Top_Option, 0);
+    EXPECT_FALSE(Main().Menu_Checked(Always_On_Top_Option));
+    EXPECT_FALSE(GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    SendMessageW(Main().Handle(), WM_COMMAND, Always_On_Top_Option, 0);
+    EXPECT_TRUE(Main().Menu_Checked(Always_On_Top_Option));
+    EXPECT_TRUE(GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    const RECT after = Outer_Bounds();
+    EXPECT_TRUE(EqualRect(&before, &after)) << "neither moved nor resized";
+    Close();
+    EXPECT_NE(Read_Ini().find("Always_on_Top_Option=1"), std::string::npos);
+}
+
+TEST_F(Settings, FactoryResetAnsweredNoChangesNothing)
+{
+    Write_Ini("[Halvorn]\r\nTransition_Metals_Colour_Shape=255\r\n");
+    Start();
+    Box_Answers = {IDNO};
+    SendMessageW(Main().Handle(), WM_COMMAND, Restore_Factory_Defaults_Option, 0);
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0].Flags, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
+    // Four lines, the fourth after an empty line.
+    const std::string& text = Boxes[0].Text;
+    std::vector<std::string> lines;
+    for (std::size_t at = 0;;) {
+        const auto end = text.find("\r\n", at);
+        lines.push_back(text.substr(at, end == std::string::npos ? std::string::npos : end - at));
+        if (end == std::string::npos) break;
+        at = end + 2;
+    }
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_TRUE(lines[3].empty());
+    EXPECT_TRUE(Ini_Exists());
+    EXPECT_EQ(Main().Element_Box(26).Fill, RGB(255, 0, 0));
+}
+
+TEST_F(Settings, FactoryResetDeletesEvenAReadOnlyFileAndBringsBackTheDefaults)
+{
+    Write_Ini("[Halvorn]\r\nTransition_Metals_Colour_Shape=255\r\nwindow_Width=900\r\nGraph_Type_ComboBox=3\r\n"
+              "Element_Report_Form.Top=300\r\n");
+    SetFileAttributesW(Ini_Path().c_str(), FILE_ATTRIBUTE_READONLY);
+    Start();
+    ShowWindow(Main().Handle(), SW_MAXIMIZE);
+    Box_Answers = {IDYES};
+    SendMessageW(Main().Handle(), WM_COMMAND, Restore_Factory_Defaults_Option, 0);
+    EXPECT_FALSE(Ini_Exists()) << "gone, and not written again until the close";
+    EXPECT_FALSE(IsZoomed(Main().Handle()));
+    const RECT bounds = Outer_Bounds();
+    EXPECT_EQ(bounds.right - bounds.left, 681);
+    EXPECT_EQ(bounds.left, 20);
+    EXPECT_EQ(Main().Graph_Index(), 0);
+    EXPECT_EQ(Main().Element_Box(26).Fill, RGB(255, 255, 0));
+    RECT report;
+    GetWindowRect(Program().Element_Report_Form.Handle(), &report);
+    EXPECT_EQ(report.top, 20);
+    EXPECT_EQ(Main().Element_Box(26).Caption, "26\rFe");
+    Close();
+    EXPECT_TRUE(Ini_Exists());
+}
+
+TEST_F(Settings, FactoryResetLeavesAFileHeldOpenByAnotherProgram)
+{
+    Write_Ini("[Halvorn]\r\nTransition_Metals_Colour_Shape=255\r\n");
+    Start();
+    // Another program holds it open for reading, as a viewer would: it cannot be deleted.
+    HANDLE held = CreateFileW(Ini_Path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(Probe_File_Status(Ini_Path()), "OPEN");
+    Box_Answers = {IDYES};
+    SendMessageW(Main().Handle(), WM_COMMAND, Restore_Factory_Defaults_Option, 0);
+    CloseHandle(held);
+    EXPECT_TRUE(Ini_Exists());
+    EXPECT_EQ(Main().Element_Box(26).Fill, RGB(255, 0, 0)) << "its values stay in force";
+    EXPECT_TRUE(Boxes.size() == 1) << "a failed delete shows no message";
+
+    // Held with no sharing at all, it stays in place just the same.
+    held = CreateFileW(Ini_Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Box_Answers = {IDYES};
+    SendMessageW(Main().Handle(), WM_COMMAND, Restore_Factory_Defaults_Option, 0);
+    CloseHandle(held);
+    EXPECT_TRUE(Ini_Exists());
+}
+
+TEST(File_Helpers, ProbeAttributesAndDelete)
+{
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring name = std::wstring(temp) + L"halvorn-probe-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
+    EXPECT_EQ(Probe_File_Status(L""), "");
+    EXPECT_EQ(Probe_File_Status(name), "");
+    EXPECT_EQ(Probe_File_Status(std::wstring(130, L'x')), "CLOSED");
+    EXPECT_FALSE(Set_File_Attributes(name, true, false, false, false));
+    EXPECT_FALSE(Delete_Closed_File(name));
+    CloseHandle(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    EXPECT_EQ(Probe_File_Status(name), "CLOSED");
+    EXPECT_TRUE(Set_File_Attributes(name, true, true, false, true));
+    EXPECT_EQ(GetFileAttributesW(name.c_str()) & 0x27u, static_cast<DWORD>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    EXPECT_TRUE(Delete_Closed_File(name));
+    EXPECT_EQ(GetFileAttributesW(name.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+}  // namespace halvorn::test

@@ -1,0 +1,100 @@
+#include "tests/win/Win_Test_Support.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/Seams.h"
+#include "platform/Win_Text.h"
+
+namespace halvorn::test {
+
+void Program_Test::SetUp()
+{
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    directory_ = std::wstring(temp) + L"halvorn-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                 std::to_wstring(GetTickCount64()) + L"\\";
+    CreateDirectoryW(directory_.c_str(), nullptr);
+    Set_Executable_Path_Override(directory_ + L"Halvorn.exe");
+    Set_Message_Box_Hook([this](HWND, const std::string& text, const std::string& title, UINT flags) {
+        Boxes.push_back({text, title, flags});
+        if (Box_Answers.empty()) return IDOK;
+        const int answer = Box_Answers.front();
+        Box_Answers.erase(Box_Answers.begin());
+        return answer;
+    });
+    Set_Colour_Dialog_Hook([](HWND, COLORREF&) -> bool {
+        ADD_FAILURE() << "colour dialog opened unexpectedly";
+        return false;
+    });
+    program_ = std::make_unique<Program_Windows>();
+    program_->Create();
+}
+
+void Program_Test::TearDown()
+{
+    program_.reset();
+    Process_Messages();
+    SetFileAttributesW(Ini_Path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(Ini_Path().c_str());
+    RemoveDirectoryW(directory_.c_str());
+    Set_Message_Box_Hook(nullptr);
+    Set_Colour_Dialog_Hook(nullptr);
+    Set_Executable_Path_Override(L"");
+}
+
+void Program_Test::Start()
+{
+    Main().Show_First();
+    Process_Messages();
+}
+
+void Program_Test::Close()
+{
+    SendMessageW(Main().Handle(), WM_CLOSE, 0, 0);
+    Process_Messages();
+}
+
+void Program_Test::Write_Ini(const std::string& content) const
+{
+    std::ofstream file(std::filesystem::path(Ini_Path()), std::ios::binary);
+    file << content;
+}
+
+std::string Program_Test::Read_Ini() const
+{
+    std::ifstream file(std::filesystem::path(Ini_Path()), std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+void Program_Test::Set_Client_Size(int width, int height)
+{
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongW(Main().Handle(), GWL_STYLE)), TRUE,
+                       static_cast<DWORD>(GetWindowLongW(Main().Handle(), GWL_EXSTYLE)));
+    SetWindowPos(Main().Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client;
+    GetClientRect(Main().Handle(), &client);
+    ASSERT_EQ(client.right, width);
+    ASSERT_EQ(client.bottom, height);
+}
+
+RECT Program_Test::Outer_Bounds() const
+{
+    RECT bounds;
+    GetWindowRect(program_->MainForm1.Handle(), &bounds);
+    return bounds;
+}
+
+void Program_Test::Press(const Component& component, UINT message)
+{
+    const RECT rect = Component_List::Host_Rect(component);
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    SendMessageW(Component_List::Host_Of(component), message, 0, at);
+}
+
+}  // namespace halvorn::test
