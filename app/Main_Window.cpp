@@ -561,6 +561,8 @@ void TMainForm1::FormResize()
     SendMessageW(page_control_->Window, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(page_control_->Window, nullptr, nullptr,
                  RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // Whatever else the resize queued is handled now, after the one repaint.
+    Process_Messages();
 }
 
 void TMainForm1::Scale_Main_Window()
@@ -575,7 +577,6 @@ void TMainForm1::Scale_Main_Window()
         if (!layout_baseline_[i].Is_Control) continue;
         Component& component = Main_Form_Parts::Components.At(i);
         const Scaled_Bounds scaled = Scale_Entry(layout_baseline_[i], ratios);
-        if (component.Font.Points != scaled.Font_Size) fonts_changed_.push_back(&component);
         component.Top = scaled.Top;
         component.Height = scaled.Height;
         component.Left = scaled.Left;
@@ -583,47 +584,56 @@ void TMainForm1::Scale_Main_Window()
         component.Font.Points = scaled.Font_Size;
     }
     Apply_Scaled_Bounds();
-    Process_Messages();
 }
 
 void TMainForm1::Apply_Scaled_Bounds()
 {
-    const std::size_t count = Main_Form_Parts::Components.Count();
-    HDWP moves = BeginDeferWindowPos(32);
-    const auto move = [&moves](const Component& component, int height) {
-        if (moves) moves = DeferWindowPos(moves, component.Window, nullptr, component.Left, component.Top,
-                                          component.Width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    };
-    move(*page_control_, page_control_->Height);
-    if (moves) EndDeferWindowPos(moves);
+    constexpr UINT quiet = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS;
+    SetWindowPos(page_control_->Window, nullptr, page_control_->Left, page_control_->Top, page_control_->Width,
+                 page_control_->Height, quiet);
     // The tab height follows the font, and the pages' area follows the tab height.
-    if (std::find(fonts_changed_.begin(), fonts_changed_.end(), page_control_) != fonts_changed_.end())
-        SendMessageW(page_control_->Window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(page_control_->Font)), FALSE);
+    const HFONT tab_font = fonts_.Get(page_control_->Font);
+    if (reinterpret_cast<HFONT>(SendMessageW(page_control_->Window, WM_GETFONT, 0, 0)) != tab_font)
+        SendMessageW(page_control_->Window, WM_SETFONT, reinterpret_cast<WPARAM>(tab_font), FALSE);
 
     // The pages fill the page control's display area, as the control lays them out.
     RECT display{0, 0, page_control_->Width, page_control_->Height};
     SendMessageW(page_control_->Window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-    moves = BeginDeferWindowPos(32);
     for (Component* page : pages_) {
         page->Left = display.left, page->Top = display.top;
         page->Width = std::max<int>(display.right - display.left, 0);
         page->Height = std::max<int>(display.bottom - display.top, 0);
-        move(*page, page->Height);
     }
-    for (std::size_t i = 0; i < count; ++i) {
-        Component& component = Main_Form_Parts::Components.At(i);
-        if (!component.Window || &component == form_ || &component == page_control_ ||
-            &component == pages_[0] || &component == pages_[1])
-            continue;
+    // Every real window costs a round trip through the platform: only the showing page
+    // and its controls move now; the other page follows when it is shown.
+    page_laid_out_[0] = page_laid_out_[1] = false;
+    Apply_Page_Controls(SendMessageW(page_control_->Window, TCM_GETCURSEL, 0, 0) == 1 ? 1 : 0);
+}
+
+void TMainForm1::Apply_Page_Controls(int page_index)
+{
+    const Component* page = pages_[page_index];
+    HDWP moves = BeginDeferWindowPos(16);
+    if (moves)
+        moves = DeferWindowPos(moves, page->Window, nullptr, page->Left, page->Top, page->Width, page->Height,
+                               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+    std::vector<const Component*> refonts;
+    for (std::size_t i = 0; i < Main_Form_Parts::Components.Count(); ++i) {
+        const Component& component = Main_Form_Parts::Components.At(i);
+        if (!component.Window || component.Parent != page) continue;
         // A drop-down list keeps room for its list below the edit part.
-        const bool combo = component.Name == "Graph_Type_ComboBox";
-        move(component, combo ? component.Height * 15 : component.Height);
+        const int height = component.Name == "Graph_Type_ComboBox" ? component.Height * 15 : component.Height;
+        if (moves)
+            moves = DeferWindowPos(moves, component.Window, nullptr, component.Left, component.Top, component.Width,
+                                   height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+        const HFONT font = fonts_.Get(component.Font);
+        if (reinterpret_cast<HFONT>(SendMessageW(component.Window, WM_GETFONT, 0, 0)) != font)
+            refonts.push_back(&component);
     }
     if (moves) EndDeferWindowPos(moves);
-    for (const Component* component : fonts_changed_)
-        if (component->Window && component != page_control_)
-            SendMessageW(component->Window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(component->Font)), FALSE);
-    fonts_changed_.clear();
+    for (const Component* component : refonts)
+        SendMessageW(component->Window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(component->Font)), FALSE);
+    page_laid_out_[page_index] = true;
 }
 
 void TMainForm1::Set_Program_Texts()
@@ -650,6 +660,7 @@ void TMainForm1::Set_Program_Texts()
 
 void TMainForm1::Show_Page(int index)
 {
+    if (!page_laid_out_[index]) Apply_Page_Controls(index);
     SendMessageW(page_control_->Window, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
     ShowWindow(pages_[index]->Window, SW_SHOW);
     ShowWindow(pages_[1 - index]->Window, SW_HIDE);

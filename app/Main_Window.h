@@ -94,6 +94,7 @@ private:
     void Read_Settings(bool& maximised);
     void Apply_Saved_Bounds(int top, int left, int width, int height);
     void Apply_Scaled_Bounds();
+    void Apply_Page_Controls(int page_index);
 
     Program_Windows& program_;
     std::string_view database_text_;
@@ -108,8 +109,8 @@ private:
     int design_client_width_ = 0;
     int design_client_height_ = 0;
     std::vector<Baseline_Entry> layout_baseline_;
-    SIZE scaled_client_{-1, -1};              // the client size the layout was last scaled to
-    std::vector<Component*> fonts_changed_;  // by the scaling in progress
+    SIZE scaled_client_{-1, -1};      // the client size the layout was last scaled to
+    bool page_laid_out_[2] = {true, true};  // its real windows stand at their bounds
 };
 
 }  // namespace halvorn

@@ -22,13 +22,18 @@ void Replace_Text_In(std::string& text, std::string_view pattern, std::string_vi
 {
     if (text.empty() || pattern.empty()) return;
 
-    // A pattern inside its own replacement would be found again for ever: go through a
-    // placeholder that cannot occur in real text.
+    // A pattern inside its own replacement would be found again for ever: replace each
+    // occurrence of the original text once, left to right, and never look at what was
+    // put in. (A placeholder round trip does the same until the pattern occurs in the
+    // placeholder itself, and then it never ends.)
     if (replacement.find(pattern) != std::string_view::npos) {
-        static constexpr char placeholder[] = {1, 2, 3, 4, 5};
-        const std::string_view hold(placeholder, sizeof placeholder);
-        Replace_Text_In(text, pattern, hold);
-        Replace_Text_In(text, hold, replacement);
+        std::string result;
+        std::size_t from = 0;
+        for (auto at = text.find(pattern); at != std::string::npos; at = text.find(pattern, from)) {
+            result.append(text, from, at - from).append(replacement);
+            from = at + pattern.size();
+        }
+        text = result.append(text, from, std::string::npos);
         return;
     }
 

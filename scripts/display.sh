@@ -6,7 +6,9 @@ if [ -z "${DISPLAY:-}" ]; then
   done
   Xvfb ":$display_number" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
-  trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+  halvorn_prefix="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/wine"
+  # Wine's programs go before the display they draw on.
+  trap 'WINEPREFIX="$halvorn_prefix" wineserver -k 2>/dev/null || true; kill $xvfb_pid 2>/dev/null || true' EXIT
   export DISPLAY=":$display_number"
   for _ in $(seq 100); do
     xdotool getdisplaygeometry >/dev/null 2>&1 && break

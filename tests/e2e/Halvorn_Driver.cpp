@@ -7,6 +7,7 @@
 //   halvorn_driver click-button CAPTION         presses a visible button with the mouse
 //   halvorn_driver close                        closes the main window as the title bar does
 //   halvorn_driver startup-bench HALVORN REFERENCE RUNS
+//   halvorn_driver resize-bench RUNS [TITLE]    times resizes of the running program
 #include <windows.h>
 #include <psapi.h>
 
@@ -229,6 +230,25 @@ int main(int argc, char** argv)
                     runs, h, r, h / r);
         std::printf("peak working set, median: Halvorn %.1f MiB, reference %.1f MiB, ratio %.2f\n",
                     hp / 1048576, rp / 1048576, hp / rp);
+        return 0;
+    }
+    if (command == "resize-bench" && argc > 2) {
+        HWND main = Visible_Window(argc > 3 ? Widen(argv[3]) : std::wstring(Main_Title));
+        if (!main) return Fail("no main window");
+        RECT start;
+        GetWindowRect(main, &start);
+        const int runs = std::max(1, std::atoi(argv[2]));
+        std::vector<double> times;
+        for (int i = 0; i < runs; ++i) {
+            // The resize is sent to the program's thread, which re-lays out and repaints
+            // before SetWindowPos returns here.
+            const bool larger = i % 2 == 0;
+            const auto begin = Clock::now();
+            SetWindowPos(main, nullptr, 0, 0, larger ? 1100 : 700, larger ? 780 : 500, SWP_NOMOVE | SWP_NOZORDER);
+            times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - begin).count());
+        }
+        SetWindowPos(main, nullptr, 0, 0, start.right - start.left, start.bottom - start.top, SWP_NOMOVE | SWP_NOZORDER);
+        std::printf("resize with repaint, median of %d: %.2f ms\n", runs, Median(times));
         return 0;
     }
     return Fail("unknown command");

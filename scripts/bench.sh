@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Benchmarks: the portable core natively, then start-up time and peak memory under Wine
+# beside a minimal Win32 program with 216 static controls (median of several runs, warm
+# wineserver).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+scripts/setup.sh
+cmake --preset native >/dev/null
+cmake --build --preset native --target halvorn_benchmarks
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target Halvorn halvorn_driver reference_statics
+build/native/halvorn_benchmarks --benchmark_min_time=1
+source scripts/display.sh
+export WINEPREFIX="$root/build/wine" WINEDEBUG=-all
+wineserver -p 60
+to_windows() { echo "Z:$1" | tr / '\\'; }
+ls -l build/windows/Halvorn.exe | awk '{printf "Halvorn.exe size: %.2f MiB\n", $5 / 1048576}'
+scripts/wine-run build/windows/halvorn_driver.exe startup-bench "$(to_windows "$root/build/windows/Halvorn.exe")" \
+  "$(to_windows "$root/build/windows/reference_statics.exe")" 9
+scripts/wine-run build/windows/Halvorn.exe &
+halvorn=$!
+scripts/wine-run build/windows/halvorn_driver.exe wait-painted 60
+scripts/wine-run build/windows/halvorn_driver.exe resize-bench 40
+scripts/wine-run build/windows/halvorn_driver.exe close
+wait $halvorn
