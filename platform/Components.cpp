@@ -10,17 +10,17 @@ Font_Cache::~Font_Cache()
     for (auto& [key, font] : fonts_) DeleteObject(font);
 }
 
-HFONT Font_Cache::Get(const Font_Spec& spec)
+HFONT Font_Cache::Get(const Font_Spec& wanted)
 {
-    const auto key = std::make_tuple(spec.Face, spec.Points, spec.Bold, spec.Underline);
+    const auto key = std::make_tuple(wanted.Face, wanted.Points, wanted.Bold, wanted.Underline);
     if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second;
     LOGFONTW font{};
-    font.lfHeight = spec.Height();
-    font.lfWeight = spec.Bold ? FW_BOLD : FW_NORMAL;
-    font.lfUnderline = spec.Underline;
+    font.lfHeight = wanted.Height();
+    font.lfWeight = wanted.Bold ? FW_BOLD : FW_NORMAL;
+    font.lfUnderline = wanted.Underline;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(font.lfFaceName, spec.Face.c_str(), LF_FACESIZE);
+    lstrcpynW(font.lfFaceName, wanted.Face.c_str(), LF_FACESIZE);
     HFONT handle = CreateFontIndirectW(&font);
     fonts_.emplace(key, handle);
     return handle;

@@ -67,7 +67,7 @@ public:
     Font_Cache(const Font_Cache&) = delete;
     Font_Cache& operator=(const Font_Cache&) = delete;
     ~Font_Cache();
-    HFONT Get(const Font_Spec& font);
+    HFONT Get(const Font_Spec& wanted);
 
 private:
     std::map<std::tuple<std::wstring, int, bool, bool>, HFONT> fonts_;

@@ -27,11 +27,7 @@ std::vector<std::string> Keys_In(const std::string& ini)
 TEST_F(Settings, FirstStartWithoutAFileTakesTheDefaults)
 {
     Start();
-    const RECT bounds = Outer_Bounds();
-    EXPECT_EQ(bounds.top, 20);
-    EXPECT_EQ(bounds.left, 20);
-    EXPECT_EQ(bounds.right - bounds.left, 681);
-    EXPECT_EQ(bounds.bottom - bounds.top, 481);
+    Expect_Outer_Bounds(20, 20, 681, 481);
     EXPECT_FALSE(IsZoomed(Main().Handle()));
     EXPECT_FALSE(GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(Main().Menu_Checked(Always_On_Top_Option));
@@ -62,12 +58,8 @@ TEST_F(Settings, BadOrMissingValuesFallBackToTheirDefaults)
               "window_Height=99999999999\r\nTransition_Metals_Colour_Shape=255\r\n"
               "Noble_Gases_Colour_Shape=-5\r\nUnknown_Colour_Shape=16777216\r\n");
     Start();
-    const RECT bounds = Outer_Bounds();
     EXPECT_EQ(Main().Graph_Index(), 0);
-    EXPECT_EQ(bounds.right - bounds.left, 681);
-    EXPECT_EQ(bounds.bottom - bounds.top, 481);
-    EXPECT_EQ(bounds.top, 20);
-    EXPECT_EQ(bounds.left, 20);
+    Expect_Outer_Bounds(20, 20, 681, 481);
     EXPECT_EQ(Main().Element_Box(26).Fill, RGB(255, 0, 0)) << "a saved 255 colours the group red";
     EXPECT_EQ(Main().Component_Named("Noble_Gases_Colour_Shape").Fill, RGB(0, 255, 255));
     EXPECT_EQ(Main().Component_Named("Unknown_Colour_Shape").Fill, RGB(192, 192, 192));
@@ -81,11 +73,7 @@ TEST_F(Settings, SavedValuesComeBackAndOutOfRangeGraphSelectsNothing)
               "Element_Report_Form.Left=44\r\nGlossary_of_Terms_Form.Top=55\r\nGlossary_of_Terms_Form.Left=66\r\n"
               "Auto_Run_at_Windows_Startup_Option=5\r\n");
     Start();
-    const RECT bounds = Outer_Bounds();
-    EXPECT_EQ(bounds.left, 60);
-    EXPECT_EQ(bounds.top, 40);
-    EXPECT_EQ(bounds.right - bounds.left, 800);
-    EXPECT_EQ(bounds.bottom - bounds.top, 600);
+    Expect_Outer_Bounds(60, 40, 800, 600);
     EXPECT_EQ(Main().Graph_Index(), 7);
     EXPECT_TRUE(Main().Menu_Checked(Auto_Run_at_Windows_Startup_Option)) << "any integer but 0 is true";
     RECT report;
@@ -125,11 +113,7 @@ TEST_F(Settings, WindowSavedOffEveryScreenComesBackAtTheDefaultPlace)
     Write_Ini("[Halvorn]\r\nwindow_top_posn=-30000\r\nwindow_left_posn=40000\r\nwindow_Width=700\r\n"
               "window_Height=500\r\n");
     Start();
-    const RECT bounds = Outer_Bounds();
-    EXPECT_EQ(bounds.top, 20);
-    EXPECT_EQ(bounds.left, 20);
-    EXPECT_EQ(bounds.right - bounds.left, 700);
-    EXPECT_EQ(bounds.bottom - bounds.top, 500);
+    Expect_Outer_Bounds(20, 20, 700, 500);
 }
 
 TEST_F(Settings, AlwaysOnTopIsRestoredAndToggledInPlace)

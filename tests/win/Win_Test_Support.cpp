@@ -90,6 +90,15 @@ RECT Program_Test::Outer_Bounds() const
     return bounds;
 }
 
+void Program_Test::Expect_Outer_Bounds(int left, int top, int width, int height) const
+{
+    const RECT bounds = Outer_Bounds();
+    EXPECT_EQ(bounds.left, left);
+    EXPECT_EQ(bounds.top, top);
+    EXPECT_EQ(bounds.right - bounds.left, width);
+    EXPECT_EQ(bounds.bottom - bounds.top, height);
+}
+
 void Program_Test::Press(const Component& component, UINT message)
 {
     const RECT rect = Component_List::Host_Rect(component);

@@ -39,6 +39,8 @@ protected:
     Program_Windows& Program() { return *program_; }
     void Set_Client_Size(int width, int height);
     RECT Outer_Bounds() const;
+    // The main window's outer bounds are these.
+    void Expect_Outer_Bounds(int left, int top, int width, int height) const;
     // Presses a mouse button on a graphic control through its host window.
     void Press(const Component& component, UINT message = WM_LBUTTONDOWN);
 
