@@ -13,6 +13,7 @@
 #include "app/Settings_File.h"
 #include "app/Settings_Keys.h"
 #include "elements/Code_Tables.h"
+#include "platform/Button_Decor.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
 #include "resources/Resource_Ids.h"
@@ -96,7 +97,6 @@ TMainForm1::TMainForm1(Program_Windows& program)
 
 TMainForm1::~TMainForm1()
 {
-    for (const auto& [glyph, images] : button_images_) ImageList_Destroy(images);
     if (connector_) DeleteObject(connector_);
     if (menu_ && !IsMenu(menu_)) menu_ = nullptr;
 }
@@ -135,32 +135,9 @@ Component& TMainForm1::Add_Button(std::string_view name, Component* page, std::s
     button.Left = left, button.Top = top, button.Width = width, button.Height = height;
     button.Font = Button_Font;
     button.Caption = caption;
-    button.Window = CreateWindowExW(0, L"BUTTON", Widen(caption).c_str(),
-                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, left, top,
-                                    width, height, page->Window,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(command)),
-                                    GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(button.Window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(button.Font)), FALSE);
-
-    // The glyph stands left of the caption; magenta is its transparent colour. Buttons
-    // with the same glyph share one image list.
-    HIMAGELIST& images = button_images_[glyph];
-    if (!images)
-        images = ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(glyph), 16, 0, RGB(255, 0, 255),
-                                      IMAGE_BITMAP, LR_CREATEDIBSECTION);
-    if (images) {
-        BUTTON_IMAGELIST list{images, {4, 0, 2, 0},
-                              static_cast<UINT>(caption.empty() ? BUTTON_IMAGELIST_ALIGN_CENTER : BUTTON_IMAGELIST_ALIGN_LEFT)};
-        SendMessageW(button.Window, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
-    }
-    const std::wstring tip = Widen(hint);
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = page->Window;
-    tool.uId = reinterpret_cast<UINT_PTR>(button.Window);
-    tool.lpszText = const_cast<wchar_t*>(tip.c_str());
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    button.Window = Create_Push_Button(page->Window, caption, left, top, width, height, fonts_.Get(button.Font), command);
+    buttons_.Set_Glyph(button.Window, glyph, caption.empty());
+    buttons_.Set_Tooltip(program_.Application.Handle(), button.Window, hint);
     return Add(std::move(button));
 }
 
@@ -176,10 +153,6 @@ void TMainForm1::Create()
     form.Font = Main_Font;
     form_ = &Add(std::move(form));
 
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               program_.Application.Handle(),
-                               nullptr, GetModuleHandleW(nullptr), nullptr);
     connector_ = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CONNECTOR),
                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 
@@ -702,6 +675,33 @@ void TMainForm1::StaticText1MouseDown(Component& sender)
     Show_Element_Report(program_.Element_Report_Form, number);
 }
 
+void TMainForm1::Select_Element_by_Abbreviation_BitBtnClick()
+{
+    Search_Elements([](const Element_Record& record) -> const std::string& { return record.Element_Abbreviation; });
+}
+
+void TMainForm1::Select_Element_by_Name_BitBtnClick()
+{
+    Search_Elements([](const Element_Record& record) -> const std::string& { return record.Element_Name; });
+}
+
+void TMainForm1::Search_Elements(const std::string& (*field)(const Element_Record&))
+{
+    TDialog_Item_Select_Form& dialog = program_.Dialog_Item_Select_Form;
+    dialog.Clear_Items(true);
+    for (int n = 1; n <= Number_of_Elements; ++n) dialog.Add_Item(field(Elements[n]));
+    dialog.Show_Modal(Handle());
+    const int chosen = dialog.Selected_Item();
+    if (chosen < 0) return;
+    const std::string text = dialog.Item_Text(chosen);
+    int match = 0;
+    for (int n = 1; n <= Number_of_Elements; ++n)
+        if (field(Elements[n]) == text) match = n;  // the last match wins
+    if (match > 0) Show_Element_Report(program_.Element_Report_Form, match);
+}
+
+void TMainForm1::Glossary_of_Terms_BitBtnClick() { program_.Glossary_of_Terms_Form.Show_In_Front(); }
+
 void TMainForm1::Choose_Swatch_Colour(Component& swatch)
 {
     COLORREF colour = swatch.Fill;
@@ -723,6 +723,19 @@ void TMainForm1::On_Command(int id)
         break;
     case Always_On_Top_Option:
         Always_On_Top_OptionClick();
+        break;
+    case Select_Element_by_Abbreviation_Option:
+    case Select_Element_by_Abbreviation_BitBtn:
+        Select_Element_by_Abbreviation_BitBtnClick();
+        break;
+    case Select_Element_by_Name_Option:
+    case Select_Element_by_Name_BitBtn:
+        Select_Element_by_Name_BitBtnClick();
+        break;
+    case Glossary_of_Terms_Option:
+    case Glossary_of_Terms_BitBtn:
+    case BitBtn2:
+        Glossary_of_Terms_BitBtnClick();
         break;
     case Restore_Factory_Defaults_Option:
         Restore_Factory_Defaults_OptionClick();

@@ -14,6 +14,7 @@
 
 #include "app/Layout_Scaling.h"
 #include "elements/Element_Record.h"
+#include "platform/Button_Decor.h"
 #include "platform/Gdi_Owners.h"
 #include "platform/Window_Base.h"
 
@@ -53,6 +54,9 @@ public:
     void StaticText1MouseDown(Component& sender);
     void Choose_Swatch_Colour(Component& swatch);
     void Exit_BitBtnClick();
+    void Select_Element_by_Abbreviation_BitBtnClick();
+    void Select_Element_by_Name_BitBtnClick();
+    void Glossary_of_Terms_BitBtnClick();
     void Set_Program_Texts();
     void FormCloseQuery();
     void FormResize();
@@ -90,6 +94,7 @@ private:
     void Show_Page(int index);
     void Fit_Client_To_Page_Control();
     void On_Command(int id);
+    void Search_Elements(const std::string& (*field)(const Element_Record&));
     void Repaint_Table();
     void Read_Settings(bool& maximised);
     void Apply_Saved_Bounds(int top, int left, int width, int height);
@@ -99,13 +104,12 @@ private:
     Program_Windows& program_;
     std::string_view database_text_;
     HMENU menu_ = nullptr;
-    HWND tooltip_ = nullptr;
     Component* form_ = nullptr;
     Component* page_control_ = nullptr;
     Component* pages_[2] = {};
     std::unique_ptr<Host_Window> page_windows_[2];
     HBITMAP connector_ = nullptr;
-    std::map<int, HIMAGELIST> button_images_;  // by glyph resource
+    Button_Decor buttons_;
     int design_client_width_ = 0;
     int design_client_height_ = 0;
     std::vector<Baseline_Entry> layout_baseline_;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/Rich_Edit.h"
 #include "resources/Resource_Ids.h"
 
 namespace halvorn {
@@ -16,6 +17,7 @@ void Program_Windows::Create()
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
+    Load_Rich_Edit_Library();
     Window_Base::Register_Class(Host_Window::Class_Name,
                                 LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HALVORN)));
 
@@ -23,7 +25,7 @@ void Program_Windows::Create()
     MainForm1.Create();
     const HWND owner = Application.Handle();
     AboutBox.Create(owner);
-    Element_Report_Form.Create(owner);
+    Element_Report_Form.Create(owner, AboutBox, Glossary_of_Terms_Form);
     Dialog_Item_Select_Form.Create(owner);
     Glossary_of_Terms_Form.Create(owner);
     Dialog_WallPaper_Style_Form.Create(owner);

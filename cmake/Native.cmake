@@ -10,6 +10,7 @@ add_executable(halvorn_unit_tests
   tests/unit/Text_Helpers_Test.cpp
   tests/unit/Element_Build_Test.cpp
   tests/unit/Element_Data_Test.cpp
+  tests/unit/Report_Test.cpp
   tests/unit/Table_Layout_Test.cpp)
 # std::regex trips a false maybe-uninitialized warning in GCC 12.
 target_compile_options(halvorn_unit_tests PRIVATE ${sanitize} -Wno-maybe-uninitialized)

@@ -13,8 +13,10 @@ add_library(halvorn_ui STATIC
   app/Program_Windows.cpp
   app/Settings_File.cpp
   export/Wallpaper_Style_Dialog.cpp
+  platform/Button_Decor.cpp
   platform/Components.cpp
   platform/Form_Window.cpp
+  platform/Rich_Edit.cpp
   platform/Seams.cpp
   platform/Win_Text.cpp
   platform/Window_Base.cpp
@@ -40,6 +42,8 @@ add_subdirectory("${gtest_source_dir}" googletest EXCLUDE_FROM_ALL)
 add_executable(halvorn_win_tests
   tests/win/Win_Test_Main.cpp
   tests/win/Main_Window_Test.cpp
+  tests/win/Report_Window_Test.cpp
+  tests/win/Search_Test.cpp
   tests/win/Colour_Key_Test.cpp
   tests/win/Scaling_Test.cpp
   tests/win/Settings_Test.cpp

@@ -51,22 +51,29 @@ void Form_Window::Create_Form(std::string_view caption, int left, int top, int c
     Form_ = &Form_Parts::Components.Add(std::move(form));
 }
 
-Component& Form_Window::Add_Button(std::string_view name, std::string_view caption, int left,
-                                   int top, int width, int height, const Font_Spec& font, int id)
+Component& Form_Window::Add_Button(std::string_view name, std::string_view caption, int left, int top,
+                                   int width, int height, const Font_Spec& font, int id, int glyph,
+                                   std::string_view hint)
 {
-    Component button;
-    button.Name = name;
-    button.Kind = Component_Kind::Windowed;
-    button.Parent = Form_;
-    button.Left = left, button.Top = top, button.Width = width, button.Height = height;
-    button.Font = font;
-    button.Caption = caption;
-    button.Window = CreateWindowExW(0, L"BUTTON", Widen(caption).c_str(),
-                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, left, top,
-                                    width, height, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                    GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(button.Window, WM_SETFONT, reinterpret_cast<WPARAM>(Form_Parts::Fonts.Get(font)), FALSE);
-    return Form_Parts::Components.Add(std::move(button));
+    HWND button = Create_Push_Button(Handle(), caption, left, top, width, height, Form_Parts::Fonts.Get(font), id);
+    if (glyph) Buttons_.Set_Glyph(button, glyph, caption.empty());
+    if (!hint.empty()) Buttons_.Set_Tooltip(GetWindow(Handle(), GW_OWNER), button, hint);
+    Component& component = Add_Window(name, button, left, top, width, height, font);
+    component.Caption = caption;
+    return component;
+}
+
+Component& Form_Window::Add_Window(std::string_view name, HWND window, int left, int top, int width, int height,
+                                   const Font_Spec& font)
+{
+    Component component;
+    component.Name = name;
+    component.Kind = Component_Kind::Windowed;
+    component.Parent = Form_;
+    component.Left = left, component.Top = top, component.Width = width, component.Height = height;
+    component.Font = font;
+    component.Window = window;
+    return Form_Parts::Components.Add(std::move(component));
 }
 
 Component& Form_Window::Add_Label(std::string_view name, Component* parent,

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Button_Decor.h"
 #include "platform/Window_Base.h"
 
 namespace halvorn {
@@ -34,13 +35,19 @@ protected:
     // it on the screen.
     void Create_Form(std::string_view caption, int left, int top, int client_width,
                      int client_height, Form_Border border, HWND owner);
-    // Adds a push button as a real child window at design bounds.
+    // Adds a push button as a real child window at design bounds, with its glyph
+    // resource and tooltip when given.
     Component& Add_Button(std::string_view name, std::string_view caption, int left, int top,
-                          int width, int height, const Font_Spec& font, int id);
+                          int width, int height, const Font_Spec& font, int id, int glyph = 0,
+                          std::string_view hint = {});
+    // Registers a child window made elsewhere under its name.
+    Component& Add_Window(std::string_view name, HWND window, int left, int top, int width, int height,
+                          const Font_Spec& font);
     Component& Add_Label(std::string_view name, Component* parent, std::string_view caption,
                          int left, int top, int width, int height, const Font_Spec& font);
 
     Component* Form_ = nullptr;  // the window itself, first in the list
+    Button_Decor Buttons_;
 };
 
 }  // namespace halvorn

@@ -1,10 +1,69 @@
 #include "report/Glossary_Window.h"
 
+#include "platform/Rich_Edit.h"
+#include "platform/Seams.h"
+#include "platform/Win_Text.h"
+#include "report/Element_Report.h"
+#include "resources/Resource_Ids.h"
+
 namespace halvorn {
+
+namespace {
+enum : int { OK_BitBtn_Id = 101, Clipboard_Copy_Id };
+const Font_Spec Glossary_Font{L"Times New Roman", Font_Spec::Points_From_Height(19)};
+}  // namespace
 
 void TGlossary_of_Terms_Form::Create(HWND owner)
 {
     Create_Form("Glossary of Terms :", 732, 136, 524, 446, Form_Border::Dialog, owner);
+    rich_edit_ = Create_Rich_Edit(Handle(), 4, 4, 513, 407, false, Fonts().Get(Glossary_Font));
+    Add_Window("Glossary_RichEdit", rich_edit_, 4, 4, 513, 407, Glossary_Font);
+    Add_Button("OK_BitBtn", "OK", 313, 415, 124, 28, {L"MS Sans Serif", 8}, OK_BitBtn_Id, IDB_GLYPH_OK);
+    Add_Button("Clipboard_Copy_Glossary_of_Terms_BitBtn", "Copy to Windows' Clipboard", 62, 415, 207, 28,
+               {L"Times New Roman", Font_Spec::Points_From_Height(13)}, Clipboard_Copy_Id, IDB_GLYPH_COPY,
+               "Copy the above report to Windows Clipboard.");
+    FormCreate();
+}
+
+void TGlossary_of_Terms_Form::FormCreate()
+{
+    // Lines stay unwrapped while the headings are found, then wrap at the window.
+    Set_Word_Wrap(rich_edit_, false);
+    const std::vector<Report_Line> lines = Glossary_Lines(Glossary_Text(), Glossary_Font.Points, term_count_);
+    Set_Rich_Text(rich_edit_, Document_Rtf(lines, "Times New Roman"));
+    Set_Window_Text(Handle(), Window_Text(Handle()) + "   (" + std::to_string(term_count_) + " terms defined)");
+    Set_Word_Wrap(rich_edit_, true);
+    Caret_To_Start(rich_edit_);
+}
+
+void TGlossary_of_Terms_Form::Show_In_Front()
+{
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    BringWindowToTop(Handle());
+}
+
+void TGlossary_of_Terms_Form::OK_BitBtnClick() { ShowWindow(Handle(), SW_HIDE); }
+
+void TGlossary_of_Terms_Form::Clipboard_Copy_Glossary_of_Terms_BitBtnClick()
+{
+    Copy_All_To_Clipboard(rich_edit_);
+    Process_Messages();
+}
+
+LRESULT TGlossary_of_Terms_Form::Handle_Message(UINT message, WPARAM w, LPARAM l)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(w) == OK_BitBtn_Id || LOWORD(w) == IDCANCEL) OK_BitBtnClick();
+        if (LOWORD(w) == Clipboard_Copy_Id) Clipboard_Copy_Glossary_of_Terms_BitBtnClick();
+        return 0;
+    case WM_CLOSE:
+        OK_BitBtnClick();
+        return 0;
+    default:
+        return Form_Window::Handle_Message(message, w, l);
+    }
 }
 
 }  // namespace halvorn

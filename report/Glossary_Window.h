@@ -8,6 +8,23 @@ namespace halvorn {
 class TGlossary_of_Terms_Form : public Form_Window {
 public:
     void Create(HWND owner);
+
+    // Shows the window without making it modal and brings it to the front.
+    void Show_In_Front();
+    HWND Glossary_RichEdit() const { return rich_edit_; }
+    int Term_Count() const { return term_count_; }
+
+    void OK_BitBtnClick();
+    void Clipboard_Copy_Glossary_of_Terms_BitBtnClick();
+
+protected:
+    LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;
+
+private:
+    void FormCreate();
+
+    HWND rich_edit_ = nullptr;
+    int term_count_ = 0;
 };
 
 }  // namespace halvorn

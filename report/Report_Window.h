@@ -2,16 +2,42 @@
 #pragma once
 
 #include "platform/Form_Window.h"
+#include "report/Element_Report.h"
 
 namespace halvorn {
 
+class TAboutBox;
+class TGlossary_of_Terms_Form;
+
 class TElement_Report_Form : public Form_Window {
 public:
-    void Create(HWND owner);
+    void Create(HWND owner, TAboutBox& about, TGlossary_of_Terms_Form& glossary);
+
+    HWND Element_Report_RichEdit() const { return rich_edit_; }
+
+    // Writes the report into the window, sets its caption and shows it in front.
+    void Show_Report(const Report_Document& report);
+
+    void OK_BitBtnClick();
+    void Clipboard_Copy_Element_Report_BitBtnClick();
+    void BitBtn1Click();
+
+    // What the report footer reads from the About window, now.
+    Report_Footer_Texts Footer_Texts() const;
+
+protected:
+    LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;
+
+private:
+    HWND rich_edit_ = nullptr;
+    TAboutBox* about_ = nullptr;
+    TGlossary_of_Terms_Form* glossary_ = nullptr;
 };
 
-// Shows the report of element number (1 to Number_of_Elements) in the report window and
-// brings it to the front.
+// The number separators of the user's regional settings.
+Number_Separators User_Number_Separators();
+
+// Builds the report of element number and shows it in the report window.
 void Show_Element_Report(TElement_Report_Form& form, int number);
 
 }  // namespace halvorn

@@ -23,3 +23,5 @@ glyph next -fill 'rgb(0,140,0)' -stroke black -draw 'polygon 13,8 6,1 6,5 1,5 1,
 $C -size 32x32 xc:'rgb(255,255,0)' -fill none -stroke black -draw 'rectangle 0,0 31,31' -fill black -stroke none \
    -font DejaVu-Serif-Bold -pointsize 10 -gravity north -annotate +0+1 '1' -pointsize 16 -gravity south \
    -annotate +0+1 'H' \( +clone -resize 16x16 \) halvorn.ico
+glyph ok -fill none -stroke 'rgb(0,150,0)' -strokewidth 3 -draw 'polyline 2,8 6,12 14,3'
+glyph cancel -fill none -stroke 'rgb(210,0,0)' -strokewidth 2 -draw 'circle 8,8 8,2' -draw 'line 4,4 12,12'

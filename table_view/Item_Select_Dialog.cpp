@@ -1,10 +1,169 @@
 #include "table_view/Item_Select_Dialog.h"
 
+#include <algorithm>
+
+#include "platform/Seams.h"
+#include "platform/Win_Text.h"
+#include "resources/Resource_Ids.h"
+
 namespace halvorn {
+
+namespace {
+// Not IDOK or IDCANCEL: neither button is the dialog's default or cancel button, so
+// Enter confirms nothing.
+enum : int { Item_ListBox_Id = 101, OK_Button_Id, Cancel_Button_Id };
+const Font_Spec Dialog_Font{L"MS Sans Serif", Font_Spec::Points_From_Height(10)};
+const Font_Spec Button_Font{L"MS Sans Serif", Font_Spec::Points_From_Height(11)};
+}  // namespace
+
+int Selected_Index_Of(HWND list)
+{
+    int selected = -1;
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i)
+        if (SendMessageW(list, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) selected = i;
+    return selected;
+}
 
 void TDialog_Item_Select_Form::Create(HWND owner)
 {
     Create_Form("Dialog_Item_Select_Form", 255, 164, 364, 321, Form_Border::Dialog, owner);
+    Component& label = Add_Label("Sorted_Label", nullptr, "(The list is sorted alphabetically)", 13, 3, 0, 0, Dialog_Font);
+    Component_List::Fit_To_Caption(label, Fonts());
+    // Whether the list is sorted is chosen per use, which a list control's style cannot
+    // follow; Add_Item places the entries in the platform's alphabetical order instead.
+    list_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                            3, 20, 354, 270, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(Item_ListBox_Id)),
+                            GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(Dialog_Font)), FALSE);
+    SendMessageW(list_, LB_SETITEMHEIGHT, 0, 13);
+    Add_Window("Item_ListBox", list_, 3, 20, 354, 270, Dialog_Font);
+    Add_Button("OK_Button", "OK", 91, 293, 85, 26, Button_Font, OK_Button_Id, IDB_GLYPH_OK,
+               "Exit and use the selected item");
+    Add_Button("Cancel_Button", "Cancel", 187, 293, 85, 26, Button_Font, Cancel_Button_Id, IDB_GLYPH_CANCEL,
+               "Exit without selecting an item");
+}
+
+void TDialog_Item_Select_Form::Clear_Items(bool sorted)
+{
+    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+    items_.clear();
+    sorted_ = sorted;
+}
+
+void TDialog_Item_Select_Form::Add_Item(std::string_view text)
+{
+    std::wstring item = Widen(text);
+    auto place = items_.end();
+    if (sorted_) {
+        // The platform's alphabetical order, as a sorted list control keeps it.
+        place = std::upper_bound(items_.begin(), items_.end(), item, [](const std::wstring& a, const std::wstring& b) {
+            return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_LESS_THAN;
+        });
+    }
+    const auto index = static_cast<WPARAM>(place - items_.begin());
+    SendMessageW(list_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(item.c_str()));
+    items_.insert(place, std::move(item));
+}
+
+std::string TDialog_Item_Select_Form::Item_Text(int index) const
+{
+    std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(SendMessageW(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0), 0)), L'\0');
+    SendMessageW(list_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    return Narrow(text);
+}
+
+void TDialog_Item_Select_Form::Set_Selected_Item(int index) { selected_item_ = std::clamp(index, -1, 99999); }
+
+void TDialog_Item_Select_Form::FormShow()
+{
+    Set_Caption_Of("Sorted_Label", sorted_ ? "(The list is sorted alphabetically)" : "(The list is not sorted)");
+    Component_List::Fit_To_Caption(*Components().Find("Sorted_Label"), Fonts());
+}
+
+void TDialog_Item_Select_Form::FormActivate() { Set_Selected_Item(-1); }
+
+void TDialog_Item_Select_Form::OK_ButtonClick()
+{
+    const int index = Selected_Index_Of(list_);
+    Set_Selected_Item(index);
+    if (index >= 0) {
+        Close_Dialog();
+    } else {
+        Show_Message_Box(Handle(), "You need to select an item in the list !", "Information", MB_OK | MB_ICONINFORMATION);
+    }
+}
+
+void TDialog_Item_Select_Form::Cancel_ButtonClick()
+{
+    Set_Selected_Item(-1);
+    Close_Dialog();
+}
+
+void TDialog_Item_Select_Form::Close_Dialog() { open_ = false; }
+
+void TDialog_Item_Select_Form::Show_Modal(HWND owner)
+{
+    FormShow();
+    Set_Selected_Item(-1);
+    open_ = true;
+    EnableWindow(owner, FALSE);
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    SetFocus(list_);
+    MSG message{};
+    bool quit = false;
+    while (open_) {
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            quit = true;
+            break;
+        }
+        // Escape reaches the dialog whichever control has the focus.
+        if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE && IsChild(Handle(), message.hwnd)) {
+            Cancel_ButtonClick();
+            continue;
+        }
+        if (IsDialogMessageW(Handle(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    if (quit) PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns it
+    open_ = false;
+    EnableWindow(owner, TRUE);
+    ShowWindow(Handle(), SW_HIDE);
+    SetForegroundWindow(owner);
+}
+
+LRESULT TDialog_Item_Select_Form::Handle_Message(UINT message, WPARAM w, LPARAM l)
+{
+    switch (message) {
+    case WM_ACTIVATE:
+        if (LOWORD(w) != WA_INACTIVE) FormActivate();
+        break;
+    case WM_COMMAND:
+        switch (LOWORD(w)) {
+        case OK_Button_Id:
+            OK_ButtonClick();
+            break;
+        case Cancel_Button_Id:
+            Cancel_ButtonClick();
+            break;
+        case Item_ListBox_Id:
+            if (HIWORD(w) == LBN_DBLCLK) OK_ButtonClick();
+            break;
+        default:  // Enter (IDOK) confirms nothing
+            break;
+        }
+        return 0;
+    case WM_CLOSE:
+        // The title-bar close leaves the result as activation set it.
+        Close_Dialog();
+        return 0;
+    default:
+        break;
+    }
+    return Form_Window::Handle_Message(message, w, l);
 }
 
 }  // namespace halvorn

@@ -1,0 +1,56 @@
+// Number texts of the element report, checked with the same expected strings on the
+// native and the Windows build.
+#pragma once
+
+#include "report/Report_Number_Format.h"
+
+namespace halvorn::test {
+
+struct Number_Case {
+    bool Celsius;
+    int Decimals;
+    double Value;
+    const char* Text;
+};
+
+inline constexpr Number_Case Report_Number_Cases[] = {
+    {false, 2, 4470, "4,470"},
+    {true, 2, 4470, "4,196.85"},
+    {false, 2, 0.000179, "0"},
+    {true, 2, 0.95, "-272.2"},
+    {false, 2, 4.21, "4.21"},
+    {true, 2, 4.21, "-268.94"},
+    // 14.025 is stored as 14.02500000000000035527..., just above the half-way point.
+    {false, 2, 14.025, "14.03"},
+    {true, 2, 14.025, "-259.13"},
+    {false, 4, 98, "98"},
+    {false, 2, 660, "660"},
+    {false, 4, 4.0026, "4.0026"},
+    {false, 2, 0, "0"},
+    {false, 0, 10, "10"},
+    {false, 0, 1000, "1,000"},
+    {false, 0, 100, "100"},
+    {true, 1, 300, "26.9"},
+    {false, 4, 1.00794, "1.0079"},
+    {false, 4, 196.96655, "196.9666"},
+    {false, 2, 8.99e-05, "0"},
+    {false, 2, 5e-12, "0"},
+    {false, 2, 0.005, "0.01"},
+    {false, 2, 0.0049, "0"},
+    {false, 2, 999.995, "1,000"},
+    {false, 3, 13.598, "13.598"},
+    {false, 2, 1234567.891, "1,234,567.89"},
+    {false, 0, -123456788, "-123,456,788"},
+    {false, 2, -1.5, "-1.5"},
+    {false, 2, -0.001, "0"},
+    {true, 2, 273.15, "0"},
+    {true, 2, 0, "-273.15"},
+    {true, 2, 20.268, "-252.88"},
+    {true, 2, 1337.33, "1,064.18"},
+    {false, 2, -123456789, "Unknown"},
+    {true, 2, -123456789, "Unknown"},
+    {false, 2, 0.1 + 0.2, "0.3"},
+    {false, 4, 1e20, "100,000,000,000,000,000,000"},
+};
+
+}  // namespace halvorn::test

@@ -1,0 +1,194 @@
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Menu_Design.h"
+#include "elements/Element_Record.h"
+#include "platform/Seams.h"
+#include "platform/Win_Text.h"
+#include "tests/shared/Report_Number_Cases.h"
+#include "tests/win/Win_Test_Support.h"
+
+namespace halvorn::test {
+namespace {
+
+TEST(Report_Number_On_Windows, FormatsTheSameTableOfCases)
+{
+    for (const Number_Case& c : Report_Number_Cases) {
+        const std::string text = c.Celsius ? Format_Report_Celsius(c.Decimals, c.Value) : Format_Report_Number(c.Decimals, c.Value);
+        EXPECT_EQ(text, c.Text) << (c.Celsius ? "C(" : "N(") << c.Decimals << ", " << c.Value << ")";
+    }
+}
+
+// The paragraphs of a rich-text control, without their breaks.
+std::vector<std::string> Paragraphs(HWND edit)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    for (;;) {
+        const auto end = text.find(L'\r', at);
+        lines.push_back(Narrow(text.substr(at, end == std::wstring::npos ? std::wstring::npos : end - at)));
+        if (end == std::wstring::npos) break;
+        at = end + 1;
+        if (at < text.size() && text[at] == L'\n') ++at;
+    }
+    if (!lines.empty() && lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
+struct Paragraph_Format {
+    int Twips;
+    bool Bold, Underline;
+    WORD Alignment;
+    COLORREF Colour;
+    bool Automatic_Colour;
+};
+
+// The formatting of paragraph index (its first character and its paragraph).
+Paragraph_Format Format_Of(HWND edit, int index)
+{
+    const LRESULT start = SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(index), 0);
+    SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(start), start + 1);
+    CHARFORMAT2W character{};
+    character.cbSize = sizeof character;
+    SendMessageW(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&character));
+    PARAFORMAT2 paragraph{};
+    paragraph.cbSize = sizeof paragraph;
+    SendMessageW(edit, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    return {static_cast<int>(character.yHeight), (character.dwEffects & CFE_BOLD) != 0,
+            (character.dwEffects & CFE_UNDERLINE) != 0, paragraph.wAlignment, character.crTextColor,
+            (character.dwEffects & CFE_AUTOCOLOR) != 0};
+}
+
+using Report_Window = Program_Test;
+
+TEST_F(Report_Window, ShowsTheWholeReportFormattedAndCopiesIt)
+{
+    Start();
+    Press(Main().Element_Box(26));
+    const HWND form = Program().Element_Report_Form.Handle();
+    const HWND edit = Program().Element_Report_Form.Element_Report_RichEdit();
+    ASSERT_TRUE(IsWindowVisible(form));
+    EXPECT_EQ(Window_Text(form), "Iron Properties :");
+    // Word wrap is off for the comparison, so each paragraph is one line of the control.
+    SendMessageW(edit, EM_SETTARGETDEVICE, 0, 1);
+
+    const Report_Document expected =
+        Build_Element_Report(Elements[26], Program().Element_Report_Form.Footer_Texts(), User_Number_Separators());
+    std::vector<std::string> expected_lines;
+    for (const Report_Line& line : expected.Lines) expected_lines.push_back(line.Text);
+    EXPECT_EQ(Paragraphs(edit), expected_lines);
+
+    const Paragraph_Format title = Format_Of(edit, 0);
+    EXPECT_EQ(title.Twips, 22 * 20);
+    EXPECT_TRUE(title.Bold);
+    EXPECT_TRUE(title.Underline);
+    EXPECT_EQ(title.Alignment, PFA_CENTER);
+    const Paragraph_Format property = Format_Of(edit, 9);
+    EXPECT_EQ(property.Twips, 10 * 20);
+    EXPECT_FALSE(property.Bold);
+    EXPECT_EQ(property.Alignment, PFA_LEFT);
+    const std::vector<std::string> lines = Paragraphs(edit);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Paragraph_Format format = Format_Of(edit, static_cast<int>(i));
+        if (lines[i] == "Halvorn v2.0b" || lines[i].rfind("http://", 0) == 0) {
+            EXPECT_TRUE(format.Bold) << lines[i];
+        }
+        if (lines[i] == std::string(56, '~') || lines[i] == "The above information is courtesy of : ") {
+            EXPECT_EQ(format.Alignment, PFA_CENTER) << lines[i];
+        }
+        EXPECT_TRUE(format.Automatic_Colour) << "no colours are set: " << lines[i];
+    }
+    EXPECT_EQ(Format_Of(edit, static_cast<int>(lines.size()) - 1).Alignment, PFA_LEFT);
+    EXPECT_EQ(lines.back(), "End of Report.");
+
+    // The copy button puts rich and plain text of the whole report on the clipboard.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    SendMessageW(Program().Element_Report_Form.Components().Find("Clipboard_Copy_Element_Report_BitBtn")->Window,
+                 BM_CLICK, 0, 0);
+    Process_Messages();
+    EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Rich Text Format")));
+    ASSERT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    std::wstring copied = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+    GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
+    CloseClipboard();
+    EXPECT_EQ(copied.rfind(L"Iron", 0), 0u);
+    EXPECT_NE(copied.find(L"          Boiling Point (K) : 3,134 (K), 2,860.85 (C)"), std::wstring::npos);
+    EXPECT_NE(copied.find(L"End of Report."), std::wstring::npos);
+    DWORD start = 1, end = 1;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 0u);
+}
+
+TEST_F(Report_Window, ASecondReportReplacesTheFirstAndOkHides)
+{
+    Start();
+    Press(Main().Element_Box(26));
+    Press(Main().Element_Box(10));
+    const HWND form = Program().Element_Report_Form.Handle();
+    const HWND edit = Program().Element_Report_Form.Element_Report_RichEdit();
+    EXPECT_EQ(Window_Text(form), "Neon Properties :");
+    const std::vector<std::string> lines = Paragraphs(edit);
+    EXPECT_EQ(lines.front(), "Neon");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "End of Report."), 1);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "              Atomic Number : 10"), lines.end());
+    EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "scrolled to the top";
+
+    SendMessageW(Program().Element_Report_Form.Components().Find("OK_BitBtn")->Window, BM_CLICK, 0, 0);
+    Process_Messages();
+    EXPECT_FALSE(IsWindowVisible(form));
+    Press(Main().Element_Box(6));
+    EXPECT_TRUE(IsWindowVisible(form));
+    EXPECT_EQ(Window_Text(form), "Carbon Properties :");
+}
+
+TEST_F(Report_Window, GlossaryIsOneWindowWithFortyThreeBlueBoldHeadings)
+{
+    Start();
+    TGlossary_of_Terms_Form& glossary = Program().Glossary_of_Terms_Form;
+    EXPECT_EQ(Window_Text(glossary.Handle()), "Glossary of Terms :   (43 terms defined)");
+    EXPECT_FALSE(IsWindowVisible(glossary.Handle()));
+
+    // From the page buttons, the Help menu and the report window: the same window.
+    SendMessageW(Main().Component_Named("Glossary_of_Terms_BitBtn").Window, BM_CLICK, 0, 0);
+    EXPECT_TRUE(IsWindowVisible(glossary.Handle()));
+    SendMessageW(Main().Handle(), WM_COMMAND, Glossary_of_Terms_Option, 0);
+    SendMessageW(Main().Component_Named("BitBtn2").Window, BM_CLICK, 0, 0);
+    Press(Main().Element_Box(26));
+    SendMessageW(Program().Element_Report_Form.Components().Find("BitBtn1")->Window, BM_CLICK, 0, 0);
+    EXPECT_TRUE(IsWindowVisible(glossary.Handle()));
+    EXPECT_TRUE(IsWindowVisible(Program().Element_Report_Form.Handle())) << "the report stays open";
+    EXPECT_EQ(Window_Text(glossary.Handle()), "Glossary of Terms :   (43 terms defined)");
+
+    const HWND edit = glossary.Glossary_RichEdit();
+    SendMessageW(edit, EM_SETTARGETDEVICE, 0, 1);
+    const std::vector<std::string> lines = Paragraphs(edit);
+    ASSERT_EQ(lines.size(), 130u) << "131 lines, the last of them empty";
+    int blue_bold = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].empty()) continue;
+        const Paragraph_Format format = Format_Of(edit, static_cast<int>(i));
+        const bool heading = format.Bold && !format.Automatic_Colour && format.Colour == RGB(0, 0, 255);
+        EXPECT_EQ(heading, lines[i].back() == ':') << lines[i];
+        EXPECT_TRUE(heading || (format.Automatic_Colour && !format.Bold)) << "only headings are marked: " << lines[i];
+        EXPECT_EQ(format.Twips, 14 * 20);
+        blue_bold += heading;
+    }
+    EXPECT_EQ(blue_bold, 43);
+    EXPECT_EQ(lines[104], "1.  An object having no charge.");
+
+    SendMessageW(glossary.Components().Find("OK_BitBtn")->Window, BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(glossary.Handle()));
+}
+
+}  // namespace
+}  // namespace halvorn::test

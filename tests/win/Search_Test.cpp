@@ -1,0 +1,162 @@
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Menu_Design.h"
+#include "platform/Seams.h"
+#include "platform/Win_Text.h"
+#include "tests/win/Win_Test_Support.h"
+
+namespace halvorn::test {
+namespace {
+
+// What the user does in the dialog, queued before the command opens it: a timer takes
+// the steps in turn inside the dialog's own loop.
+class Search : public Program_Test {
+public:
+    TDialog_Item_Select_Form& Dialog() { return Program().Dialog_Item_Select_Form; }
+    HWND List() { return Dialog().Item_ListBox(); }
+    HWND Button(const char* name) { return Dialog().Components().Find(name)->Window; }
+
+    void Select(std::wstring text)
+    {
+        Steps.push_back([this, text] {
+            SendMessageW(List(), LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+        });
+    }
+    void Click(const char* button)
+    {
+        Steps.push_back([this, button] { SendMessageW(Button(button), BM_CLICK, 0, 0); });
+    }
+    void Key(WPARAM key)
+    {
+        Steps.push_back([this, key] { PostMessageW(List(), WM_KEYDOWN, key, 0); });
+    }
+    void Post(UINT message, WPARAM w = 0, LPARAM l = 0)
+    {
+        Steps.push_back([this, message, w, l] { PostMessageW(Dialog().Handle(), message, w, l); });
+    }
+
+    // Runs a search command with the queued steps; a dialog still open well after them
+    // is closed, so that no test can hang on it.
+    void Run(unsigned short command)
+    {
+        Run_With([this, command] { SendMessageW(Main().Handle(), WM_COMMAND, command, 0); });
+    }
+    void Run_With(const std::function<void()>& start)
+    {
+        ShowWindow(Program().Element_Report_Form.Handle(), SW_HIDE);
+        running = this;
+        ticks = 0;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (!running->Steps.empty()) {
+                const auto step = running->Steps.front();
+                running->Steps.erase(running->Steps.begin());
+                step();
+            } else if (++running->ticks == 200) {
+                PostMessageW(running->Dialog().Handle(), WM_CLOSE, 0, 0);
+            }
+        });
+        start();
+        KillTimer(nullptr, timer);
+        EXPECT_TRUE(Steps.empty()) << "the dialog closed before every step was taken";
+        Steps.clear();
+    }
+    bool Report_Shown() { return IsWindowVisible(Program().Element_Report_Form.Handle()) != FALSE; }
+    std::string Report_Caption() { return Window_Text(Program().Element_Report_Form.Handle()); }
+
+    std::vector<std::function<void()>> Steps;
+    int ticks = 0;
+    static inline Search* running = nullptr;
+};
+
+TEST_F(Search, AbbreviationAndNameBothFindIron)
+{
+    Start();
+    Select(L"Fe");
+    Click("OK_Button");
+    Run(Select_Element_by_Abbreviation_Option);
+    EXPECT_TRUE(Report_Shown());
+    EXPECT_EQ(Report_Caption(), "Iron Properties :");
+    EXPECT_FALSE(IsWindowVisible(Dialog().Handle()));
+
+    Select(L"Iron");
+    Click("OK_Button");
+    Run(Select_Element_by_Name_Option);
+    EXPECT_EQ(Report_Caption(), "Iron Properties :");
+    EXPECT_TRUE(Boxes.empty());
+
+    // A double-click on an entry confirms it at once; the buttons on the page do the same
+    // as the menu.
+    Select(L"Ne");
+    Post(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(List()), LBN_DBLCLK), reinterpret_cast<LPARAM>(List()));
+    const HWND button = Main().Component_Named("Select_Element_by_Abbreviation_BitBtn").Window;
+    Run_With([button] { SendMessageW(button, BM_CLICK, 0, 0); });
+    EXPECT_EQ(Report_Caption(), "Neon Properties :");
+    EXPECT_TRUE(Report_Shown());
+}
+
+TEST_F(Search, ListHoldsEveryElementSortedWithDigitsFirst)
+{
+    Start();
+    std::vector<std::string> entries;
+    Click("Cancel_Button");
+    Run(Select_Element_by_Abbreviation_Option);
+    for (int i = 0; i < SendMessageW(List(), LB_GETCOUNT, 0, 0); ++i) entries.push_back(Dialog().Item_Text(i));
+    ASSERT_EQ(entries.size(), 113u);
+    EXPECT_EQ(std::vector<std::string>(entries.begin(), entries.begin() + 5),
+              (std::vector<std::string>{"110", "111", "112", "113", "Ac"}));
+    EXPECT_EQ(entries.back(), "Zr");
+    EXPECT_EQ(Window_Text(Dialog().Handle()), "Dialog_Item_Select_Form");
+    EXPECT_EQ(Dialog().Caption_Of("Sorted_Label"), "(The list is sorted alphabetically)");
+    EXPECT_FALSE(Report_Shown());
+
+    entries.clear();
+    Click("Cancel_Button");
+    Run(Select_Element_by_Name_Option);
+    for (int i = 0; i < SendMessageW(List(), LB_GETCOUNT, 0, 0); ++i) entries.push_back(Dialog().Item_Text(i));
+    ASSERT_EQ(entries.size(), 113u);
+    EXPECT_EQ(entries.front(), "Actinium");
+    EXPECT_TRUE(std::is_sorted(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {
+        return _stricmp(a.c_str(), b.c_str()) < 0;
+    }));
+}
+
+TEST_F(Search, NothingChosenMeansNoReport)
+{
+    Start();
+    // OK without a selection: the message, and the dialog stays for a later choice.
+    Click("OK_Button");
+    Select(L"Cu");
+    Click("OK_Button");
+    Run(Select_Element_by_Abbreviation_Option);
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0].Text, "You need to select an item in the list !");
+    EXPECT_EQ(Boxes[0].Title, "Information");
+    EXPECT_EQ(Boxes[0].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    EXPECT_EQ(Report_Caption(), "Copper Properties :");
+
+    // Escape, Cancel and the title-bar close all end the command without a report,
+    // whatever was selected; Enter confirms nothing.
+    const std::vector<void (*)(Search&)> endings = {
+        [](Search& t) { t.Key(VK_ESCAPE); },
+        [](Search& t) { t.Click("Cancel_Button"); },
+        [](Search& t) { t.Post(WM_CLOSE); },
+        [](Search& t) { t.Key(VK_RETURN); t.Click("Cancel_Button"); },
+    };
+    for (std::size_t i = 0; i < endings.size(); ++i) {
+        Select(L"Au");
+        endings[i](*this);
+        Run(Select_Element_by_Abbreviation_Option);
+        EXPECT_FALSE(Report_Shown()) << "ending " << i;
+        EXPECT_EQ(Dialog().Selected_Item(), -1) << "ending " << i;
+        EXPECT_FALSE(IsWindowVisible(Dialog().Handle()));
+        EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
+    }
+    EXPECT_EQ(Boxes.size(), 1u);
+}
+
+}  // namespace
+}  // namespace halvorn::test
