@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "elements/Element_Record.h"
+#include "report/Element_Report.h"
 
 namespace halvorn {
 namespace {
@@ -16,6 +17,32 @@ void Build_Element_Array_From_Built_In_Text(benchmark::State& state)
     }
 }
 BENCHMARK(Build_Element_Array_From_Built_In_Text)->Unit(benchmark::kMicrosecond);
+
+void Build_One_Element_Report(benchmark::State& state)
+{
+    Element_Array elements;
+    std::int32_t count = 0;
+    Build_Element_Array(Element_Database_Text(), elements, count, nullptr);
+    const Report_Footer_Texts footer{"Halvorn v2.0b", "Tandrel Software, November 2002", "http://www.tandrel.example/"};
+    for (auto _ : state) {
+        const Report_Document report = Build_Element_Report(elements[26], footer);
+        benchmark::DoNotOptimize(report.Lines.data());
+    }
+}
+BENCHMARK(Build_One_Element_Report)->Unit(benchmark::kMicrosecond);
+
+void Build_One_Element_Report_As_Rtf(benchmark::State& state)
+{
+    Element_Array elements;
+    std::int32_t count = 0;
+    Build_Element_Array(Element_Database_Text(), elements, count, nullptr);
+    const Report_Footer_Texts footer{"Halvorn v2.0b", "Tandrel Software, November 2002", "http://www.tandrel.example/"};
+    for (auto _ : state) {
+        const std::string rtf = Document_Rtf(Build_Element_Report(elements[26], footer).Lines, "Courier New");
+        benchmark::DoNotOptimize(rtf.data());
+    }
+}
+BENCHMARK(Build_One_Element_Report_As_Rtf)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace halvorn

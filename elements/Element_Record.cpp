@@ -13,7 +13,10 @@ namespace {
 
 void Reset(Element_Record& record)
 {
-    record = Element_Record{};
+    // Cleared rather than replaced, so a rebuild reuses the texts' storage.
+    for (std::string* text : {&record.Element_Name, &record.Element_Abbreviation, &record.Electron_Configuration,
+                              &record.Oxidation_States, &record.Discovered_By, &record.Interesting_Details})
+        text->clear();
     for (double* field : {&record.Atomic_Radius, &record.Atomic_Volume, &record.Atomic_Weight,
                           &record.Boiling_Point, &record.Melting_Point, &record.Density,
                           &record.Covalent_Radius, &record.Electron_Negativity,
@@ -41,12 +44,12 @@ void Fill_Record(const std::string& line, Element_Record& record)
         rest = tab == std::string_view::npos ? std::string_view() : rest.substr(tab + 1);
     }
     const auto view = [&fields](int column) { return fields[static_cast<std::size_t>(column)]; };
-    const auto field = [&view](int column) { return std::string(view(column)); };
+    const auto text = [&view](std::string& field, int column) { field.assign(view(column)); };
     const auto real = [&view](int column) { return Text_To_Double(view(column)); };
     const auto integer = [&view](int column) { return Text_To_Integer(view(column)); };
 
-    record.Element_Name = field(1);
-    record.Element_Abbreviation = field(2);
+    text(record.Element_Name, 1);
+    text(record.Element_Abbreviation, 2);
     record.Atomic_Number = integer(3);
     record.Atomic_Weight = real(4);
     record.Atomic_Radius = real(5);
@@ -65,14 +68,14 @@ void Fill_Record(const std::string& line, Element_Record& record)
     record.Synthetic = integer(18);
     record.Crystal_Structure = integer(19);
     record.Acid_Base_Properties = integer(20);
-    record.Electron_Configuration = field(21);
-    record.Oxidation_States = field(22);
+    text(record.Electron_Configuration, 21);
+    text(record.Oxidation_States, 22);
     record.Metal = integer(23);
     record.State = integer(24);
     record.Group = integer(25);
-    record.Discovered_By = field(26);
+    text(record.Discovered_By, 26);
     record.Discovered_Date = integer(27);
-    record.Interesting_Details = field(28);
+    text(record.Interesting_Details, 28);
 }
 
 }  // namespace
