@@ -36,6 +36,10 @@ void Program_Test::TearDown()
 {
     program_.reset();
     Process_Messages();
+    // A closed main window leaves the quit for a message loop that the tests do not run.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     SetFileAttributesW(Ini_Path().c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(Ini_Path().c_str());
     RemoveDirectoryW(directory_.c_str());
