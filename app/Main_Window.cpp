@@ -128,14 +128,9 @@ Component& TMainForm1::Add_Button(std::string_view name, Component* page, std::s
                                   std::string_view hint, int left, int top, int width, int height,
                                   int glyph, int command)
 {
-    Component button;
-    button.Name = name;
-    button.Kind = Component_Kind::Windowed;
-    button.Parent = page;
-    button.Left = left, button.Top = top, button.Width = width, button.Height = height;
-    button.Font = Button_Font;
+    HWND window = Create_Push_Button(page->Window, caption, left, top, width, height, fonts_.Get(Button_Font), command);
+    Component button = Windowed_Component(name, page, window, left, top, width, height, Button_Font);
     button.Caption = caption;
-    button.Window = Create_Push_Button(page->Window, caption, left, top, width, height, fonts_.Get(button.Font), command);
     buttons_.Set_Glyph(button.Window, glyph, caption.empty());
     buttons_.Set_Tooltip(program_.Application.Handle(), button.Window, hint);
     return Add(std::move(button));

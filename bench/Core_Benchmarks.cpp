@@ -18,12 +18,22 @@ void Build_Element_Array_From_Built_In_Text(benchmark::State& state)
 }
 BENCHMARK(Build_Element_Array_From_Built_In_Text)->Unit(benchmark::kMicrosecond);
 
+const Report_Footer_Texts footer{"Halvorn v2.0b", "Tandrel Software, November 2002", "http://www.tandrel.example/"};
+
+const Element_Array& Built_Elements()
+{
+    static const Element_Array elements = [] {
+        Element_Array built;
+        std::int32_t count = 0;
+        Build_Element_Array(Element_Database_Text(), built, count, nullptr);
+        return built;
+    }();
+    return elements;
+}
+
 void Build_One_Element_Report(benchmark::State& state)
 {
-    Element_Array elements;
-    std::int32_t count = 0;
-    Build_Element_Array(Element_Database_Text(), elements, count, nullptr);
-    const Report_Footer_Texts footer{"Halvorn v2.0b", "Tandrel Software, November 2002", "http://www.tandrel.example/"};
+    const Element_Array& elements = Built_Elements();
     for (auto _ : state) {
         const Report_Document report = Build_Element_Report(elements[26], footer);
         benchmark::DoNotOptimize(report.Lines.data());
@@ -33,10 +43,7 @@ BENCHMARK(Build_One_Element_Report)->Unit(benchmark::kMicrosecond);
 
 void Build_One_Element_Report_As_Rtf(benchmark::State& state)
 {
-    Element_Array elements;
-    std::int32_t count = 0;
-    Build_Element_Array(Element_Database_Text(), elements, count, nullptr);
-    const Report_Footer_Texts footer{"Halvorn v2.0b", "Tandrel Software, November 2002", "http://www.tandrel.example/"};
+    const Element_Array& elements = Built_Elements();
     for (auto _ : state) {
         const std::string rtf = Document_Rtf(Build_Element_Report(elements[26], footer).Lines, "Courier New");
         benchmark::DoNotOptimize(rtf.data());

@@ -5,6 +5,19 @@
 
 namespace halvorn {
 
+Component Windowed_Component(std::string_view name, Component* parent, HWND window, int left, int top, int width,
+                             int height, const Font_Spec& font)
+{
+    Component component;
+    component.Name = name;
+    component.Kind = Component_Kind::Windowed;
+    component.Parent = parent;
+    component.Window = window;
+    component.Left = left, component.Top = top, component.Width = width, component.Height = height;
+    component.Font = font;
+    return component;
+}
+
 Font_Cache::~Font_Cache()
 {
     for (auto& [key, font] : fonts_) DeleteObject(font);

@@ -60,6 +60,10 @@ struct Component {
     bool Is_Control() const { return Kind != Component_Kind::Non_Visual; }
 };
 
+// A component for a real child window at its design bounds.
+Component Windowed_Component(std::string_view name, Component* parent, HWND window, int left, int top, int width,
+                             int height, const Font_Spec& font);
+
 // One HFONT per distinct font, alive as long as the cache.
 class Font_Cache {
 public:

@@ -66,14 +66,7 @@ Component& Form_Window::Add_Button(std::string_view name, std::string_view capti
 Component& Form_Window::Add_Window(std::string_view name, HWND window, int left, int top, int width, int height,
                                    const Font_Spec& font)
 {
-    Component component;
-    component.Name = name;
-    component.Kind = Component_Kind::Windowed;
-    component.Parent = Form_;
-    component.Left = left, component.Top = top, component.Width = width, component.Height = height;
-    component.Font = font;
-    component.Window = window;
-    return Form_Parts::Components.Add(std::move(component));
+    return Form_Parts::Components.Add(Windowed_Component(name, Form_, window, left, top, width, height, font));
 }
 
 Component& Form_Window::Add_Label(std::string_view name, Component* parent,
