@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "platform/Rich_Edit.h"
 #include "resources/Resource_Ids.h"
 
 namespace halvorn {
@@ -17,7 +16,6 @@ void Program_Windows::Create()
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    Load_Rich_Edit_Library();
     Window_Base::Register_Class(Host_Window::Class_Name,
                                 LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_HALVORN)));
 

@@ -16,8 +16,6 @@ const Font_Spec Glossary_Font{L"Times New Roman", Font_Spec::Points_From_Height(
 void TGlossary_of_Terms_Form::Create(HWND owner)
 {
     Create_Form("Glossary of Terms :", 732, 136, 524, 446, Form_Border::Dialog, owner);
-    rich_edit_ = Create_Rich_Edit(Handle(), 4, 4, 513, 407, false, Fonts().Get(Glossary_Font));
-    Add_Window("Glossary_RichEdit", rich_edit_, 4, 4, 513, 407, Glossary_Font);
     Add_Button("OK_BitBtn", "OK", 313, 415, 124, 28, {L"MS Sans Serif", 8}, OK_BitBtn_Id, IDB_GLYPH_OK);
     Add_Button("Clipboard_Copy_Glossary_of_Terms_BitBtn", "Copy to Windows' Clipboard", 62, 415, 207, 28,
                {L"Times New Roman", Font_Spec::Points_From_Height(13)}, Clipboard_Copy_Id, IDB_GLYPH_COPY,
@@ -27,17 +25,31 @@ void TGlossary_of_Terms_Form::Create(HWND owner)
 
 void TGlossary_of_Terms_Form::FormCreate()
 {
-    // Lines stay unwrapped while the headings are found, then wrap at the window.
-    Set_Word_Wrap(rich_edit_, false);
-    const std::vector<Report_Line> lines = Glossary_Lines(Glossary_Text(), Glossary_Font.Points, term_count_);
-    Set_Rich_Text(rich_edit_, Document_Rtf(lines, "Times New Roman"));
+    // The headings are found and counted now; the text control that shows them is made
+    // when the window is first wanted, which keeps start-up short.
+    lines_ = Glossary_Lines(Glossary_Text(), Glossary_Font.Points, term_count_);
     Set_Window_Text(Handle(), Window_Text(Handle()) + "   (" + std::to_string(term_count_) + " terms defined)");
-    Set_Word_Wrap(rich_edit_, true);
-    Caret_To_Start(rich_edit_);
+}
+
+HWND TGlossary_of_Terms_Form::Glossary_RichEdit()
+{
+    if (!rich_edit_) {
+        rich_edit_ = Create_Rich_Edit(Handle(), 4, 4, 513, 407, false, Fonts().Get(Glossary_Font));
+        SetWindowPos(rich_edit_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // first in tab order
+        Add_Window("Glossary_RichEdit", rich_edit_, 4, 4, 513, 407, Glossary_Font);
+        // Lines stay unwrapped while the text goes in, then wrap at the window.
+        Set_Word_Wrap(rich_edit_, false);
+        Set_Rich_Text(rich_edit_, Document_Rtf(lines_, "Times New Roman"));
+        Set_Word_Wrap(rich_edit_, true);
+        Caret_To_Start(rich_edit_);
+        lines_.clear();
+    }
+    return rich_edit_;
 }
 
 void TGlossary_of_Terms_Form::Show_In_Front()
 {
+    Glossary_RichEdit();
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     BringWindowToTop(Handle());
@@ -47,7 +59,7 @@ void TGlossary_of_Terms_Form::OK_BitBtnClick() { ShowWindow(Handle(), SW_HIDE); 
 
 void TGlossary_of_Terms_Form::Clipboard_Copy_Glossary_of_Terms_BitBtnClick()
 {
-    Copy_All_To_Clipboard(rich_edit_);
+    Copy_All_To_Clipboard(Glossary_RichEdit());
     Process_Messages();
 }
 

@@ -1,7 +1,10 @@
 // The glossary window: one for the whole run, shown from both pages and the report.
 #pragma once
 
+#include <vector>
+
 #include "platform/Form_Window.h"
+#include "report/Element_Report.h"
 
 namespace halvorn {
 
@@ -11,7 +14,7 @@ public:
 
     // Shows the window without making it modal and brings it to the front.
     void Show_In_Front();
-    HWND Glossary_RichEdit() const { return rich_edit_; }
+    HWND Glossary_RichEdit();
     int Term_Count() const { return term_count_; }
 
     void OK_BitBtnClick();
@@ -24,6 +27,7 @@ private:
     void FormCreate();
 
     HWND rich_edit_ = nullptr;
+    std::vector<Report_Line> lines_;  // the formatted text, until the control takes it
     int term_count_ = 0;
 };
 

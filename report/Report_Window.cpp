@@ -36,9 +36,6 @@ void TElement_Report_Form::Create(HWND owner, TAboutBox& about, TGlossary_of_Ter
     about_ = &about;
     glossary_ = &glossary;
     Create_Form("Element_Report_Form", 343, 122, 546, 446, Form_Border::Dialog, owner);
-    rich_edit_ = Create_Rich_Edit(Handle(), 4, 7, 537, 404, true, Fonts().Get(Report_Font));
-    Add_Window("Element_Report_RichEdit", rich_edit_, 4, 7, 537, 404, Report_Font);
-    Set_Word_Wrap(rich_edit_, true);
     const Font_Spec button_font{L"Times New Roman", Font_Spec::Points_From_Height(15)};
     Add_Button("OK_BitBtn", "OK", 388, 415, 124, 28, button_font, OK_BitBtn_Id, IDB_GLYPH_OK);
     Add_Button("Clipboard_Copy_Element_Report_BitBtn", "Copy to Windows' Clipboard", 29, 415, 207, 28,
@@ -46,6 +43,18 @@ void TElement_Report_Form::Create(HWND owner, TAboutBox& about, TGlossary_of_Ter
                "Copy the above report to Windows Clipboard.");
     Add_Button("BitBtn1", "Glossary", 248, 415, 125, 28, button_font, BitBtn1_Id, IDB_GLYPH_GLOSSARY,
                "View a Glossary of Terms");
+}
+
+HWND TElement_Report_Form::Element_Report_RichEdit()
+{
+    // Made with the first report, which keeps start-up short.
+    if (!rich_edit_) {
+        rich_edit_ = Create_Rich_Edit(Handle(), 4, 7, 537, 404, true, Fonts().Get(Report_Font));
+        SetWindowPos(rich_edit_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // first in tab order
+        Add_Window("Element_Report_RichEdit", rich_edit_, 4, 7, 537, 404, Report_Font);
+        Set_Word_Wrap(rich_edit_, true);
+    }
+    return rich_edit_;
 }
 
 Report_Footer_Texts TElement_Report_Form::Footer_Texts() const
@@ -56,6 +65,7 @@ Report_Footer_Texts TElement_Report_Form::Footer_Texts() const
 void TElement_Report_Form::Show_Report(const Report_Document& report)
 {
     // One redraw for the whole text.
+    Element_Report_RichEdit();
     SendMessageW(rich_edit_, WM_SETREDRAW, FALSE, 0);
     Set_Rich_Text(rich_edit_, Document_Rtf(report.Lines, "Courier New"));
     SendMessageW(rich_edit_, WM_SETREDRAW, TRUE, 0);
@@ -72,7 +82,7 @@ void TElement_Report_Form::OK_BitBtnClick() { ShowWindow(Handle(), SW_HIDE); }
 
 void TElement_Report_Form::Clipboard_Copy_Element_Report_BitBtnClick()
 {
-    Copy_All_To_Clipboard(rich_edit_);
+    Copy_All_To_Clipboard(Element_Report_RichEdit());
     Process_Messages();
 }
 
@@ -98,7 +108,7 @@ LRESULT TElement_Report_Form::Handle_Message(UINT message, WPARAM w, LPARAM l)
         }
         return 0;
     case WM_ACTIVATE:
-        if (LOWORD(w) != WA_INACTIVE) {
+        if (LOWORD(w) != WA_INACTIVE && rich_edit_) {
             Caret_To_Start(rich_edit_);
             Process_Messages();
             SetFocus(rich_edit_);
@@ -108,7 +118,7 @@ LRESULT TElement_Report_Form::Handle_Message(UINT message, WPARAM w, LPARAM l)
     case WM_PAINT:
         // Only while the report is the active window: focus moved from a repaint must
         // never pull the user away from the window they are working in.
-        if (GetActiveWindow() == Handle()) {
+        if (rich_edit_ && GetActiveWindow() == Handle()) {
             Caret_To_Start(rich_edit_);
             SetFocus(rich_edit_);
         }

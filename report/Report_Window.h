@@ -13,7 +13,7 @@ class TElement_Report_Form : public Form_Window {
 public:
     void Create(HWND owner, TAboutBox& about, TGlossary_of_Terms_Form& glossary);
 
-    HWND Element_Report_RichEdit() const { return rich_edit_; }
+    HWND Element_Report_RichEdit();
 
     // Writes the report into the window, sets its caption and shows it in front.
     void Show_Report(const Report_Document& report);
