@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "platform/Rich_Edit.h"
 #include "platform/Win_Text.h"
 
 namespace halvorn {
@@ -61,6 +62,15 @@ Component& Form_Window::Add_Button(std::string_view name, std::string_view capti
     Component& component = Add_Window(name, button, left, top, width, height, font);
     component.Caption = caption;
     return component;
+}
+
+HWND Form_Window::Add_Rich_Edit(std::string_view name, int left, int top, int width, int height,
+                                const Font_Spec& font, bool horizontal_scroll_bar)
+{
+    HWND edit = Create_Rich_Edit(Handle(), left, top, width, height, horizontal_scroll_bar, Form_Parts::Fonts.Get(font));
+    SetWindowPos(edit, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Add_Window(name, edit, left, top, width, height, font);
+    return edit;
 }
 
 Component& Form_Window::Add_Window(std::string_view name, HWND window, int left, int top, int width, int height,

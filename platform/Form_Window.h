@@ -40,6 +40,9 @@ protected:
     Component& Add_Button(std::string_view name, std::string_view caption, int left, int top,
                           int width, int height, const Font_Spec& font, int id, int glyph = 0,
                           std::string_view hint = {});
+    // Adds a read-only rich-text control, first in the tab order whenever it is made.
+    HWND Add_Rich_Edit(std::string_view name, int left, int top, int width, int height, const Font_Spec& font,
+                       bool horizontal_scroll_bar);
     // Registers a child window made elsewhere under its name.
     Component& Add_Window(std::string_view name, HWND window, int left, int top, int width, int height,
                           const Font_Spec& font);

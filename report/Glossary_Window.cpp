@@ -34,9 +34,7 @@ void TGlossary_of_Terms_Form::FormCreate()
 HWND TGlossary_of_Terms_Form::Glossary_RichEdit()
 {
     if (!rich_edit_) {
-        rich_edit_ = Create_Rich_Edit(Handle(), 4, 4, 513, 407, false, Fonts().Get(Glossary_Font));
-        SetWindowPos(rich_edit_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // first in tab order
-        Add_Window("Glossary_RichEdit", rich_edit_, 4, 4, 513, 407, Glossary_Font);
+        rich_edit_ = Add_Rich_Edit("Glossary_RichEdit", 4, 4, 513, 407, Glossary_Font, false);
         // Lines stay unwrapped while the text goes in, then wrap at the window.
         Set_Word_Wrap(rich_edit_, false);
         Set_Rich_Text(rich_edit_, Document_Rtf(lines_, "Times New Roman"));

@@ -49,9 +49,7 @@ HWND TElement_Report_Form::Element_Report_RichEdit()
 {
     // Made with the first report, which keeps start-up short.
     if (!rich_edit_) {
-        rich_edit_ = Create_Rich_Edit(Handle(), 4, 7, 537, 404, true, Fonts().Get(Report_Font));
-        SetWindowPos(rich_edit_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // first in tab order
-        Add_Window("Element_Report_RichEdit", rich_edit_, 4, 7, 537, 404, Report_Font);
+        rich_edit_ = Add_Rich_Edit("Element_Report_RichEdit", 4, 7, 537, 404, Report_Font, true);
         Set_Word_Wrap(rich_edit_, true);
     }
     return rich_edit_;

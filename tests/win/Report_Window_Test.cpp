@@ -143,6 +143,13 @@ TEST_F(Report_Window, ASecondReportReplacesTheFirstAndOkHides)
     EXPECT_NE(std::find(lines.begin(), lines.end(), "              Atomic Number : 10"), lines.end());
     EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "scrolled to the top";
 
+    // Tab order: the text, OK, copy, glossary, and round again.
+    std::vector<HWND> order{edit};
+    for (int i = 0; i < 4; ++i) order.push_back(GetNextDlgTabItem(form, order.back(), FALSE));
+    const auto window = [this](const char* name) { return Program().Element_Report_Form.Components().Find(name)->Window; };
+    EXPECT_EQ(order, (std::vector<HWND>{edit, window("OK_BitBtn"), window("Clipboard_Copy_Element_Report_BitBtn"),
+                                        window("BitBtn1"), edit}));
+
     SendMessageW(Program().Element_Report_Form.Components().Find("OK_BitBtn")->Window, BM_CLICK, 0, 0);
     Process_Messages();
     EXPECT_FALSE(IsWindowVisible(form));
