@@ -95,11 +95,7 @@ TMainForm1::TMainForm1(Program_Windows& program)
 {
 }
 
-TMainForm1::~TMainForm1()
-{
-    if (connector_) DeleteObject(connector_);
-    if (menu_ && !IsMenu(menu_)) menu_ = nullptr;
-}
+TMainForm1::~TMainForm1() = default;
 
 Component& TMainForm1::Component_Named(std::string_view name) const
 {
@@ -148,8 +144,8 @@ void TMainForm1::Create()
     form.Font = Main_Font;
     form_ = &Add(std::move(form));
 
-    connector_ = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CONNECTOR),
-                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    connector_.Reset(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CONNECTOR),
+                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 
     Create_Page_Control();
     Create_Table_Page();
@@ -239,7 +235,7 @@ void TMainForm1::Create_Table_Page()
     for (const auto& connector : connectors) {
         Component& image = Add_Graphic(connector.Name, Component_Kind::Picture, page, connector.Left,
                                        connector.Top, connector.Width, connector.Height);
-        image.Picture = connector_;
+        image.Picture = connector_.Get();
     }
 
     Create_Colour_Key();
@@ -645,8 +641,8 @@ void TMainForm1::Build_Array_Data_ButtonClick()
         throw;
     }
     Set_Element_Box_Colours_BitBtnClick();
+    // The page repaints later, for the colouring and the hiding together.
     for (int n = Number_of_Elements + 1; n <= Element_Box_Count; ++n) Element_Box(n).Visible = false;
-    Repaint_Table();
 }
 
 void TMainForm1::Set_Element_Box_Colours_BitBtnClick()

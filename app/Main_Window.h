@@ -6,7 +6,6 @@
 #include <commctrl.h>
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -108,7 +107,7 @@ private:
     Component* page_control_ = nullptr;
     Component* pages_[2] = {};
     std::unique_ptr<Host_Window> page_windows_[2];
-    HBITMAP connector_ = nullptr;
+    Bitmap_Handle connector_;
     Button_Decor buttons_;
     int design_client_width_ = 0;
     int design_client_height_ = 0;
