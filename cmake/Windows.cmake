@@ -14,8 +14,10 @@ add_library(halvorn_ui STATIC
   app/Settings_File.cpp
   export/Wallpaper_Style_Dialog.cpp
   platform/Button_Decor.cpp
+  platform/Clipboard_Session.cpp
   platform/Components.cpp
   platform/Form_Window.cpp
+  platform/Modal_Runner.cpp
   platform/Rich_Edit.cpp
   platform/Seams.cpp
   platform/Win_Text.cpp

@@ -24,6 +24,12 @@ int Show_Message_Box(HWND owner, std::string_view text, std::string_view title, 
     return MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), flags);
 }
 
+int Show_Message_Box(HWND owner, std::wstring_view text, std::wstring_view title, UINT flags)
+{
+    if (message_box_hook) return message_box_hook(owner, Narrow(text), Narrow(title), flags);
+    return MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(title).c_str(), flags);
+}
+
 void Set_Message_Box_Hook(Message_Box_Hook hook) { message_box_hook = std::move(hook); }
 
 bool Run_Colour_Dialog(HWND owner, COLORREF& colour)

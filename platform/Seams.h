@@ -13,6 +13,9 @@ namespace halvorn {
 // Every message box of the program goes through here. Returns the button pressed (IDOK,
 // IDYES, ...).
 int Show_Message_Box(HWND owner, std::string_view text, std::string_view title, UINT flags);
+// The same for texts that carry paths, which need not fit the program's code page; the
+// hook sees them in that code page.
+int Show_Message_Box(HWND owner, std::wstring_view text, std::wstring_view title, UINT flags);
 
 using Message_Box_Hook = std::function<int(HWND owner, const std::string& text,
                                            const std::string& title, UINT flags)>;

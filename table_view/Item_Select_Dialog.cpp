@@ -101,38 +101,14 @@ void TDialog_Item_Select_Form::Cancel_ButtonClick()
     Close_Dialog();
 }
 
-void TDialog_Item_Select_Form::Close_Dialog() { open_ = false; }
+void TDialog_Item_Select_Form::Close_Dialog() { modal_.End(Modal_Result::Ok); }
 
 void TDialog_Item_Select_Form::Show_Modal(HWND owner)
 {
     FormShow();
     Set_Selected_Item(-1);
-    open_ = true;
-    EnableWindow(owner, FALSE);
-    ShowWindow(Handle(), SW_SHOW);
-    SetForegroundWindow(Handle());
-    SetFocus(list_);
-    MSG message{};
-    bool quit = false;
-    while (open_) {
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
-            quit = true;
-            break;
-        }
-        // Escape reaches the dialog whichever control has the focus.
-        if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE && IsChild(Handle(), message.hwnd)) {
-            Cancel_ButtonClick();
-            continue;
-        }
-        if (IsDialogMessageW(Handle(), &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    if (quit) PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns it
-    open_ = false;
-    EnableWindow(owner, TRUE);
-    ShowWindow(Handle(), SW_HIDE);
-    SetForegroundWindow(owner);
+    modal_.On_Cancel = [this] { Cancel_ButtonClick(); };
+    modal_.Run(Handle(), owner, list_);
 }
 
 LRESULT TDialog_Item_Select_Form::Handle_Message(UINT message, WPARAM w, LPARAM l)
@@ -157,8 +133,8 @@ LRESULT TDialog_Item_Select_Form::Handle_Message(UINT message, WPARAM w, LPARAM 
         }
         return 0;
     case WM_CLOSE:
-        // The title-bar close leaves the result as activation set it.
-        Close_Dialog();
+        // The title-bar close cancels, as Escape does.
+        if (!modal_.Take_Close()) ShowWindow(Handle(), SW_HIDE);
         return 0;
     default:
         break;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Form_Window.h"
+#include "platform/Modal_Runner.h"
 
 namespace halvorn {
 
@@ -40,7 +41,7 @@ private:
     HWND list_ = nullptr;
     std::vector<std::wstring> items_;  // the list's entries, in its order
     bool sorted_ = true;
-    bool open_ = false;
+    Modal_Runner modal_;
     int selected_item_ = 0;
 };
 
