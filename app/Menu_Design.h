@@ -4,24 +4,9 @@
 #include <array>
 #include <string_view>
 
-namespace halvorn {
+#include "app/Command_Ids.h"
 
-enum Menu_Command : unsigned short {
-    Copy_Graph_To_Windows_Clipboard_Option = 1001,
-    Copy_Table_To_Windows_Clipboard_Option,
-    Save_Halvorn_Image_To_File_Option,
-    Set_Halvorn_Image_To_Be_Windows_Desktop_Option,
-    Always_On_Top_Option,
-    Auto_Run_at_Windows_Startup_Option,
-    Restore_Factory_Defaults_Option,
-    ExitOption,
-    Select_Element_by_Abbreviation_Option,
-    Select_Element_by_Name_Option,
-    Glossary_of_Terms_Option,
-    View_Readme_file_Option,
-    View_Shareware_Catalog_Option,
-    AboutOption,
-};
+namespace halvorn {
 
 struct Menu_Item_Design {
     std::string_view Name;

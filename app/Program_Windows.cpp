@@ -23,7 +23,7 @@ void Program_Windows::Create()
     MainForm1.Create();
     const HWND owner = Application.Handle();
     AboutBox.Create(owner);
-    Element_Report_Form.Create(owner, AboutBox, Glossary_of_Terms_Form);
+    Element_Report_Form.Create(owner, Texts, Glossary_of_Terms_Form);
     Dialog_Item_Select_Form.Create(owner);
     Glossary_of_Terms_Form.Create(owner);
     Dialog_WallPaper_Style_Form.Create(owner);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Main_Window.h"
+#include "app/Program_Texts.h"
 #include "export/Wallpaper_Style_Dialog.h"
 #include "report/Glossary_Window.h"
 #include "report/Report_Window.h"
@@ -24,6 +25,10 @@ struct Program_Windows {
 
     // Registers the window classes and creates every window, all hidden.
     void Create();
+
+    // The program's title and fixed texts, set by every show sequence, for whoever
+    // prints them.
+    Program_Texts Texts;
 
     // Declared in creation order; destroyed in reverse, the main window last.
     Application_Window Application;

@@ -1,6 +1,5 @@
 #include "app/Settings_File.h"
 
-#include "app/Settings_Keys.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
 
@@ -14,19 +13,33 @@ Settings_Ini::~Settings_Ini()
     if (written_) WritePrivateProfileStringW(nullptr, nullptr, nullptr, path_.c_str());
 }
 
-std::int32_t Settings_Ini::Read(std::string_view key) const
+std::int32_t Settings_Ini::Read(const Setting_Key& key) const
 {
     wchar_t value[64] = L"";
-    GetPrivateProfileStringW(Widen(Settings_Section).c_str(), Widen(key).c_str(), L"", value,
+    GetPrivateProfileStringW(Widen(Settings_Section).c_str(), Widen(key.Name).c_str(), L"", value,
                              static_cast<DWORD>(std::size(value)), path_.c_str());
-    return Parse_Setting_Value(Setting_Key_Named(key), Narrow(value));
+    return Parse_Setting_Value(key, Narrow(value));
 }
 
-void Settings_Ini::Write(std::string_view key, std::int32_t value)
+void Settings_Ini::Write(const Setting_Key& key, std::int32_t value)
 {
     written_ = true;
-    WritePrivateProfileStringW(Widen(Settings_Section).c_str(), Widen(key).c_str(),
+    WritePrivateProfileStringW(Widen(Settings_Section).c_str(), Widen(key.Name).c_str(),
                                std::to_wstring(value).c_str(), path_.c_str());
+}
+
+Program_Settings Read_Settings_File(const std::wstring& path)
+{
+    const Settings_Ini file(path);
+    Program_Settings settings;
+    for (const Setting_Key& key : Setting_Keys) key.Set(settings, file.Read(key));
+    return settings;
+}
+
+void Write_Settings_File(const std::wstring& path, const Program_Settings& settings)
+{
+    Settings_Ini file(path);
+    for (const Setting_Key* key : Keys_In_Write_Order()) file.Write(*key, key->Get(settings));
 }
 
 std::string Probe_File_Status(const std::wstring& file_name)

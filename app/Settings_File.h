@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/Program_Settings.h"
+
 namespace halvorn {
 
 std::wstring Settings_File_Path();
@@ -21,15 +23,18 @@ public:
     ~Settings_Ini();
 
     // The key's value, or its default when missing or not an integer.
-    std::int32_t Read(std::string_view key) const;
-    bool Read_Bool(std::string_view key) const { return Read(key) != 0; }
-    void Write(std::string_view key, std::int32_t value);
-    void Write_Bool(std::string_view key, bool value) { Write(key, value ? 1 : 0); }
+    std::int32_t Read(const Setting_Key& key) const;
+    void Write(const Setting_Key& key, std::int32_t value);
 
 private:
     std::wstring path_;
     bool written_ = false;
 };
+
+// One read pass: every key in its order, each missing or bad value at its default.
+Program_Settings Read_Settings_File(const std::wstring& path);
+// One write pass: every key in the close's order.
+void Write_Settings_File(const std::wstring& path, const Program_Settings& settings);
 
 // "CLOSED", "OPEN", "NOT FOUND", "ERROR" or "" for a file name.
 std::string Probe_File_Status(const std::wstring& file_name);

@@ -9,13 +9,18 @@ if(NOT MSVC)
 endif()
 
 add_library(halvorn_ui STATIC
+  app/Layout_Scaler.cpp
   app/Main_Window.cpp
+  app/Page_Control.cpp
   app/Program_Windows.cpp
   app/Settings_File.cpp
+  app/Window_Placement.cpp
   export/Wallpaper_Style_Dialog.cpp
+  graphs/Graph_Page.cpp
   platform/Button_Decor.cpp
   platform/Clipboard_Session.cpp
   platform/Components.cpp
+  platform/Control_Factory.cpp
   platform/Form_Window.cpp
   platform/Modal_Runner.cpp
   platform/Rich_Edit.cpp
@@ -24,7 +29,9 @@ add_library(halvorn_ui STATIC
   platform/Window_Base.cpp
   report/Glossary_Window.cpp
   report/Report_Window.cpp
+  table_view/Element_Search.cpp
   table_view/Item_Select_Dialog.cpp
+  table_view/Table_Page.cpp
   winint/About_Window.cpp)
 target_link_libraries(halvorn_ui PUBLIC halvorn_core comctl32 comdlg32 gdi32 user32 msimg32)
 

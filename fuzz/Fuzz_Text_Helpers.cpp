@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Settings_Keys.h"
+#include "app/Program_Settings.h"
 #include "elements/Text_Helpers.h"
 #include "table_view/Box_Number.h"
 

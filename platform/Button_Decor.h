@@ -7,6 +7,8 @@
 #include <map>
 #include <string_view>
 
+#include "platform/Unique_Handle.h"
+
 namespace halvorn {
 
 class Button_Decor {
@@ -14,7 +16,6 @@ public:
     Button_Decor() = default;
     Button_Decor(const Button_Decor&) = delete;
     Button_Decor& operator=(const Button_Decor&) = delete;
-    ~Button_Decor();
 
     // The glyph (a 16 x 16 bitmap resource on magenta) stands left of the caption, or
     // alone when there is none. Buttons with the same glyph share one image list.
@@ -23,8 +24,8 @@ public:
     void Set_Tooltip(HWND owner, HWND button, std::string_view hint);
 
 private:
-    HWND tooltip_ = nullptr;
-    std::map<int, HIMAGELIST> images_;
+    Unique_Handle<HWND, DestroyWindow> tooltip_;
+    std::map<int, Unique_Handle<HIMAGELIST, ImageList_Destroy>> images_;
 };
 
 // A push button child window with its font.

@@ -18,15 +18,10 @@ Component Windowed_Component(std::string_view name, Component* parent, HWND wind
     return component;
 }
 
-Font_Cache::~Font_Cache()
-{
-    for (auto& [key, font] : fonts_) DeleteObject(font);
-}
-
 HFONT Font_Cache::Get(const Font_Spec& wanted)
 {
     const auto key = std::make_tuple(wanted.Face, wanted.Points, wanted.Bold, wanted.Underline);
-    if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second;
+    if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second.Get();
     LOGFONTW font{};
     font.lfHeight = wanted.Height();
     font.lfWeight = wanted.Bold ? FW_BOLD : FW_NORMAL;
@@ -34,9 +29,7 @@ HFONT Font_Cache::Get(const Font_Spec& wanted)
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
     lstrcpynW(font.lfFaceName, wanted.Face.c_str(), LF_FACESIZE);
-    HFONT handle = CreateFontIndirectW(&font);
-    fonts_.emplace(key, handle);
-    return handle;
+    return fonts_.emplace(key, Font_Handle(CreateFontIndirectW(&font))).first->second.Get();
 }
 
 Component& Component_List::Add(Component component)
@@ -120,16 +113,42 @@ void Paint_Frame(HDC dc, const Component& frame, RECT rect, HFONT font)
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &label, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-void Paint_Picture(HDC dc, const Component& picture, const RECT& rect)
+void Paint_Label(HDC dc, const Component& label, RECT rect, HFONT font)
+{
+    Selected_Object chosen(dc, font);
+    SetTextColor(dc, label.Text_Colour);
+    const std::wstring caption = Widen(label.Caption);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, label.Text_Format | DT_NOPREFIX);
+}
+
+void Paint_Shape(HDC dc, const Component& shape, RECT rect, HFONT)
+{
+    Brush_Handle fill(CreateSolidBrush(shape.Fill));
+    Selected_Object brush(dc, fill.Get());
+    Selected_Object pen(dc, GetStockObject(BLACK_PEN));
+    Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void Paint_Picture(HDC dc, const Component& picture, RECT rect, HFONT)
 {
     BITMAP info{};
-    if (!picture.Picture || !GetObjectW(picture.Picture, sizeof info, &info)) return;
+    if (!picture.Picture || !GetObjectW(picture.Picture->Get(), sizeof info, &info)) return;
     Memory_Dc source(dc);
-    Selected_Object chosen(source.Get(), picture.Picture);
+    Selected_Object chosen(source.Get(), picture.Picture->Get());
     const COLORREF transparent = GetPixel(source.Get(), 0, info.bmHeight - 1);
     GdiTransparentBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                       source.Get(), 0, 0, info.bmWidth, info.bmHeight, transparent);
 }
+
+using Painter = void (*)(HDC, const Component&, RECT, HFONT);
+
+// One painter per graphic kind, indexed by the kind.
+constexpr Painter Painters[] = {
+    nullptr,  // Non_Visual
+    nullptr,  // Windowed: paints itself
+    Paint_Label, Paint_Text_Box, Paint_Shape, Paint_Picture, Paint_Frame,
+};
+static_assert(std::size(Painters) == static_cast<std::size_t>(Component_Kind::Frame) + 1);
 
 }  // namespace
 
@@ -143,36 +162,9 @@ void Component_List::Paint(HWND host, HDC dc, const RECT& area, Font_Cache& font
         RECT overlap;
         if (!IntersectRect(&overlap, &rect, &area)) continue;
         if (rect.right - rect.left <= 0 || rect.bottom - rect.top <= 0) continue;
-        HFONT font = component.Font.Points > 0 ? fonts.Get(component.Font) : nullptr;
-        switch (component.Kind) {
-        case Component_Kind::Text_Box:
-            Paint_Text_Box(dc, component, rect, font);
-            break;
-        case Component_Kind::Label: {
-            Selected_Object chosen(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-            SetTextColor(dc, component.Text_Colour);
-            RECT text_rect = rect;
-            const std::wstring caption = Widen(component.Caption);
-            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text_rect,
-                      component.Text_Format | DT_NOPREFIX);
-            break;
-        }
-        case Component_Kind::Shape: {
-            Brush_Handle fill(CreateSolidBrush(component.Fill));
-            Selected_Object brush(dc, fill.Get());
-            Selected_Object pen(dc, GetStockObject(BLACK_PEN));
-            Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-            break;
-        }
-        case Component_Kind::Picture:
-            Paint_Picture(dc, component, rect);
-            break;
-        case Component_Kind::Frame:
-            Paint_Frame(dc, component, rect, font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
-            break;
-        default:
-            break;
-        }
+        const HFONT font = component.Font.Points > 0 ? fonts.Get(component.Font)
+                                                     : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        Painters[static_cast<std::size_t>(component.Kind)](dc, component, rect, font);
     }
 }
 

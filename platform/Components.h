@@ -15,6 +15,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/Gdi_Owners.h"
+
 namespace halvorn {
 
 enum class Component_Kind : std::uint8_t {
@@ -38,6 +40,9 @@ struct Font_Spec {
     static int Points_From_Height(int pixels) { return MulDiv(pixels, 72, 96); }
 };
 
+// A drop-down list's window also holds its list, this many times the list's own height.
+inline constexpr int Drop_Down_Rows = 15;
+
 struct Component {
     std::string Name;
     Component_Kind Kind = Component_Kind::Non_Visual;
@@ -50,7 +55,9 @@ struct Component {
     COLORREF Text_Colour = 0;
     UINT Text_Format = DT_LEFT | DT_TOP;  // DrawText flags of a label
     bool Visible = true;
-    HBITMAP Picture = nullptr;  // owned by the window that made the component
+    bool Auto_Size = false;  // a label kept sized to its caption
+    bool Drop_Down = false;  // a drop-down list, whose window also holds its list below
+    std::shared_ptr<const Bitmap_Handle> Picture;  // shared by the pictures that show it
     std::function<void(Component&)> On_Mouse_Down;
 
     bool Is_Graphic() const
@@ -70,11 +77,10 @@ public:
     Font_Cache() = default;
     Font_Cache(const Font_Cache&) = delete;
     Font_Cache& operator=(const Font_Cache&) = delete;
-    ~Font_Cache();
     HFONT Get(const Font_Spec& wanted);
 
 private:
-    std::map<std::tuple<std::wstring, int, bool, bool>, HFONT> fonts_;
+    std::map<std::tuple<std::wstring, int, bool, bool>, Font_Handle> fonts_;
 };
 
 class Component_List {

@@ -3,37 +3,14 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "platform/Unique_Handle.h"
 
 namespace halvorn {
 
+inline void Delete_Gdi_Object(HGDIOBJ object) { DeleteObject(object); }
+
 template <typename Handle>
-class Gdi_Object {
-public:
-    Gdi_Object() = default;
-    explicit Gdi_Object(Handle handle) : handle_(handle) {}
-    Gdi_Object(Gdi_Object&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    Gdi_Object& operator=(Gdi_Object&& other) noexcept
-    {
-        if (this != &other) Reset(std::exchange(other.handle_, nullptr));
-        return *this;
-    }
-    Gdi_Object(const Gdi_Object&) = delete;
-    Gdi_Object& operator=(const Gdi_Object&) = delete;
-    ~Gdi_Object() { Reset(); }
-
-    Handle Get() const { return handle_; }
-    Handle Release() { return std::exchange(handle_, nullptr); }
-    void Reset(Handle handle = nullptr)
-    {
-        if (handle_) DeleteObject(handle_);
-        handle_ = handle;
-    }
-    explicit operator bool() const { return handle_ != nullptr; }
-
-private:
-    Handle handle_ = nullptr;
-};
+using Gdi_Object = Unique_Handle<Handle, Delete_Gdi_Object>;
 
 using Font_Handle = Gdi_Object<HFONT>;
 using Bitmap_Handle = Gdi_Object<HBITMAP>;

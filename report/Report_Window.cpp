@@ -1,12 +1,12 @@
 #include "report/Report_Window.h"
 
+#include "app/Program_Texts.h"
 #include "elements/Element_Record.h"
 #include "platform/Rich_Edit.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
 #include "report/Glossary_Window.h"
 #include "resources/Resource_Ids.h"
-#include "winint/About_Window.h"
 
 namespace halvorn {
 
@@ -31,9 +31,9 @@ Number_Separators User_Number_Separators()
     return {Separator_Of(LOCALE_STHOUSAND, ','), Separator_Of(LOCALE_SDECIMAL, '.')};
 }
 
-void TElement_Report_Form::Create(HWND owner, TAboutBox& about, TGlossary_of_Terms_Form& glossary)
+void TElement_Report_Form::Create(HWND owner, const Program_Texts& texts, TGlossary_of_Terms_Form& glossary)
 {
-    about_ = &about;
+    texts_ = &texts;
     glossary_ = &glossary;
     Create_Form("Element_Report_Form", 343, 122, 546, 446, Form_Border::Dialog, owner);
     const Font_Spec button_font{L"Times New Roman", Font_Spec::Points_From_Height(15)};
@@ -57,7 +57,7 @@ HWND TElement_Report_Form::Element_Report_RichEdit()
 
 Report_Footer_Texts TElement_Report_Form::Footer_Texts() const
 {
-    return {about_->Caption_Of("ProductName"), about_->Caption_Of("Author_and_Date"), about_->Caption_Of("WEB_Button")};
+    return {texts_->Product_Name, texts_->Author_and_Date, texts_->Web_Address};
 }
 
 void TElement_Report_Form::Show_Report(const Report_Document& report)

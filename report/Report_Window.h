@@ -6,12 +6,12 @@
 
 namespace halvorn {
 
-class TAboutBox;
+struct Program_Texts;
 class TGlossary_of_Terms_Form;
 
 class TElement_Report_Form : public Form_Window {
 public:
-    void Create(HWND owner, TAboutBox& about, TGlossary_of_Terms_Form& glossary);
+    void Create(HWND owner, const Program_Texts& texts, TGlossary_of_Terms_Form& glossary);
 
     HWND Element_Report_RichEdit();
 
@@ -22,7 +22,7 @@ public:
     void Clipboard_Copy_Element_Report_BitBtnClick();
     void BitBtn1Click();
 
-    // What the report footer reads from the About window, now.
+    // The program texts the report footer prints, as the last show sequence set them.
     Report_Footer_Texts Footer_Texts() const;
 
 protected:
@@ -30,7 +30,7 @@ protected:
 
 private:
     HWND rich_edit_ = nullptr;
-    TAboutBox* about_ = nullptr;
+    const Program_Texts* texts_ = nullptr;
     TGlossary_of_Terms_Form* glossary_ = nullptr;
 };
 

@@ -1,5 +1,7 @@
 #include "winint/About_Window.h"
 
+#include "platform/Win_Text.h"
+
 namespace halvorn {
 
 namespace {
@@ -32,6 +34,19 @@ void TAboutBox::Create(HWND owner)
     const Font_Spec button_font{L"MS Sans Serif", 8};
     Add_Button("Email_Button", "Email_Button", 416, Group_Top + 160, 169, 23, button_font, Email_Button_Id);
     Add_Button("WEB_Button", "WEB_Button", 416, Group_Top + 189, 169, 23, button_font, Web_Button_Id);
+}
+
+void TAboutBox::Show_Texts(const Program_Texts& texts)
+{
+    Set_Window_Text(Handle(), texts.About_Caption);
+    Set_Caption_Of("ProductName", texts.Product_Name);
+    Set_Caption_Of("Author_and_Date", texts.Author_and_Date);
+    Set_Caption_Of("Developed_using", texts.Developed_Using);
+    Set_Caption_Of("Copyright", texts.Copyright);
+    Set_Caption_Of("Comments", texts.Comments);
+    Set_Caption_Of("WEB_Page_Label", texts.Web_Page_Label);
+    Set_Caption_Of("Email_Button", texts.Email_Address);
+    Set_Caption_Of("WEB_Button", texts.Web_Address);
 }
 
 }  // namespace halvorn

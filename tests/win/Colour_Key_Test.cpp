@@ -18,7 +18,7 @@ TEST_F(Colour_Key, FactoryColoursFillTheBoxesByGroup)
         {13, RGB(0, 0, 255)}, {6, RGB(255, 0, 255)}, {2, RGB(0, 255, 255)}, {57, RGB(0, 128, 0)},
         {89, RGB(0, 128, 128)}, {110, RGB(192, 192, 192)}, {113, RGB(192, 192, 192)}, {85, RGB(255, 0, 255)},
         {84, RGB(0, 0, 255)}, {103, RGB(0, 128, 128)}, {71, RGB(0, 128, 0)}, {109, RGB(255, 255, 0)}};
-    for (const auto& e : expected) EXPECT_EQ(Main().Element_Box(e.Box).Fill, e.Colour) << "box " << e.Box;
+    for (const auto& e : expected) EXPECT_EQ(Main().Table().Element_Box(e.Box).Fill, e.Colour) << "box " << e.Box;
 }
 
 TEST_F(Colour_Key, UnusualGroupCodesTakeTheUnknownSwatch)
@@ -36,10 +36,10 @@ TEST_F(Colour_Key, UnusualGroupCodesTakeTheUnknownSwatch)
         row.replace(at, row.find('\t', at) - at, codes[line - 1]);
         changed += row + "\n";
     }
-    Main().Set_Database_Text(changed);
-    Main().Build_Array_Data_ButtonClick();
+    Main().Table().Set_Database_Text(changed);
+    Main().Table().Build_Array_Data_ButtonClick();
     EXPECT_EQ(Elements[3].Group, Missing_Value);
-    for (int n = 1; n <= 3; ++n) EXPECT_EQ(Main().Element_Box(n).Fill, RGB(192, 192, 192)) << n;
+    for (int n = 1; n <= 3; ++n) EXPECT_EQ(Main().Table().Element_Box(n).Fill, RGB(192, 192, 192)) << n;
 }
 
 TEST_F(Colour_Key, ConfirmedColourRecolorsOnlyThatGroupAndCancelChangesNothing)
@@ -56,14 +56,14 @@ TEST_F(Colour_Key, ConfirmedColourRecolorsOnlyThatGroupAndCancelChangesNothing)
         return true;
     });
     std::vector<COLORREF> before;
-    for (int n = 1; n <= 118; ++n) before.push_back(Main().Element_Box(n).Fill);
+    for (int n = 1; n <= 118; ++n) before.push_back(Main().Table().Element_Box(n).Fill);
     Press(swatch, WM_RBUTTONDOWN);  // the right button opens it as the left one does
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(offered, RGB(255, 255, 0)) << "the dialog opens with the swatch's colour";
     EXPECT_EQ(swatch.Fill, chosen);
     int changed = 0;
     for (int n = 1; n <= 118; ++n) {
-        const COLORREF now = Main().Element_Box(n).Fill;
+        const COLORREF now = Main().Table().Element_Box(n).Fill;
         if (Elements[n].Group == 3) {
             EXPECT_EQ(now, chosen) << n;
             ++changed;
@@ -79,14 +79,14 @@ TEST_F(Colour_Key, ConfirmedColourRecolorsOnlyThatGroupAndCancelChangesNothing)
     });
     Press(Main().Component_Named("Unknown_Colour_Shape"));
     EXPECT_EQ(Main().Component_Named("Unknown_Colour_Shape").Fill, RGB(192, 192, 192));
-    EXPECT_EQ(Main().Element_Box(110).Fill, RGB(192, 192, 192));
-    EXPECT_EQ(Main().Element_Box(26).Fill, chosen);
+    EXPECT_EQ(Main().Table().Element_Box(110).Fill, RGB(192, 192, 192));
+    EXPECT_EQ(Main().Table().Element_Box(26).Fill, chosen);
 }
 
 TEST_F(Colour_Key, SwatchesAndCaptionsStandWhereDesigned)
 {
     Start();
-    Set_Client_Size(Main().Design_Client_Width(), Main().Design_Client_Height());
+    Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
     const Component& key = Main().Component_Named("GroupBox1000");
     EXPECT_EQ(key.Left, 88);
     EXPECT_EQ(key.Top, 2);

@@ -74,17 +74,17 @@ TEST_F(Main_Window, ShowSequenceCaptionsColoursAndHidesTheBoxes)
     EXPECT_NE(Program().AboutBox.Caption_Of("Email_Button").find('@'), std::string::npos);
 
     EXPECT_EQ(Number_of_Elements, 113);
-    EXPECT_EQ(Main().Element_Box(26).Caption, "26\rFe");
-    EXPECT_EQ(Main().Element_Box(1).Caption, "1\rH");
-    EXPECT_EQ(Main().Element_Box(113).Caption, "113\r113");
-    for (int n = 1; n <= 113; ++n) EXPECT_TRUE(Main().Element_Box(n).Visible) << n;
+    EXPECT_EQ(Main().Table().Element_Box(26).Caption, "26\rFe");
+    EXPECT_EQ(Main().Table().Element_Box(1).Caption, "1\rH");
+    EXPECT_EQ(Main().Table().Element_Box(113).Caption, "113\r113");
+    for (int n = 1; n <= 113; ++n) EXPECT_TRUE(Main().Table().Element_Box(n).Visible) << n;
     for (int n = 114; n <= 118; ++n) {
-        const Component& box = Main().Element_Box(n);
+        const Component& box = Main().Table().Element_Box(n);
         EXPECT_FALSE(box.Visible) << n;
         EXPECT_EQ(box.Caption, "??");
         EXPECT_EQ(box.Fill, GetSysColor(COLOR_HIGHLIGHTTEXT)) << "never coloured";
     }
-    for (int n : {1, 2, 26, 80, 110}) EXPECT_EQ(Main().Element_Box(n).Text_Colour, GetSysColor(COLOR_WINDOWTEXT));
+    for (int n : {1, 2, 26, 80, 110}) EXPECT_EQ(Main().Table().Element_Box(n).Text_Colour, GetSysColor(COLOR_WINDOWTEXT));
     EXPECT_TRUE(IsWindowVisible(Main().Handle()));
     EXPECT_TRUE(IsWindowVisible(Main().Component_Named("TabSheet1").Window));
     EXPECT_FALSE(IsWindowVisible(Main().Component_Named("TabSheet2").Window));
@@ -96,7 +96,7 @@ TEST_F(Main_Window, ShowSequenceCaptionsColoursAndHidesTheBoxes)
 TEST_F(Main_Window, AnyMouseButtonOnABoxOpensThatElementsReport)
 {
     Start();
-    Set_Client_Size(Main().Design_Client_Width(), Main().Design_Client_Height());
+    Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
     const HWND report = Program().Element_Report_Form.Handle();
     const struct { int Box; UINT Message; const char* Caption; } presses[] = {
         {26, WM_LBUTTONDOWN, "Iron Properties :"}, {10, WM_RBUTTONDOWN, "Neon Properties :"},
@@ -104,25 +104,25 @@ TEST_F(Main_Window, AnyMouseButtonOnABoxOpensThatElementsReport)
         {57, WM_LBUTTONDBLCLK, "Lanthanum Properties :"}};
     for (const auto& press : presses) {
         ShowWindow(report, SW_HIDE);
-        Press(Main().Element_Box(press.Box), press.Message);
+        Press(Main().Table().Element_Box(press.Box), press.Message);
         EXPECT_TRUE(IsWindowVisible(report)) << press.Box;
         EXPECT_EQ(Window_Text(report), press.Caption);
     }
     // The place of a hidden box takes no press.
     ShowWindow(report, SW_HIDE);
-    Press(Main().Element_Box(114));
+    Press(Main().Table().Element_Box(114));
     EXPECT_FALSE(IsWindowVisible(report));
 }
 
 TEST_F(Main_Window, BoxesStandAtTheirDesignBoundsWithTheirFont)
 {
     Start();
-    Set_Client_Size(Main().Design_Client_Width(), Main().Design_Client_Height());
+    Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
     const struct { int Box, Left, Top; } places[] = {
         {1, 4, 36}, {2, 633, 36}, {5, 448, 76}, {26, 263, 156}, {57, 115, 331}, {71, 633, 331},
         {87, 5, 276}, {88, 42, 276}, {89, 115, 372}, {104, 115, 276}, {113, 448, 276}};
     for (const auto& place : places) {
-        const Component& box = Main().Element_Box(place.Box);
+        const Component& box = Main().Table().Element_Box(place.Box);
         EXPECT_EQ(box.Left, place.Left) << place.Box;
         EXPECT_EQ(box.Top, place.Top) << place.Box;
         EXPECT_EQ(box.Width, 35);
@@ -136,8 +136,8 @@ TEST_F(Main_Window, BoxesStandAtTheirDesignBoundsWithTheirFont)
     EXPECT_EQ(page_control.Top, 2);
     EXPECT_EQ(page_control.Width, 681);
     EXPECT_EQ(page_control.Height, 481);
-    EXPECT_EQ(Main().Design_Client_Width(), 691);
-    EXPECT_EQ(Main().Design_Client_Height(), 485);
+    EXPECT_EQ(Main().Scaler().Design_Client_Width(), 691);
+    EXPECT_EQ(Main().Scaler().Design_Client_Height(), 485);
 }
 
 TEST_F(Main_Window, MenuHasEveryCaptionSeparatorAndCheckItem)
@@ -204,23 +204,23 @@ TEST_F(Main_Window, MalformedDatabaseTextIsReportedAndStopsTheBuild)
         }
         broken += row + "\n";
     }
-    Main().Element_Box(1).Caption = "old";
-    Main().Element_Box(3).Caption = "old";
-    Main().Element_Box(26).Fill = RGB(1, 2, 3);
-    Main().Set_Database_Text(broken);
-    Run_Guarded(Main().Handle(), [this] { Main().Build_Array_Data_ButtonClick(); });
+    Main().Table().Element_Box(1).Caption = "old";
+    Main().Table().Element_Box(3).Caption = "old";
+    Main().Table().Element_Box(26).Fill = RGB(1, 2, 3);
+    Main().Table().Set_Database_Text(broken);
+    Run_Guarded(Main().Handle(), [this] { Main().Table().Build_Array_Data_ButtonClick(); });
 
     ASSERT_EQ(Boxes.size(), 1u);
     EXPECT_EQ(Boxes[0].Text, "'" + bad_weight + "' is not a valid floating point value.");
     EXPECT_EQ(Boxes[0].Title, "Halvorn v2.0b");
     EXPECT_EQ(Boxes[0].Flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(Number_of_Elements, 3);
-    EXPECT_EQ(Main().Element_Box(1).Caption, "1\rH") << "rows before the fault are captioned";
-    EXPECT_EQ(Main().Element_Box(3).Caption, "old") << "the failing row is not";
+    EXPECT_EQ(Main().Table().Element_Box(1).Caption, "1\rH") << "rows before the fault are captioned";
+    EXPECT_EQ(Main().Table().Element_Box(3).Caption, "old") << "the failing row is not";
     EXPECT_EQ(Elements[3].Element_Name, "Lithium") << "its record is partly filled";
     EXPECT_EQ(Elements[3].Atomic_Weight, Missing_Double);
-    EXPECT_EQ(Main().Element_Box(26).Fill, RGB(1, 2, 3)) << "no colouring after the fault";
-    EXPECT_TRUE(Main().Element_Box(50).Visible) << "no hiding after the fault";
+    EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(1, 2, 3)) << "no colouring after the fault";
+    EXPECT_TRUE(Main().Table().Element_Box(50).Visible) << "no hiding after the fault";
 }
 
 TEST_F(Main_Window, ShorterOrHeaderOnlyTextsHideTheBoxesPastTheirRows)
@@ -229,20 +229,20 @@ TEST_F(Main_Window, ShorterOrHeaderOnlyTextsHideTheBoxesPastTheirRows)
     const std::string_view text = Element_Database_Text();
     std::string hundred;
     for (std::size_t line = 0; line <= 100; ++line) hundred += std::string(Text_Line(text, line)) + "\n";
-    Main().Set_Database_Text(hundred);
-    Main().Build_Array_Data_ButtonClick();
+    Main().Table().Set_Database_Text(hundred);
+    Main().Table().Build_Array_Data_ButtonClick();
     EXPECT_EQ(Number_of_Elements, 100);
-    EXPECT_TRUE(Main().Element_Box(100).Visible);
-    EXPECT_EQ(Main().Element_Box(100).Caption, "100\rFm");
-    for (int n = 101; n <= 118; ++n) EXPECT_FALSE(Main().Element_Box(n).Visible) << n;
+    EXPECT_TRUE(Main().Table().Element_Box(100).Visible);
+    EXPECT_EQ(Main().Table().Element_Box(100).Caption, "100\rFm");
+    for (int n = 101; n <= 118; ++n) EXPECT_FALSE(Main().Table().Element_Box(n).Visible) << n;
 
     // A header alone keeps the count and hides every box past it; nothing shows a box again.
     const std::string header = std::string(Text_Line(text, 0)) + "\n";
-    Main().Set_Database_Text(header);
+    Main().Table().Set_Database_Text(header);
     Number_of_Elements = 0;
-    Main().Build_Array_Data_ButtonClick();
+    Main().Table().Build_Array_Data_ButtonClick();
     EXPECT_EQ(Number_of_Elements, 0);
-    for (int n = 1; n <= 118; ++n) EXPECT_FALSE(Main().Element_Box(n).Visible) << n;
+    for (int n = 1; n <= 118; ++n) EXPECT_FALSE(Main().Table().Element_Box(n).Visible) << n;
     EXPECT_TRUE(Boxes.empty());
 }
 

@@ -70,7 +70,7 @@ using Report_Window = Program_Test;
 TEST_F(Report_Window, ShowsTheWholeReportFormattedAndCopiesIt)
 {
     Start();
-    Press(Main().Element_Box(26));
+    Press(Main().Table().Element_Box(26));
     const HWND form = Program().Element_Report_Form.Handle();
     const HWND edit = Program().Element_Report_Form.Element_Report_RichEdit();
     ASSERT_TRUE(IsWindowVisible(form));
@@ -132,8 +132,8 @@ TEST_F(Report_Window, ShowsTheWholeReportFormattedAndCopiesIt)
 TEST_F(Report_Window, ASecondReportReplacesTheFirstAndOkHides)
 {
     Start();
-    Press(Main().Element_Box(26));
-    Press(Main().Element_Box(10));
+    Press(Main().Table().Element_Box(26));
+    Press(Main().Table().Element_Box(10));
     const HWND form = Program().Element_Report_Form.Handle();
     const HWND edit = Program().Element_Report_Form.Element_Report_RichEdit();
     EXPECT_EQ(Window_Text(form), "Neon Properties :");
@@ -153,7 +153,7 @@ TEST_F(Report_Window, ASecondReportReplacesTheFirstAndOkHides)
     SendMessageW(Program().Element_Report_Form.Components().Find("OK_BitBtn")->Window, BM_CLICK, 0, 0);
     Process_Messages();
     EXPECT_FALSE(IsWindowVisible(form));
-    Press(Main().Element_Box(6));
+    Press(Main().Table().Element_Box(6));
     EXPECT_TRUE(IsWindowVisible(form));
     EXPECT_EQ(Window_Text(form), "Carbon Properties :");
 }
@@ -170,7 +170,7 @@ TEST_F(Report_Window, GlossaryIsOneWindowWithFortyThreeBlueBoldHeadings)
     EXPECT_TRUE(IsWindowVisible(glossary.Handle()));
     SendMessageW(Main().Handle(), WM_COMMAND, Glossary_of_Terms_Option, 0);
     SendMessageW(Main().Component_Named("BitBtn2").Window, BM_CLICK, 0, 0);
-    Press(Main().Element_Box(26));
+    Press(Main().Table().Element_Box(26));
     SendMessageW(Program().Element_Report_Form.Components().Find("BitBtn1")->Window, BM_CLICK, 0, 0);
     EXPECT_TRUE(IsWindowVisible(glossary.Handle()));
     EXPECT_TRUE(IsWindowVisible(Program().Element_Report_Form.Handle())) << "the report stays open";

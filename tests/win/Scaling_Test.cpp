@@ -40,8 +40,8 @@ std::vector<Snapshot> Take(Component_List& components)
 TEST_F(Scaling, ControlsFollowTheClientAreaFromTheBaseline)
 {
     Start();
-    const Component& box2 = Main().Element_Box(2);  // period 1, column 18
-    const Component& box1 = Main().Element_Box(1);
+    const Component& box2 = Main().Table().Element_Box(2);  // period 1, column 18
+    const Component& box1 = Main().Table().Element_Box(1);
 
     Set_Client_Size(1382, 485);
     EXPECT_EQ(box2.Left, 1266);
@@ -89,8 +89,8 @@ TEST_F(Scaling, MinimisedClientOfZeroAndBackRestoresTheLayout)
     const std::vector<Snapshot> before = Take(Main().Components());
     ShowWindow(Main().Handle(), SW_MINIMIZE);
     Process_Messages();
-    EXPECT_EQ(Main().Element_Box(26).Width, 0);
-    EXPECT_EQ(Main().Element_Box(26).Font.Points, 0);
+    EXPECT_EQ(Main().Table().Element_Box(26).Width, 0);
+    EXPECT_EQ(Main().Table().Element_Box(26).Font.Points, 0);
     ShowWindow(Main().Handle(), SW_RESTORE);
     Process_Messages();
     Expect_Same(Main().Components(), before, Take(Main().Components()));

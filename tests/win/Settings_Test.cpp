@@ -4,7 +4,7 @@
 
 #include "app/Menu_Design.h"
 #include "app/Settings_File.h"
-#include "app/Settings_Keys.h"
+#include "app/Program_Settings.h"
 #include "platform/Seams.h"
 #include "tests/win/Win_Test_Support.h"
 
@@ -31,7 +31,7 @@ TEST_F(Settings, FirstStartWithoutAFileTakesTheDefaults)
     EXPECT_FALSE(IsZoomed(Main().Handle()));
     EXPECT_FALSE(GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(Main().Menu_Checked(Always_On_Top_Option));
-    EXPECT_EQ(Main().Graph_Index(), 0);
+    EXPECT_EQ(Main().Graph().Graph_Index(), 0);
     EXPECT_EQ(Main().Component_Named("Alkali_Metals_Colour_Shape").Fill, RGB(255, 0, 0));
     RECT report, glossary;
     GetWindowRect(Program().Element_Report_Form.Handle(), &report);
@@ -44,7 +44,14 @@ TEST_F(Settings, FirstStartWithoutAFileTakesTheDefaults)
 
     Close();
     const std::string ini = Read_Ini();
-    std::vector<std::string> expected(Setting_Write_Order.begin(), Setting_Write_Order.end());
+    const std::vector<std::string> expected = {
+        "WindowState_wsMaximized", "window_top_posn", "window_left_posn", "window_Width", "window_Height",
+        "Always_on_Top_Option", "Auto_Run_at_Windows_Startup_Option", "Graph_Type_ComboBox",
+        "Other_Non_Metals_Colour_Shape", "Alkali_Metals_Colour_Shape", "Alkaline_Earth_Metals_Colour_Shape",
+        "Transition_Metals_Colour_Shape", "Non_Metals_Halogens_Colour_Shape", "Other_Metals_Colour_Shape",
+        "Noble_Gases_Colour_Shape", "Lanthanide_Series_Colour_Shape", "Actinide_Series_Colour_Shape",
+        "Unknown_Colour_Shape", "Element_Report_Form.Top", "Element_Report_Form.Left",
+        "Glossary_of_Terms_Form.Top", "Glossary_of_Terms_Form.Left"};
     EXPECT_EQ(Keys_In(ini), expected);
     EXPECT_NE(ini.find("[Halvorn]"), std::string::npos);
     EXPECT_NE(ini.find("Other_Non_Metals_Colour_Shape=16777215"), std::string::npos);
@@ -58,9 +65,9 @@ TEST_F(Settings, BadOrMissingValuesFallBackToTheirDefaults)
               "window_Height=99999999999\r\nTransition_Metals_Colour_Shape=255\r\n"
               "Noble_Gases_Colour_Shape=-5\r\nUnknown_Colour_Shape=16777216\r\n");
     Start();
-    EXPECT_EQ(Main().Graph_Index(), 0);
+    EXPECT_EQ(Main().Graph().Graph_Index(), 0);
     Expect_Outer_Bounds(20, 20, 681, 481);
-    EXPECT_EQ(Main().Element_Box(26).Fill, RGB(255, 0, 0)) << "a saved 255 colours the group red";
+    EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(255, 0, 0)) << "a saved 255 colours the group red";
     EXPECT_EQ(Main().Component_Named("Noble_Gases_Colour_Shape").Fill, RGB(0, 255, 255));
     EXPECT_EQ(Main().Component_Named("Unknown_Colour_Shape").Fill, RGB(192, 192, 192));
     EXPECT_TRUE(Boxes.empty());
@@ -74,7 +81,7 @@ TEST_F(Settings, SavedValuesComeBackAndOutOfRangeGraphSelectsNothing)
               "Auto_Run_at_Windows_Startup_Option=5\r\n");
     Start();
     Expect_Outer_Bounds(60, 40, 800, 600);
-    EXPECT_EQ(Main().Graph_Index(), 7);
+    EXPECT_EQ(Main().Graph().Graph_Index(), 7);
     EXPECT_TRUE(Main().Menu_Checked(Auto_Run_at_Windows_Startup_Option)) << "any integer but 0 is true";
     RECT report;
     GetWindowRect(Program().Element_Report_Form.Handle(), &report);
@@ -90,7 +97,7 @@ TEST_F(Settings, SavedValuesComeBackAndOutOfRangeGraphSelectsNothing)
     SetUp();
     Write_Ini("[Halvorn]\r\nGraph_Type_ComboBox=16\r\n");
     Start();
-    EXPECT_EQ(Main().Graph_Index(), -1);
+    EXPECT_EQ(Main().Graph().Graph_Index(), -1);
 }
 
 TEST_F(Settings, MaximisedWindowSavesItsNormalBoundsAndReopensMaximised)
@@ -157,7 +164,7 @@ TEST_F(Settings, FactoryResetAnsweredNoChangesNothing)
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_TRUE(lines[3].empty());
     EXPECT_TRUE(Ini_Exists());
-    EXPECT_EQ(Main().Element_Box(26).Fill, RGB(255, 0, 0));
+    EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(255, 0, 0));
 }
 
 TEST_F(Settings, FactoryResetDeletesEvenAReadOnlyFileAndBringsBackTheDefaults)
@@ -174,12 +181,12 @@ TEST_F(Settings, FactoryResetDeletesEvenAReadOnlyFileAndBringsBackTheDefaults)
     const RECT bounds = Outer_Bounds();
     EXPECT_EQ(bounds.right - bounds.left, 681);
     EXPECT_EQ(bounds.left, 20);
-    EXPECT_EQ(Main().Graph_Index(), 0);
-    EXPECT_EQ(Main().Element_Box(26).Fill, RGB(255, 255, 0));
+    EXPECT_EQ(Main().Graph().Graph_Index(), 0);
+    EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(255, 255, 0));
     RECT report;
     GetWindowRect(Program().Element_Report_Form.Handle(), &report);
     EXPECT_EQ(report.top, 20);
-    EXPECT_EQ(Main().Element_Box(26).Caption, "26\rFe");
+    EXPECT_EQ(Main().Table().Element_Box(26).Caption, "26\rFe");
     Close();
     EXPECT_TRUE(Ini_Exists());
 }
@@ -196,7 +203,7 @@ TEST_F(Settings, FactoryResetLeavesAFileHeldOpenByAnotherProgram)
     SendMessageW(Main().Handle(), WM_COMMAND, Restore_Factory_Defaults_Option, 0);
     CloseHandle(held);
     EXPECT_TRUE(Ini_Exists());
-    EXPECT_EQ(Main().Element_Box(26).Fill, RGB(255, 0, 0)) << "its values stay in force";
+    EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(255, 0, 0)) << "its values stay in force";
     EXPECT_TRUE(Boxes.size() == 1) << "a failed delete shows no message";
 
     // Held with no sharing at all, it stays in place just the same.

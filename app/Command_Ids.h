@@ -1,0 +1,28 @@
+// The commands of the menu and of the pages' controls. A button that does what a menu
+// item does carries the item's command, so both reach the same handler.
+#pragma once
+
+namespace halvorn {
+
+enum Command_Id : unsigned short {
+    Copy_Graph_To_Windows_Clipboard_Option = 1001,
+    Copy_Table_To_Windows_Clipboard_Option,
+    Save_Halvorn_Image_To_File_Option,
+    Set_Halvorn_Image_To_Be_Windows_Desktop_Option,
+    Always_On_Top_Option,
+    Auto_Run_at_Windows_Startup_Option,
+    Restore_Factory_Defaults_Option,
+    ExitOption,
+    Select_Element_by_Abbreviation_Option,
+    Select_Element_by_Name_Option,
+    Glossary_of_Terms_Option,
+    View_Readme_file_Option,
+    View_Shareware_Catalog_Option,
+    AboutOption,
+    // Controls of the graph page without a menu item of their own.
+    Previous_Graph_SpeedButton = 2001,
+    Graph_Type_ComboBox,
+    Next_Graph_SpeedButton,
+};
+
+}  // namespace halvorn

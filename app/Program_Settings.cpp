@@ -1,0 +1,89 @@
+#include "app/Program_Settings.h"
+
+#include <type_traits>
+
+#include "elements/Text_Helpers.h"
+
+namespace halvorn {
+
+namespace {
+
+template <auto Field>
+constexpr Setting_Key Key(std::string_view name, Setting_Type type, std::int32_t default_value, int write_position)
+{
+    return {name, type, default_value, write_position,
+            [](const Program_Settings& settings) { return static_cast<std::int32_t>(settings.*Field); },
+            [](Program_Settings& settings, std::int32_t value) {
+                using Value = std::remove_reference_t<decltype(settings.*Field)>;
+                if constexpr (std::is_same_v<Value, bool>) settings.*Field = value != 0;
+                else settings.*Field = static_cast<Value>(value);
+            }};
+}
+
+template <int Swatch>
+constexpr Setting_Key Colour_Key(std::string_view name, std::int32_t default_value)
+{
+    return {name, Setting_Type::Colour, default_value, 8 + Swatch,
+            [](const Program_Settings& settings) { return static_cast<std::int32_t>(settings.Colours[Swatch]); },
+            [](Program_Settings& settings, std::int32_t value) {
+                settings.Colours[Swatch] = static_cast<std::uint32_t>(value);
+            }};
+}
+
+using S = Program_Settings;
+using enum Setting_Type;
+
+}  // namespace
+
+const std::array<Setting_Key, 22> Setting_Keys{{
+    Key<&S::Window_Top>("window_top_posn", Integer, 20, 1),
+    Key<&S::Window_Left>("window_left_posn", Integer, 20, 2),
+    Key<&S::Window_Width>("window_Width", Integer, 681, 3),
+    Key<&S::Window_Height>("window_Height", Integer, 481, 4),
+    Key<&S::Always_On_Top>("Always_on_Top_Option", Boolean, 0, 5),
+    Key<&S::Auto_Run>("Auto_Run_at_Windows_Startup_Option", Boolean, 0, 6),
+    Key<&S::Maximised>("WindowState_wsMaximized", Boolean, 0, 0),
+    Key<&S::Graph_Index>("Graph_Type_ComboBox", Integer, 0, 7),
+    Colour_Key<0>("Other_Non_Metals_Colour_Shape", 0xFFFFFF),
+    Colour_Key<1>("Alkali_Metals_Colour_Shape", 0x0000FF),
+    Colour_Key<2>("Alkaline_Earth_Metals_Colour_Shape", 0x00FF00),
+    Colour_Key<3>("Transition_Metals_Colour_Shape", 0x00FFFF),
+    Colour_Key<4>("Non_Metals_Halogens_Colour_Shape", 0xFF00FF),
+    Colour_Key<5>("Other_Metals_Colour_Shape", 0xFF0000),
+    Colour_Key<6>("Noble_Gases_Colour_Shape", 0xFFFF00),
+    Colour_Key<7>("Lanthanide_Series_Colour_Shape", 0x008000),
+    Colour_Key<8>("Actinide_Series_Colour_Shape", 0x808000),
+    Colour_Key<9>("Unknown_Colour_Shape", 0xC0C0C0),
+    Key<&S::Report_Top>("Element_Report_Form.Top", Integer, 20, 18),
+    Key<&S::Report_Left>("Element_Report_Form.Left", Integer, 100, 19),
+    Key<&S::Glossary_Top>("Glossary_of_Terms_Form.Top", Integer, 20, 20),
+    Key<&S::Glossary_Left>("Glossary_of_Terms_Form.Left", Integer, 100, 21),
+}};
+
+Program_Settings Program_Settings::Defaults()
+{
+    Program_Settings settings;
+    for (const Setting_Key& key : Setting_Keys) key.Set(settings, key.Default);
+    return settings;
+}
+
+std::array<const Setting_Key*, 22> Keys_In_Write_Order()
+{
+    std::array<const Setting_Key*, 22> order{};
+    for (const Setting_Key& key : Setting_Keys) order[static_cast<std::size_t>(key.Write_Position)] = &key;
+    return order;
+}
+
+std::int32_t Parse_Setting_Value(const Setting_Key& key, std::string_view text)
+{
+    std::int32_t value = 0;
+    try {
+        value = Text_To_Integer(text);
+    } catch (const Conversion_Error&) {
+        return key.Default;
+    }
+    if (key.Type == Setting_Type::Colour && (value < 0 || value > 0xFFFFFF)) return key.Default;
+    return value;
+}
+
+}  // namespace halvorn

@@ -1,0 +1,53 @@
+// The program's settings as data: the options, the chosen graph, the group colours and
+// the window placements, and the one table of settings-file keys that gives each its
+// name, type, default, place in the read and write passes and field.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace halvorn {
+
+inline constexpr std::string_view Settings_File_Name = "Halvorn.ini";
+inline constexpr std::string_view Settings_Section = "Halvorn";
+inline constexpr int Group_Colour_Count = 10;
+
+struct Program_Settings {
+    std::int32_t Window_Top = 0, Window_Left = 0, Window_Width = 0, Window_Height = 0;
+    bool Always_On_Top = false;
+    bool Auto_Run = false;
+    bool Maximised = false;
+    std::int32_t Graph_Index = 0;
+    // In the order of the colour key's swatches (0x00BBGGRR).
+    std::array<std::uint32_t, Group_Colour_Count> Colours{};
+    std::int32_t Report_Top = 0, Report_Left = 0, Glossary_Top = 0, Glossary_Left = 0;
+
+    // Every field at its key's default.
+    static Program_Settings Defaults();
+};
+
+enum class Setting_Type : std::uint8_t { Integer, Boolean, Colour };
+
+struct Setting_Key {
+    std::string_view Name;
+    Setting_Type Type;
+    std::int32_t Default;
+    int Write_Position;  // 0 is written first
+    std::int32_t (*Get)(const Program_Settings&);
+    void (*Set)(Program_Settings&, std::int32_t);
+};
+
+// In the order they are read.
+extern const std::array<Setting_Key, 22> Setting_Keys;
+
+// The keys in the order the close writes them.
+std::array<const Setting_Key*, 22> Keys_In_Write_Order();
+
+// The value of a stored text for a key: an integer in decimal with an optional sign,
+// nothing else. Anything that is not one ("abc", "12abc", empty, outside 32 bits) gives
+// the key's default; so does a colour outside 0x000000 to 0xFFFFFF, which is no RGB
+// colour at all.
+std::int32_t Parse_Setting_Value(const Setting_Key& key, std::string_view text);
+
+}  // namespace halvorn

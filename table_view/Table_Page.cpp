@@ -1,0 +1,217 @@
+#include "table_view/Table_Page.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/Command_Ids.h"
+#include "elements/Code_Tables.h"
+#include "elements/Text_Helpers.h"
+#include "platform/Seams.h"
+#include "report/Report_Window.h"
+#include "resources/Resource_Ids.h"
+#include "table_view/Box_Number.h"
+
+namespace halvorn {
+
+namespace {
+
+const Font_Spec Main_Font{L"Times New Roman", Font_Spec::Points_From_Height(15)};
+const Font_Spec Box_Font{L"Times New Roman", 12, true};
+const Font_Spec Heading_Font{L"Times New Roman", Font_Spec::Points_From_Height(13)};
+const Font_Spec Key_Label_Font{L"Times New Roman", Font_Spec::Points_From_Height(13), true};
+const Font_Spec Button_Font{L"Times New Roman", Font_Spec::Points_From_Height(15), true};
+const Font_Spec Caption_Font{L"Times New Roman", Font_Spec::Points_From_Height(13)};
+
+const Control_Spec Connector_Specs[] = {
+    {.Type = Control_Type::Picture, .Name = "Image1", .Left = 80, .Top = 240, .Width = 37, .Height = 93},
+    {.Type = Control_Type::Picture, .Name = "Image2", .Left = 80, .Top = 275, .Width = 37, .Height = 96},
+    {.Type = Control_Type::Picture, .Name = "Image3", .Left = 80, .Top = 314, .Width = 37, .Height = 99},
+};
+
+const Control_Spec Button_Specs[] = {
+    {.Type = Control_Type::Push_Button, .Name = "Copy_Table_To_Windows_Clipboard_BitBtn", .Left = 4, .Top = 416,
+     .Width = 159, .Height = 32, .Caption = "Copy to Clipboard", .Font = &Button_Font,
+     .Tooltip = "Copy the above Periodic Table to Windows Clipboard.", .Glyph = IDB_GLYPH_COPY,
+     .Command = Copy_Table_To_Windows_Clipboard_Option},
+    {.Type = Control_Type::Push_Button, .Name = "Select_Element_by_Abbreviation_BitBtn", .Left = 170, .Top = 416,
+     .Width = 138, .Height = 32, .Caption = "Select by Abbr", .Font = &Button_Font,
+     .Tooltip = "Select element by its abbreviation", .Glyph = IDB_GLYPH_SEARCH,
+     .Command = Select_Element_by_Abbreviation_Option},
+    {.Type = Control_Type::Push_Button, .Name = "Select_Element_by_Name_BitBtn", .Left = 315, .Top = 416,
+     .Width = 140, .Height = 32, .Caption = "Select by Name", .Font = &Button_Font,
+     .Tooltip = "Select element by its name", .Glyph = IDB_GLYPH_NAME, .Command = Select_Element_by_Name_Option},
+    {.Type = Control_Type::Push_Button, .Name = "Glossary_of_Terms_BitBtn", .Left = 461, .Top = 416, .Width = 100,
+     .Height = 32, .Caption = "Glossary", .Font = &Button_Font, .Tooltip = "View a Glossary of Terms",
+     .Glyph = IDB_GLYPH_GLOSSARY, .Command = Glossary_of_Terms_Option},
+    {.Type = Control_Type::Push_Button, .Name = "Exit_BitBtn", .Left = 566, .Top = 416, .Width = 100, .Height = 32,
+     .Caption = "Exit", .Font = &Button_Font, .Tooltip = "Exit this program", .Glyph = IDB_GLYPH_EXIT,
+     .Command = ExitOption},
+};
+
+const Control_Spec Message_Label_Spec{.Type = Control_Type::Label, .Name = "Message_Label_1", .Left = 436,
+                                      .Top = 15, .Width = 193, .Height = 42, .Font = &Caption_Font,
+                                      .Visible = false};
+
+std::string Box_Name(int number) { return "StaticText" + std::to_string(number); }
+
+// Captions each element box as its row is read and gives it the text colour of its state.
+class Box_Captioner final : public Element_Row_Sink {
+public:
+    Box_Captioner(Table_Page& page, const std::array<Component*, 4>& state_labels)
+        : page_(page), state_labels_(state_labels) {}
+
+    void Row_Built(std::int32_t row, const Element_Record& record) override
+    {
+        if (row > Element_Box_Count) return;
+        Component& box = page_.Element_Box(row);
+        box.Caption = std::to_string(record.Atomic_Number) + '\r' + record.Element_Abbreviation;
+        const std::size_t state = record.State >= 1 && record.State <= 3 ? static_cast<std::size_t>(record.State - 1) : 3;
+        box.Text_Colour = state_labels_[state]->Text_Colour;
+    }
+
+private:
+    Table_Page& page_;
+    const std::array<Component*, 4>& state_labels_;
+};
+
+}  // namespace
+
+void Table_Page::Create(Component& page)
+{
+    page_ = &page;
+    for (int n = 1; n <= Element_Box_Count; ++n) {
+        const Design_Point place = Element_Box_Place(n);
+        const std::string name = Box_Name(n);
+        Component& box = factory_.Create({.Type = Control_Type::Text_Box, .Name = name, .Left = place.Left,
+                                          .Top = place.Top, .Width = Box_Width, .Height = Box_Height,
+                                          .Caption = "??", .Font = &Box_Font},
+                                         &page);
+        box.Fill = GetSysColor(COLOR_HIGHLIGHTTEXT);
+        box.On_Mouse_Down = [this](Component& sender) { StaticText1MouseDown(sender); };
+        boxes_[static_cast<std::size_t>(n - 1)] = &box;
+    }
+    for (const Group_Heading& heading : Group_Headings) {
+        Component& label = factory_.Create({.Type = Control_Type::Label, .Name = heading.Name, .Left = heading.Left,
+                                            .Top = heading.Top, .Caption = heading.Caption, .Font = &Heading_Font,
+                                            .Auto_Size = true},
+                                           &page);
+        // Some headings keep a width of their own.
+        if (heading.Width > 0) label.Width = heading.Width, label.Auto_Size = false;
+    }
+    connector_ = std::make_shared<const Bitmap_Handle>(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CONNECTOR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    for (const Control_Spec& spec : Connector_Specs) factory_.Create(spec, &page).Picture = connector_;
+
+    Create_Colour_Key(page);
+    for (const Control_Spec& spec : Button_Specs) {
+        Component& button = factory_.Create(spec, &page);
+        if (spec.Command == ExitOption) exit_button_ = &button;
+    }
+    message_label_ = &factory_.Create(Message_Label_Spec, &page);
+    message_label_->Text_Colour = RGB(255, 0, 0);
+    message_label_->Text_Format = DT_CENTER | DT_WORDBREAK;
+}
+
+void Table_Page::Create_Colour_Key(Component& page)
+{
+    Component& key = factory_.Create({.Type = Control_Type::Frame, .Name = "GroupBox1000", .Left = 88, .Top = 2,
+                                      .Width = 345, .Height = 130,
+                                      .Caption = " Element Group Key :    (Click box to change colour) ",
+                                      .Font = &Main_Font},
+                                     &page);
+    for (std::size_t i = 0; i < Group_Swatches.size(); ++i) {
+        const Group_Swatch& design = Group_Swatches[i];
+        Component& swatch = factory_.Create({.Type = Control_Type::Shape, .Name = design.Name, .Left = design.Left,
+                                             .Top = design.Top, .Width = 25, .Height = 20},
+                                            &key);
+        // White until the settings give the swatches their colours.
+        swatch.Fill = RGB(255, 255, 255);
+        swatch.On_Mouse_Down = [this](Component& sender) { Choose_Swatch_Colour(sender); };
+        swatches_[i] = &swatch;
+        factory_.Create({.Type = Control_Type::Label, .Name = design.Label_Name, .Left = design.Left + 29,
+                         .Top = design.Top + 2, .Caption = design.Caption, .Font = &Key_Label_Font,
+                         .Auto_Size = true},
+                        &key);
+    }
+}
+
+void Table_Page::Create_State_Legend(Component& form)
+{
+    // Never shown: it only holds the text colour of each state of matter.
+    Component& legend = factory_.Create({.Type = Control_Type::Frame, .Name = "GroupBox119", .Left = 691, .Top = 314,
+                                         .Width = 205, .Height = 49, .Caption = " Gas / Liquid / Solid : ",
+                                         .Font = &Main_Font, .Visible = false},
+                                        &form);
+    static constexpr std::string_view labels[][2] = {
+        {"Gas_Label", "Gas"}, {"Liquid_Label", "Liquid"}, {"Solid_Label", "Solid"}, {"Unknown_Label", "Unknown"}};
+    int left = 8;
+    for (std::size_t i = 0; i < std::size(labels); ++i) {
+        Component& label = factory_.Create({.Type = Control_Type::Label, .Name = labels[i][0], .Left = left, .Top = 20,
+                                            .Caption = labels[i][1], .Font = &Main_Font, .Auto_Size = true},
+                                           &legend);
+        state_labels_[i] = &label;
+        left += label.Width + 8;
+    }
+}
+
+void Table_Page::Build_Array_Data_ButtonClick()
+{
+    Box_Captioner captioner(*this, state_labels_);
+    try {
+        Build_Element_Array(database_text_, Elements, Number_of_Elements, &captioner);
+    } catch (...) {
+        // The rows read so far show what they hold; the error itself goes to the user.
+        Repaint();
+        throw;
+    }
+    Set_Element_Box_Colours_BitBtnClick();
+    // The page repaints later, for the colouring and the hiding together.
+    for (int n = Number_of_Elements + 1; n <= Element_Box_Count; ++n) Element_Box(n).Visible = false;
+}
+
+void Table_Page::Set_Element_Box_Colours_BitBtnClick()
+{
+    const std::size_t lines = Count_Text_Lines(database_text_);
+    const int rows = lines > 1 ? static_cast<int>(std::min<std::size_t>(lines - 1, Element_Box_Count)) : 0;
+    for (int n = 1; n <= rows; ++n) Element_Box(n).Fill = Swatch_Colour(Elements[n].Group);
+    Repaint();
+}
+
+COLORREF Table_Page::Swatch_Colour(std::int32_t group) const
+{
+    return Swatch(Swatch_Index_Of_Group(group)).Fill;
+}
+
+std::array<std::uint32_t, 10> Table_Page::Swatch_Colours() const
+{
+    std::array<std::uint32_t, 10> colours{};
+    for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = swatches_[i]->Fill;
+    return colours;
+}
+
+void Table_Page::Set_Swatch_Colours(const std::array<std::uint32_t, 10>& colours)
+{
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        swatches_[i]->Fill = colours[i];
+        Component_List::Invalidate(*swatches_[i]);
+    }
+}
+
+void Table_Page::Repaint() const { InvalidateRect(page_->Window, nullptr, FALSE); }
+
+void Table_Page::StaticText1MouseDown(Component& sender)
+{
+    const auto number = static_cast<std::uint16_t>(Get_Field_Integer(sender.Name, ' ', 1));
+    Show_Element_Report(report_, number);
+}
+
+void Table_Page::Choose_Swatch_Colour(Component& swatch)
+{
+    COLORREF colour = swatch.Fill;
+    if (!Run_Colour_Dialog(owner_, colour)) return;
+    swatch.Fill = colour;
+    Component_List::Invalidate(swatch);
+    Set_Element_Box_Colours_BitBtnClick();
+}
+
+}  // namespace halvorn

@@ -1,0 +1,68 @@
+// The periodic table page: the element boxes with their group headings and connector
+// pictures, the group colour key, the page's buttons and the snapshot caption; and the
+// hidden legend whose labels hold the text colour of each state of matter.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "elements/Element_Record.h"
+#include "platform/Control_Factory.h"
+#include "table_view/Table_Layout.h"
+
+namespace halvorn {
+
+class TElement_Report_Form;
+
+class Table_Page {
+public:
+    Table_Page(Control_Factory& factory, Font_Cache& fonts, TElement_Report_Form& report, HWND owner)
+        : factory_(factory), fonts_(fonts), report_(report), owner_(owner) {}
+
+    void Create(Component& page);
+    // The legend stands outside the page, on the window itself.
+    void Create_State_Legend(Component& form);
+
+    Component& Element_Box(int number) const { return *boxes_[static_cast<std::size_t>(number - 1)]; }
+    Component& Swatch(int index) const { return *swatches_[static_cast<std::size_t>(index)]; }
+    Component& Exit_BitBtn() const { return *exit_button_; }
+    Component& Message_Label_1() const { return *message_label_; }
+
+    // The element database text the build reads; tests give it other texts.
+    void Set_Database_Text(std::string_view text) { database_text_ = text; }
+
+    // Builds the element array, captioning the boxes as their rows are read, then colours
+    // them and hides the boxes without an element.
+    void Build_Array_Data_ButtonClick();
+    void Set_Element_Box_Colours_BitBtnClick();
+    void StaticText1MouseDown(Component& sender);
+    void Choose_Swatch_Colour(Component& swatch);
+
+    // The colour of a group's swatch (0x00BBGGRR).
+    COLORREF Swatch_Colour(std::int32_t group) const;
+    std::array<std::uint32_t, 10> Swatch_Colours() const;
+    void Set_Swatch_Colours(const std::array<std::uint32_t, 10>& colours);
+
+private:
+    void Create_Colour_Key(Component& page);
+    void Repaint() const;
+
+    Control_Factory& factory_;
+    Font_Cache& fonts_;
+    TElement_Report_Form& report_;
+    HWND owner_;
+    std::string_view database_text_ = Element_Database_Text();
+    std::shared_ptr<const Bitmap_Handle> connector_;
+    Component* page_ = nullptr;
+    std::array<Component*, Element_Box_Count> boxes_{};
+    std::array<Component*, 10> swatches_{};
+    std::array<Component*, 4> state_labels_{};  // gas, liquid, solid, unknown
+    Component* exit_button_ = nullptr;
+    Component* message_label_ = nullptr;
+};
+
+}  // namespace halvorn
