@@ -33,7 +33,7 @@ add_library(halvorn_ui STATIC
   table_view/Item_Select_Dialog.cpp
   table_view/Table_Page.cpp
   winint/About_Window.cpp)
-target_link_libraries(halvorn_ui PUBLIC halvorn_core comctl32 comdlg32 gdi32 user32 msimg32)
+target_link_libraries(halvorn_ui PUBLIC halvorn_core comctl32 gdi32 user32)
 
 add_executable(Halvorn WIN32 app/Program_Main.cpp resources/Halvorn.rc)
 target_link_libraries(Halvorn PRIVATE halvorn_ui)
@@ -73,3 +73,7 @@ set_tests_properties(end_to_end PROPERTIES TIMEOUT 180)
 # The start-up reference: a bare window with 216 static controls.
 add_executable(reference_statics WIN32 bench/Reference_Statics.cpp)
 target_link_libraries(reference_statics PRIVATE user32 gdi32)
+
+# The resize reference: a lean program of the main window's composition.
+add_executable(lean_composition WIN32 bench/Lean_Composition.cpp)
+target_link_libraries(lean_composition PRIVATE user32 gdi32 comctl32)

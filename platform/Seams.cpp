@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include <exception>
+#include <stdexcept>
 #include <utility>
 
 #include "platform/Win_Text.h"
@@ -35,6 +36,14 @@ void Set_Message_Box_Hook(Message_Box_Hook hook) { message_box_hook = std::move(
 bool Run_Colour_Dialog(HWND owner, COLORREF& colour)
 {
     if (colour_dialog_hook) return colour_dialog_hook(owner, colour);
+    // The dialog's library, with all it pulls in, is loaded when first wanted rather
+    // than at start-up.
+    using Choose_Colour = BOOL(WINAPI*)(LPCHOOSECOLORW);
+    static const HMODULE library = LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const auto choose_colour =
+        library ? reinterpret_cast<Choose_Colour>(reinterpret_cast<void*>(GetProcAddress(library, "ChooseColorW")))
+                : nullptr;
+    if (!choose_colour) throw std::runtime_error("Cannot open the colour dialog");
     // Custom colours are not kept between uses.
     COLORREF custom[16];
     for (COLORREF& c : custom) c = RGB(255, 255, 255);
@@ -44,7 +53,7 @@ bool Run_Colour_Dialog(HWND owner, COLORREF& colour)
     dialog.rgbResult = colour;
     dialog.lpCustColors = custom;
     dialog.Flags = CC_RGBINIT;
-    if (!ChooseColorW(&dialog)) return false;
+    if (!choose_colour(&dialog)) return false;
     colour = dialog.rgbResult;
     return true;
 }

@@ -5,9 +5,10 @@
 //   halvorn_driver click-box NUMBER             presses an element box with the mouse
 //   halvorn_driver wait-window TITLE [seconds]  a visible window with that title exists
 //   halvorn_driver click-button CAPTION         presses a visible button with the mouse
-//   halvorn_driver close                        closes the main window as the title bar does
+//   halvorn_driver close [TITLE]                closes the main window as the title bar does
 //   halvorn_driver startup-bench HALVORN REFERENCE RUNS
 //   halvorn_driver resize-bench RUNS [TITLE]    times resizes of the running program
+//   halvorn_driver resize-pair RUNS TITLE TITLE  times resizes of two running programs, alternating
 #include <windows.h>
 #include <psapi.h>
 
@@ -166,6 +167,15 @@ bool Time_Startup(const std::wstring& exe, const std::wstring& title, bool halvo
     return painted;
 }
 
+// One resize, sent to the program's thread, which re-lays out and repaints before
+// SetWindowPos returns here.
+double Time_Resize(HWND window, bool larger)
+{
+    const auto begin = Clock::now();
+    SetWindowPos(window, nullptr, 0, 0, larger ? 1100 : 700, larger ? 780 : 500, SWP_NOMOVE | SWP_NOZORDER);
+    return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+}
+
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -206,7 +216,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (command == "close") {
-        HWND main = Visible_Window(Main_Title);
+        HWND main = Visible_Window(argc > 2 ? Widen(argv[2]) : std::wstring(Main_Title));
         if (!main) return Fail("no main window");
         PostMessageW(main, WM_CLOSE, 0, 0);
         return Wait_For(15, [&] { return !IsWindow(main); }) ? 0 : Fail("main window still open");
@@ -235,20 +245,24 @@ int main(int argc, char** argv)
     if (command == "resize-bench" && argc > 2) {
         HWND main = Visible_Window(argc > 3 ? Widen(argv[3]) : std::wstring(Main_Title));
         if (!main) return Fail("no main window");
-        RECT start;
-        GetWindowRect(main, &start);
         const int runs = std::max(1, std::atoi(argv[2]));
         std::vector<double> times;
-        for (int i = 0; i < runs; ++i) {
-            // The resize is sent to the program's thread, which re-lays out and repaints
-            // before SetWindowPos returns here.
-            const bool larger = i % 2 == 0;
-            const auto begin = Clock::now();
-            SetWindowPos(main, nullptr, 0, 0, larger ? 1100 : 700, larger ? 780 : 500, SWP_NOMOVE | SWP_NOZORDER);
-            times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - begin).count());
-        }
-        SetWindowPos(main, nullptr, 0, 0, start.right - start.left, start.bottom - start.top, SWP_NOMOVE | SWP_NOZORDER);
+        for (int i = 0; i < runs; ++i) times.push_back(Time_Resize(main, i % 2 == 0));
         std::printf("resize with repaint, median of %d: %.2f ms\n", runs, Median(times));
+        return 0;
+    }
+    if (command == "resize-pair" && argc > 4) {
+        HWND first = Visible_Window(Widen(argv[3])), second = Visible_Window(Widen(argv[4]));
+        if (!first || !second) return Fail("a window to resize is missing");
+        const int runs = std::max(1, std::atoi(argv[2]));
+        std::vector<double> first_times, second_times;
+        for (int i = 0; i < runs; ++i) {
+            first_times.push_back(Time_Resize(first, i % 2 == 0));
+            second_times.push_back(Time_Resize(second, i % 2 == 0));
+        }
+        const double a = Median(first_times), b = Median(second_times);
+        std::printf("resize with repaint, median of %d alternated: %s %.2f ms, %s %.2f ms, ratio %.2f\n", runs,
+                    argv[3], a, argv[4], b, a / b);
         return 0;
     }
     return Fail("unknown command");
