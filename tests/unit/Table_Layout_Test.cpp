@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <stdexcept>
 
 #include "table_view/Table_Layout.h"
 
@@ -19,19 +19,6 @@ TEST(Table_Layout, NoTwoBoxesOverlap)
         }
     EXPECT_THROW(Element_Box_Place(0), std::out_of_range);
     EXPECT_THROW(Element_Box_Place(119), std::out_of_range);
-}
-
-TEST(Table_Layout, GroupCodesFindTheirSwatches)
-{
-    const struct { std::int32_t Group; std::string_view Swatch; } cases[] = {
-        {0, "Other_Non_Metals_Colour_Shape"}, {4, "Other_Metals_Colour_Shape"},
-        {5, "Non_Metals_Halogens_Colour_Shape"}, {8, "Actinide_Series_Colour_Shape"},
-        {9, "Unknown_Colour_Shape"}, {10, "Unknown_Colour_Shape"}, {-1, "Unknown_Colour_Shape"},
-        {-123456789, "Unknown_Colour_Shape"}, {INT32_MAX, "Unknown_Colour_Shape"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Group_Swatches[static_cast<std::size_t>(Swatch_Index_Of_Group(c.Group))].Name, c.Swatch)
-            << "group " << c.Group;
 }
 
 }  // namespace
