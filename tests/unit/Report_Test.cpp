@@ -219,7 +219,7 @@ TEST_F(Element_Report_Text, LinesOfOtherElements)
         const std::vector<std::string> lines = Lines_Of(c.Element);
         EXPECT_NE(std::find(lines.begin(), lines.end(), c.Line), lines.end()) << "element " << c.Element << ": " << c.Line;
     }
-    // The user's separators reach every number of the report.
+    // The user's separators reach the numbers of the report.
     const std::vector<std::string> iron = Lines_Of(26, {'.', ','});
     EXPECT_EQ(iron[10], "              Melting Point : 1.811 (K), 1.537,85 (C)");
     EXPECT_EQ(iron[13], "                    Density : 7,87 (g/mL)");
