@@ -22,9 +22,10 @@ inline constexpr Code_Names<1, 8> Crystal_Structure_Names{{
     "Cubic (face centered)", "Cubic (body centered)", "Cubic", "Hexagonal", "Rhombohedral",
     "Tetragonal", "Orthorhombic", "Monoclinic"}};
 
+// Code 5 is used by no element; the stored codes of the basic oxides start at 6.
 inline constexpr Code_Names<1, 10> Acid_Base_Names{{
-    "Strongly Acidic", "Mildly Acidic", "Weakly Acidic", "Neutral (pH = 7)", "Strongly Basic",
-    "Mildly Basic", "Weakly Basic", "Unknown", "Amphoteric (Acid and Base)", "Neutral (pH = 7)"}};
+    "Strongly Acidic", "Mildly Acidic", "Weakly Acidic", "Neutral (pH = 7)", "Unknown",
+    "Strongly Basic", "Mildly Basic", "Weakly Basic", "Unknown", "Amphoteric (Acid and Base)"}};
 
 inline constexpr Code_Names<1, 4> State_Names{{"Gas", "Liquid", "Solid", "Unknown"}};
 

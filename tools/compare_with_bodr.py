@@ -13,7 +13,9 @@ matches our -1000 for the elements known since antiquity. Discoverers agree when
 a surname given by bodr appears in our text.
 
 Usage: compare_with_bodr.py [--tsv PATH] [--bodr PATH] [--strict]
-With --strict the exit status is 1 when a difference has no recorded reason.
+It also checks that every electron configuration of ours holds Z electrons.
+With --strict the exit status is 1 when a difference has no recorded reason or a
+configuration holds the wrong number of electrons.
 """
 
 import argparse
@@ -293,13 +295,26 @@ def compare(tsv, bodr):
     return unexplained + len(stale)
 
 
+def check_electron_counts(tsv):
+    """Every configuration must hold as many electrons as the atomic number says."""
+    faults = 0
+    for fields in tsv.values():
+        filled = subshells(fields[20])
+        if filled is None or sum(filled.values()) != int(fields[2]):
+            faults += 1
+            print(f"Electron configuration of {fields[1]} ({fields[2]}) does not hold Z electrons: {fields[20]}")
+    print(f"Configurations holding the wrong number of electrons: {faults}")
+    return faults
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--tsv", default=DEFAULT_TSV)
     parser.add_argument("--bodr", default=DEFAULT_BODR)
-    parser.add_argument("--strict", action="store_true", help="exit 1 if a difference has no recorded reason")
+    parser.add_argument("--strict", action="store_true", help="exit 1 if a difference has no recorded reason or an electron count is wrong")
     args = parser.parse_args()
-    unexplained = compare(read_tsv(args.tsv), read_bodr(args.bodr))
+    tsv = read_tsv(args.tsv)
+    unexplained = compare(tsv, read_bodr(args.bodr)) + check_electron_counts(tsv)
     return 1 if args.strict and unexplained else 0
 
 

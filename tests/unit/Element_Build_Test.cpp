@@ -39,6 +39,7 @@ protected:
     Row_Recorder recorder;
 };
 
+// Field values of the shipped rows show in the whole report texts; here, which rows are filled.
 TEST_F(Element_Build, ShippedTextFillsEveryElementRow)
 {
     Build_Element_Array(Element_Database_Text(), elements, count, &recorder);
@@ -50,25 +51,6 @@ TEST_F(Element_Build, ShippedTextFillsEveryElementRow)
         EXPECT_EQ(elements[n].Density, Missing_Double);
         EXPECT_EQ(elements[n].Element_Name, "");
     }
-    const Element_Record& element110 = elements[110];
-    EXPECT_EQ(element110.Element_Name, "Element110");
-    EXPECT_EQ(element110.Element_Abbreviation, "110");
-    for (double value : {element110.Atomic_Radius, element110.Atomic_Volume, element110.Boiling_Point,
-                         element110.Melting_Point, element110.Density, element110.Covalent_Radius,
-                         element110.Electron_Negativity, element110.Heat_of_Vaporization,
-                         element110.Heat_of_Fusion, element110.Electrical_Conductivity,
-                         element110.Thermal_Conductivity, element110.Specific_Heat_Capacity,
-                         element110.First_Ionization_Potential})
-        EXPECT_EQ(value, Missing_Double);
-    EXPECT_EQ(elements[6].Discovered_By, Missing_Text);
-    EXPECT_EQ(elements[6].Discovered_Date, -1000);
-    EXPECT_EQ(elements[6].Oxidation_States, "+/-4, 2");
-    EXPECT_EQ(elements[28].Discovered_Date, -235);
-    EXPECT_EQ(elements[1].Density, 8.99e-05);
-    EXPECT_EQ(elements[5].Electrical_Conductivity, 5e-12);
-    // The trailing TAB adds nothing to the last field.
-    EXPECT_EQ(elements[1].Interesting_Details,
-              "This flammable gas is lighter than air and the most abundant element in the universe.");
 }
 
 TEST_F(Element_Build, ConvertsTheStoredFormsOfEachColumn)
@@ -91,11 +73,19 @@ TEST_F(Element_Build, ConvertsTheStoredFormsOfEachColumn)
     EXPECT_EQ(elements[2].Electron_Configuration, Missing_Text);
 }
 
-TEST_F(Element_Build, ShorterTextsFillOnlyTheirRows)
+TEST_F(Element_Build, FillsTheRowsThereAreUpToTheArraysEnd)
 {
-    std::string text = Header();
-    for (int n = 1; n <= 100; ++n) text += Row(n);
-    Build_Element_Array(text, elements, count, &recorder);
+    std::string short_text = Header(), long_text = Header();
+    for (int n = 1; n <= 120; ++n) {
+        std::string row = Row(n);
+        if (n <= 100) short_text += row;
+        long_text += row.insert(row.size() - 1, "\r");  // Windows line breaks read the same
+    }
+    Build_Element_Array(long_text, elements, count, &recorder);
+    EXPECT_EQ(count, 118);
+    EXPECT_EQ(elements[118].Interesting_Details, "Facts");
+
+    Build_Element_Array(short_text, elements, count, &recorder);
     EXPECT_EQ(count, 100);
     EXPECT_EQ(elements[100].Atomic_Number, 100);
     EXPECT_EQ(elements[101].Atomic_Number, Missing_Value);
@@ -106,20 +96,6 @@ TEST_F(Element_Build, ShorterTextsFillOnlyTheirRows)
     EXPECT_EQ(count, 100);
     EXPECT_TRUE(recorder.Rows.empty());
     EXPECT_EQ(elements[1].Atomic_Number, Missing_Value);
-}
-
-TEST_F(Element_Build, ReadsWindowsLineBreaksAndIgnoresRowsPastTheArray)
-{
-    std::string text = Header();
-    for (int n = 1; n <= 120; ++n) {
-        std::string row = Row(n);
-        row.insert(row.size() - 1, "\r");
-        text += row;
-    }
-    Build_Element_Array(text, elements, count, &recorder);
-    EXPECT_EQ(count, 118);
-    EXPECT_EQ(elements[118].Atomic_Number, 118);
-    EXPECT_EQ(elements[118].Interesting_Details, "Facts");
 }
 
 TEST_F(Element_Build, MalformedNumberStopsTheBuildWhereItStands)
@@ -158,7 +134,6 @@ TEST(Element_Text, LinesAreCountedWithoutAnExtraFinalLine)
     EXPECT_EQ(Text_Line("a\r\nb\n", 0), "a");
     EXPECT_EQ(Text_Line("a\r\nb\n", 1), "b");
     EXPECT_EQ(Text_Line("a\n", 5), "");
-    EXPECT_EQ(Count_Text_Lines(Element_Database_Text()), 114u);
 }
 
 }  // namespace
