@@ -1,7 +1,9 @@
 // Benchmarks of the portable core. Run: build/native/halvorn_benchmarks
 #include <benchmark/benchmark.h>
 
+#include "chart/Chart_Layout.h"
 #include "elements/Element_Record.h"
+#include "graphs/Graph_Types.h"
 #include "report/Element_Report.h"
 
 namespace halvorn {
@@ -50,6 +52,29 @@ void Build_One_Element_Report_As_Rtf(benchmark::State& state)
     }
 }
 BENCHMARK(Build_One_Element_Report_As_Rtf)->Unit(benchmark::kMicrosecond);
+
+// Every character 0.6 of the font size wide (0.7 when bold), lines 1.6 of it high.
+struct Fixed_Width_Measurer final : Chart_Text_Measurer {
+    Text_Size Measure(std::string_view text, const Chart_Font& font) const override
+    {
+        return {static_cast<double>(text.size()) * font.Points * (font.Bold ? 0.7 : 0.6), font.Points * 1.6};
+    }
+};
+
+// What one change of the graph type costs before drawing: the series refilled from the
+// records and the chart laid out at the page's design size.
+void Series_And_Layout_For_One_Property(benchmark::State& state)
+{
+    const Element_Array& elements = Built_Elements();
+    const Fixed_Width_Measurer measurer;
+    Chart_Model chart;
+    for (auto _ : state) {
+        Prepare_Property_Graph(chart, 0, elements);
+        const Chart_Layout layout = Lay_Out_Chart(chart, 661, 373, measurer);
+        benchmark::DoNotOptimize(layout.Line.data());
+    }
+}
+BENCHMARK(Series_And_Layout_For_One_Property)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace halvorn

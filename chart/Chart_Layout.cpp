@@ -1,0 +1,236 @@
+#include "chart/Chart_Layout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "chart/Chart_Number_Format.h"
+
+namespace halvorn {
+
+namespace {
+
+constexpr double Margin = 4;            // around the whole chart
+constexpr double Block_Gap = 4;         // between title, legend, plot and foot
+constexpr double Tick_Length = 4;
+constexpr double Label_Gap = 2;         // between a tick and its label
+constexpr double Legend_Padding = 3;
+constexpr double Legend_Swatch_Width = 16;
+constexpr double Smallest_Plot = 1;
+
+double Usable_Size(double size) { return std::isfinite(size) && size > 0 ? size : 0; }
+
+// A measurer's answer made safe to add up: no negative or non-finite extents.
+Text_Size Measure(const Chart_Text_Measurer& measurer, std::string_view text, const Chart_Font& font)
+{
+    const Text_Size size = measurer.Measure(text, font);
+    return {Usable_Size(size.Width), Usable_Size(size.Height)};
+}
+
+// Moves the rect inside the chart, shrinking it only when it is larger than the chart.
+Chart_Rect Fit_Inside(Chart_Rect rect, double width, double height)
+{
+    rect.Width = std::max(rect.Width, 0.0);
+    rect.Height = std::max(rect.Height, 0.0);
+    if (rect.Width >= width) {
+        rect.Left = 0;
+        rect.Width = width;
+    } else {
+        rect.Left = std::clamp(rect.Left, 0.0, width - rect.Width);
+    }
+    if (rect.Height >= height) {
+        rect.Top = 0;
+        rect.Height = height;
+    } else {
+        rect.Top = std::clamp(rect.Top, 0.0, height - rect.Height);
+    }
+    return rect;
+}
+
+// Cuts the rect to the chart.
+Chart_Rect Clip_To(const Chart_Rect& rect, double width, double height)
+{
+    const double left = std::clamp(rect.Left, 0.0, width);
+    const double top = std::clamp(rect.Top, 0.0, height);
+    const double right = std::clamp(rect.Right(), left, width);
+    const double bottom = std::clamp(rect.Bottom(), top, height);
+    return {left, top, right - left, bottom - top};
+}
+
+// Text lines centred across the chart, stacked down from top; returns the bottom of the last.
+double Stack_Lines(const Chart_Text_Lines& lines, double top, const Chart_Layout& layout,
+                   const Chart_Text_Measurer& measurer, std::vector<Chart_Text_Box>& boxes)
+{
+    for (const std::string& line : lines.Lines()) {
+        const Text_Size size = Measure(measurer, line, lines.Font);
+        const Chart_Rect box{(layout.Width - size.Width) / 2, top, size.Width, size.Height};
+        boxes.push_back({line, Fit_Inside(box, layout.Width, layout.Height), lines.Font});
+        top += size.Height;
+    }
+    return top;
+}
+
+// Whether every k-th label from the first keeps clear of the next one shown.
+bool Labels_Fit(const std::vector<Chart_Rect>& boxes, std::size_t stride)
+{
+    for (std::size_t i = 0; i + stride < boxes.size(); i += stride)
+        if (boxes[i + stride].Left < boxes[i].Right() + Bottom_Label_Spacing) return false;
+    return true;
+}
+
+}  // namespace
+
+Chart_Layout Lay_Out_Chart(const Chart_Model& model, double width, double height, const Chart_Text_Measurer& measurer)
+{
+    Chart_Layout layout;
+    layout.Width = Usable_Size(width);
+    layout.Height = Usable_Size(height);
+
+    double top = Stack_Lines(model.Title, Margin, layout, measurer, layout.Title_Lines);
+    if (!model.Title.Empty()) top += Block_Gap;
+
+    double bottom = layout.Height - Margin;
+    if (!model.Foot.Empty()) {
+        double foot_height = 0;
+        for (const std::string& line : model.Foot.Lines())
+            foot_height += Measure(measurer, line, model.Foot.Font).Height;
+        bottom -= foot_height;
+        Stack_Lines(model.Foot, bottom, layout, measurer, layout.Foot_Lines);
+        bottom -= Block_Gap;
+    }
+
+    double plot_right = layout.Width - Margin;
+    if (model.Legend_Visible) {
+        Chart_Legend& legend = layout.Legend;
+        const Text_Size text = Measure(measurer, model.Series.Title, model.Legend_Font);
+        const double box_width = 3 * Legend_Padding + Legend_Swatch_Width + text.Width;
+        const Chart_Rect box{plot_right - box_width, top, box_width, text.Height + 2 * Legend_Padding};
+        legend.Visible = true;
+        legend.Box = Fit_Inside(box, layout.Width, layout.Height);
+        legend.Swatch = Fit_Inside({box.Left + Legend_Padding, box.Top + box.Height / 2 - 1, Legend_Swatch_Width, 2},
+                                   layout.Width, layout.Height);
+        const Chart_Rect label{legend.Swatch.Right() + Legend_Padding, box.Top + Legend_Padding, text.Width,
+                               text.Height};
+        legend.Label = {model.Series.Title, Fit_Inside(label, layout.Width, layout.Height), model.Legend_Font};
+        plot_right = box.Left - Block_Gap;
+    }
+
+    // Bottom labels: the point's own label, or its position when it has none.
+    const std::vector<Chart_Point>& points = model.Series.Points();
+    std::vector<std::string> label_texts;
+    std::vector<Text_Size> label_sizes;
+    label_texts.reserve(points.size());
+    label_sizes.reserve(points.size());
+    double label_height = 0;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        label_texts.push_back(points[i].Label.empty()
+                                  ? Format_Chart_Number(static_cast<double>(i), model.Bottom_Axis.Value_Format)
+                                  : points[i].Label);
+        label_sizes.push_back(Measure(measurer, label_texts.back(), model.Bottom_Axis.Label_Font));
+        label_height = std::max(label_height, label_sizes.back().Height);
+    }
+
+    // The top and bottom tick labels stand half above and below the plot.
+    const double tick_label_height = Measure(measurer, "0", model.Left_Axis.Label_Font).Height;
+    Chart_Rect plot;
+    plot.Top = top + tick_label_height / 2;
+    const double plot_bottom = bottom - std::max(Tick_Length + Label_Gap + label_height, tick_label_height / 2);
+    plot.Height = std::max(plot_bottom - plot.Top, 0.0);
+    if (plot.Height < Smallest_Plot) {
+        layout.Plot = Clip_To(plot, layout.Width, layout.Height);
+        return layout;
+    }
+
+    double low = std::numeric_limits<double>::quiet_NaN();
+    double high = low;
+    for (const Chart_Point& point : points) {
+        if (!std::isfinite(point.Y)) continue;
+        low = std::isnan(low) ? point.Y : std::min(low, point.Y);
+        high = std::isnan(high) ? point.Y : std::max(high, point.Y);
+    }
+    // Ticks two label heights apart leave a clear line between labels.
+    const int max_ticks = Max_Ticks_For_Length(plot.Height, 2 * std::max(tick_label_height, 6.0));
+    layout.Left_Scale = Nice_Axis_Scale(low, high, max_ticks);
+    const Axis_Scale& scale = layout.Left_Scale;
+
+    std::vector<std::string> tick_texts;
+    std::vector<Text_Size> tick_sizes;
+    double tick_label_width = 0;
+    for (const double value : scale.Ticks) {
+        tick_texts.push_back(Format_Chart_Number(value, model.Left_Axis.Value_Format));
+        tick_sizes.push_back(Measure(measurer, tick_texts.back(), model.Left_Axis.Label_Font));
+        tick_label_width = std::max(tick_label_width, tick_sizes.back().Width);
+    }
+    plot.Left = Margin + tick_label_width + Label_Gap + Tick_Length;
+    plot.Width = std::max(plot_right - plot.Left, 0.0);
+    if (plot.Width < Smallest_Plot) {
+        layout.Plot = Clip_To(plot, layout.Width, layout.Height);
+        layout.Left_Scale = {};
+        return layout;
+    }
+    layout.Plot = plot;
+
+    const auto pixel_y = [&](double value) {
+        const double y = plot.Bottom() - (value - scale.Minimum) / (scale.Maximum - scale.Minimum) * plot.Height;
+        return std::clamp(y, plot.Top, plot.Bottom());
+    };
+    for (std::size_t i = 0; i < scale.Ticks.size(); ++i) {
+        const double y = pixel_y(scale.Ticks[i]);
+        const Text_Size size = tick_sizes[i];
+        const double right = plot.Left - Tick_Length - Label_Gap;
+        const Chart_Rect box{right - size.Width, y - size.Height / 2, size.Width, size.Height};
+        layout.Left_Ticks.push_back({scale.Ticks[i], y, {tick_texts[i], Fit_Inside(box, layout.Width, layout.Height),
+                                                         model.Left_Axis.Label_Font}});
+        layout.Grid_Lines.push_back({plot.Left, y, plot.Right(), y});
+    }
+
+    // Each point in the middle of its slot, so the first and last keep clear of the axes.
+    const double slot = points.empty() ? 0 : plot.Width / static_cast<double>(points.size());
+    const auto pixel_x = [&](std::size_t index) { return plot.Left + (static_cast<double>(index) + 0.5) * slot; };
+    layout.Line.reserve(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (std::isfinite(points[i].Y)) layout.Line.push_back({static_cast<int>(i), pixel_x(i), pixel_y(points[i].Y)});
+
+    std::vector<Chart_Rect> label_boxes;
+    label_boxes.reserve(points.size());
+    const double label_top = plot.Bottom() + Tick_Length + Label_Gap;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const Text_Size size = label_sizes[i];
+        label_boxes.push_back(Fit_Inside({pixel_x(i) - size.Width / 2, label_top, size.Width, size.Height},
+                                         layout.Width, layout.Height));
+    }
+    std::size_t stride = 1;
+    while (stride < points.size() && !Labels_Fit(label_boxes, stride)) ++stride;
+    layout.Label_Stride = static_cast<int>(stride);
+    for (std::size_t i = 0; i < points.size(); i += stride) {
+        const double x = pixel_x(i);
+        layout.Bottom_Labels.push_back(
+            {static_cast<int>(i), x, {label_texts[i], label_boxes[i], model.Bottom_Axis.Label_Font}});
+        layout.Grid_Lines.push_back({x, plot.Top, x, plot.Bottom()});
+    }
+    return layout;
+}
+
+int Point_Near(const Chart_Layout& layout, double x, double y, double tolerance)
+{
+    if (!(tolerance >= 0) || !std::isfinite(x) || !std::isfinite(y)) return -1;
+    // The line runs left to right, so only the points within tolerance in x need a look.
+    const auto first = std::lower_bound(layout.Line.begin(), layout.Line.end(), x - tolerance,
+                                        [](const Pixel_Point& point, double left) { return point.X < left; });
+    int found = -1;
+    double best_dx = 0;
+    double best_distance = 0;
+    for (auto point = first; point != layout.Line.end() && point->X <= x + tolerance; ++point) {
+        const double dx = std::fabs(point->X - x);
+        const double distance = std::hypot(point->X - x, point->Y - y);
+        if (distance > tolerance) continue;
+        if (found < 0 || dx < best_dx || (dx == best_dx && distance < best_distance)) {
+            found = point->Point;
+            best_dx = dx;
+            best_distance = distance;
+        }
+    }
+    return found;
+}
+
+}  // namespace halvorn

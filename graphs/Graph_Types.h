@@ -1,0 +1,34 @@
+// The properties the graph page can plot, and the series each one gives.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "chart/Chart_Model.h"
+#include "elements/Element_Record.h"
+
+namespace halvorn {
+
+inline constexpr int Graph_Type_Count = 16;
+
+// The graph type list's items in their (sorted) order; the index selects the property.
+// Some end in a blank, which belongs to the item and to the graph's title.
+extern const std::array<std::string_view, Graph_Type_Count> Graph_Type_Texts;
+
+// The property graph_index plots for the element (integer fields converted);
+// Missing_Double when it has none or the index is outside 0 to 15.
+double Graph_Value(const Element_Record& element, int graph_index);
+
+// Appends, for records 1 to last_record in order, one point per element that has the
+// property: its value, labelled with the element's symbol, in the series' own colour.
+// Adds nothing for an index outside 0 to 15.
+void Fill_Graph_Series(Chart_Series& series, int graph_index, const Element_Array& elements,
+                       int last_record = Element_Capacity);
+
+// Sets the chart up for one property: no legend, the item's text as the only title line
+// (16 points bold), left-axis labels 12 points bold, no point marks, the bottom axis
+// numbered like the series, and the series refilled. An index outside 0 to 15 leaves an
+// untitled, empty chart.
+void Prepare_Property_Graph(Chart_Model& chart, int graph_index, const Element_Array& elements);
+
+}  // namespace halvorn

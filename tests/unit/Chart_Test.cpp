@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "chart/Chart_Axis_Scale.h"
+#include "chart/Chart_Layout.h"
+#include "chart/Chart_Number_Format.h"
+
+namespace halvorn {
+namespace {
+
+constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+TEST(Chart_Number_Format, FormatsByThePicture)
+{
+    const struct { const char* Format; double Value; const char* Text; } cases[] = {
+        {"#,##0.###", 0, "0"}, {"#,##0.###", 1234.5, "1,234.5"}, {"#,##0.###", -1000, "-1,000"},
+        {"#,##0.###", 123.456789, "123.457"}, {"#,##0.###", 0.0005, "0.001"}, {"#,##0.###", -0.0005, "-0.001"},
+        {"#,##0.###", 1.0005, "1.001"},   // as written, though the double is a hair below
+        {"#,##0.###", 999.9996, "1,000"}, {"#,##0.###", -0.0004, "0"}, {"#,##0.###", -0.0, "0"},
+        {"#,##0.###", 0.1 + 0.2, "0.3"}, {"#,##0.###", 8.99e-05, "0"}, {"#,##0.###", 1e9, "1,000,000,000"},
+        {"#,##0.###", -1.5e20, "-150,000,000,000,000,000,000"},
+        {"0", 2.5, "3"}, {"0", -2.5, "-3"}, {"0", 1234.6, "1235"}, {"0.00", 1.5, "1.50"}, {"0.00", 0.125, "0.13"},
+        {"0.00", -0.001, "0.00"}, {"#,##0", 1234567.5, "1,234,568"}, {"00.0", 5, "05.0"},
+        {"#,##0.###", Nan, "NaN"}, {"#,##0.###", -Inf, "-INF"},
+        // Pictures not of the known shape read as "#,##0.###".
+        {"", 1234.56789, "1,234.568"}, {"abc", 1234.56789, "1,234.568"}, {"0.#0", 1234.56789, "1,234.568"},
+        {"#,##0,", 1234.56789, "1,234.568"}, {"0#", 1234.56789, "1,234.568"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Format_Chart_Number(c.Value, c.Format), c.Text) << c.Format << " " << c.Value;
+    const std::string big = Format_Chart_Number(1e300, "#,##0.###");
+    EXPECT_EQ(big.size(), 301u + 100u);
+    EXPECT_EQ(Format_Chart_Number(std::numeric_limits<double>::max(), "0").substr(0, 9), "179769313");
+    EXPECT_EQ(Format_Chart_Number(-std::numeric_limits<double>::denorm_min(), "0.00"), "0.00");
+}
+
+TEST(Chart_Axis_Scale, ChoosesTheSmallestRoundStepThatFits)
+{
+    const struct { double Low, High; int Max_Ticks; double Minimum, Maximum, Step; } cases[] = {
+        {0, 100, 11, 0, 100, 10},         {0, 63, 8, 0, 70, 10},
+        {1e-12, 63, 8, 0, 70, 10},        // tiny and ordinary values together
+        {-1000, 2000, 7, -1000, 2000, 500},  {-5, -1, 5, -5, -1, 1},
+        {-3, 7, 6, -5, 7.5, 2.5},         // a step of 2 would need 7 ticks
+        {0.1, 0.3, 3, 0.1, 0.3, 0.1},     {1e9, 3e9, 5, 1e9, 3e9, 5e8},
+        {10, 0, 11, 0, 10, 1},            // ends given the wrong way round
+        {Nan, Nan, 6, 0, 1, 0.2},         {Inf, -Inf, 6, 0, 1, 0.2},
+        {0, 0, 3, -1, 1, 1},              {Nan, 4, 5, 3.6, 4.4, 0.2},   // one value: room around it
+        {-0.37, 0.51, 2, -1, 1, 1},       // across zero: three ticks at the least
+    };
+    for (const auto& c : cases) {
+        const Axis_Scale scale = Nice_Axis_Scale(c.Low, c.High, c.Max_Ticks);
+        SCOPED_TRACE(::testing::Message() << c.Low << ".." << c.High << " in " << c.Max_Ticks);
+        EXPECT_DOUBLE_EQ(scale.Minimum, c.Minimum);
+        EXPECT_DOUBLE_EQ(scale.Maximum, c.Maximum);
+        EXPECT_DOUBLE_EQ(scale.Step, c.Step);
+    }
+    EXPECT_EQ(Max_Ticks_For_Length(300, 30), 11);
+    EXPECT_EQ(Max_Ticks_For_Length(Nan, 30), 3);
+}
+
+TEST(Chart_Axis_Scale, TicksCoverAnyDataWithRoundSteps)
+{
+    const double ranges[][2] = {{-0.37, 0.51}, {5e-12, 60.7}, {-123.4, -0.02}, {1e300, 1e300}, {-1e308, 1e308},
+                                {1e-300, 3e-300}, {1e15, 1e15 + 8}, {0.999999, 1.000001}};
+    for (const auto& range : ranges) {
+        for (const int max_ticks : {3, 5, 8, 13, 40}) {
+            const Axis_Scale scale = Nice_Axis_Scale(range[0], range[1], max_ticks);
+            SCOPED_TRACE(::testing::Message() << range[0] << ".." << range[1] << " in " << max_ticks);
+            ASSERT_GE(scale.Ticks.size(), 2u);
+            EXPECT_LE(scale.Ticks.size(), static_cast<std::size_t>(max_ticks));
+            EXPECT_LE(scale.Minimum, std::max(range[0], -1e300));
+            EXPECT_GE(scale.Maximum, std::min(range[1], 1e300));
+            EXPECT_TRUE(scale.Ticks.front() == scale.Minimum && scale.Ticks.back() == scale.Maximum);
+            const double mantissa = scale.Step / std::pow(10.0, std::floor(std::log10(scale.Step)));
+            EXPECT_LT(std::min({std::fabs(mantissa - 1), std::fabs(mantissa - 2), std::fabs(mantissa - 2.5),
+                                std::fabs(mantissa - 5)}), 1e-9);
+            for (std::size_t i = 1; i < scale.Ticks.size(); ++i)
+                EXPECT_NEAR(scale.Ticks[i] - scale.Ticks[i - 1], scale.Step, scale.Step * 1e-6);
+        }
+    }
+    // Each tick is the double nearest its decimal value, not a sum of rounded steps.
+    const Axis_Scale tenths = Nice_Axis_Scale(-0.3, 0.7, 11);
+    const std::vector<double> expected = {-0.3, -0.2, -0.1, 0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7};
+    EXPECT_EQ(tenths.Ticks, expected);
+}
+
+// Every character Points / 2 pixels wide (a quarter more when bold), every line 2 x Points high.
+struct Fixed_Measurer final : Chart_Text_Measurer {
+    Text_Size Measure(std::string_view text, const Chart_Font& font) const override
+    {
+        return {static_cast<double>(text.size()) * font.Points / 2.0 * (font.Bold ? 1.25 : 1.0), 2.0 * font.Points};
+    }
+};
+
+class Chart_Layouts : public ::testing::Test {
+protected:
+    Chart_Layouts()
+    {
+        model.Legend_Visible = false;
+        model.Title.Font = {16, true};
+        model.Title.Append("Density (g/mL) ");
+        model.Left_Axis.Label_Font = {12, true};
+    }
+    void Add_Points(int count)
+    {
+        for (int i = 0; i < count; ++i) model.Series.Add(i + 1, i % 2 ? "Xy" : "Q");
+    }
+    Chart_Layout Lay_Out(double width = 661, double height = 373) const
+    {
+        return Lay_Out_Chart(model, width, height, measurer);
+    }
+    static bool Inside(const Chart_Rect& rect, const Chart_Layout& layout)
+    {
+        return rect.Width >= 0 && rect.Height >= 0 && rect.Left >= 0 && rect.Top >= 0 &&
+               rect.Right() <= layout.Width + 1e-9 && rect.Bottom() <= layout.Height + 1e-9;
+    }
+
+    Chart_Model model;
+    Fixed_Measurer measurer;
+};
+
+TEST_F(Chart_Layouts, TitleAtTheTopFootAtTheBottomOnlyWhenGiven)
+{
+    model.Title.Append("second line");
+    Add_Points(20);
+    const Chart_Layout plain = Lay_Out();
+    model.Foot.Append("Courtesy of a friend");
+    const Chart_Layout footed = Lay_Out();
+    ASSERT_EQ(plain.Title_Lines.size(), 2u);
+    ASSERT_TRUE(plain.Foot_Lines.empty() && footed.Foot_Lines.size() == 1);
+    const Chart_Rect foot = footed.Foot_Lines[0].Box;
+    for (const Chart_Rect& line : {plain.Title_Lines[0].Box, plain.Title_Lines[1].Box, foot})
+        EXPECT_DOUBLE_EQ(line.Left + line.Width / 2, 661 / 2.0);
+    EXPECT_LE(plain.Title_Lines[0].Box.Bottom(), plain.Title_Lines[1].Box.Top);
+    EXPECT_LT(plain.Title_Lines[1].Box.Bottom(), plain.Plot.Top);
+    EXPECT_LE(foot.Bottom(), 373);
+    EXPECT_LT(footed.Plot.Bottom(), plain.Plot.Bottom());
+    for (const Bottom_Axis_Label& label : footed.Bottom_Labels) EXPECT_LE(label.Label.Box.Bottom(), foot.Top);
+}
+
+TEST_F(Chart_Layouts, LeftAxisTicksRunUpThePlotWithFormattedLabels)
+{
+    for (const double value : {0.0, 2500.0, 10000.0}) model.Series.Add(value, "A");
+    const Chart_Layout layout = Lay_Out();
+    ASSERT_GE(layout.Left_Ticks.size(), 3u);
+    const Left_Axis_Tick& lowest = layout.Left_Ticks.front();
+    const Left_Axis_Tick& highest = layout.Left_Ticks.back();
+    EXPECT_DOUBLE_EQ(lowest.Y, layout.Plot.Bottom());
+    EXPECT_DOUBLE_EQ(highest.Y, layout.Plot.Top);
+    EXPECT_EQ(lowest.Label.Text, "0");
+    EXPECT_EQ(highest.Label.Text, "10,000");
+    const double spacing = lowest.Y - layout.Left_Ticks[1].Y;
+    EXPECT_GE(spacing, 24);   // a label's height at least
+    for (std::size_t i = 0; i < layout.Left_Ticks.size(); ++i) {
+        const Left_Axis_Tick& tick = layout.Left_Ticks[i];
+        EXPECT_NEAR(tick.Y, lowest.Y - spacing * static_cast<double>(i), 1e-9);
+        EXPECT_DOUBLE_EQ(tick.Label.Box.Right(), highest.Label.Box.Right());   // right-aligned
+        EXPECT_LT(tick.Label.Box.Right(), layout.Plot.Left);
+        EXPECT_NEAR(tick.Label.Box.Top + tick.Label.Box.Height / 2, tick.Y, 1e-9);
+    }
+    EXPECT_EQ(layout.Grid_Lines.size(), layout.Left_Ticks.size() + layout.Bottom_Labels.size());
+    ASSERT_EQ(layout.Line.size(), 3u);
+    EXPECT_DOUBLE_EQ(layout.Line[0].Y, layout.Plot.Bottom());
+    EXPECT_DOUBLE_EQ(layout.Line[1].Y, layout.Plot.Bottom() - layout.Plot.Height / 4);
+    EXPECT_DOUBLE_EQ(layout.Line[2].Y, layout.Plot.Top);
+}
+
+TEST_F(Chart_Layouts, BottomLabelsAreThinnedToTheSmallestRegularStride)
+{
+    Add_Points(113);
+    for (const double width : {2000.0, 661.0, 400.0, 200.0, 90.0}) {
+        const Chart_Layout layout = Lay_Out(width);
+        SCOPED_TRACE(width);
+        ASSERT_EQ(layout.Line.size(), 113u);
+        const int k = layout.Label_Stride;
+        ASSERT_EQ(layout.Bottom_Labels.size(), static_cast<std::size_t>((113 + k - 1) / k));
+        for (std::size_t i = 0; i < layout.Bottom_Labels.size(); ++i) {
+            const Bottom_Axis_Label& label = layout.Bottom_Labels[i];
+            EXPECT_EQ(label.Point, static_cast<int>(i) * k);
+            EXPECT_EQ(label.Label.Text, label.Point % 2 ? "Xy" : "Q");
+            EXPECT_DOUBLE_EQ(label.X, layout.Line[static_cast<std::size_t>(label.Point)].X);
+            EXPECT_GE(label.Label.Box.Top, layout.Plot.Bottom());
+            EXPECT_TRUE(Inside(label.Label.Box, layout));
+            if (i > 0) {
+                EXPECT_GE(label.Label.Box.Left - layout.Bottom_Labels[i - 1].Label.Box.Right(), Bottom_Label_Spacing);
+            }
+        }
+        if (k == 1) continue;
+        // One less would bring some neighbours too close: "Q" is 4 pixels wide, "Xy" 8.
+        const auto half = [](int point) { return point % 2 ? 4.0 : 2.0; };
+        bool crowded = false;
+        for (int i = 0; i + k - 1 < 113; i += k - 1) {
+            const double gap = (layout.Line[static_cast<std::size_t>(i + k - 1)].X - half(i + k - 1)) -
+                               (layout.Line[static_cast<std::size_t>(i)].X + half(i));
+            crowded = crowded || gap < Bottom_Label_Spacing;
+        }
+        EXPECT_TRUE(crowded) << "stride " << k;
+    }
+    EXPECT_EQ(Lay_Out(2000).Label_Stride, 1);
+}
+
+TEST_F(Chart_Layouts, PointsSpreadEvenlyAndSkipValuesThatCannotBePlotted)
+{
+    model.Series.Add(1, "A");
+    model.Series.Add(Nan, "B");
+    model.Series.Add(3, "C");
+    model.Series.Add(Inf, "D");
+    model.Series.Add(5, "");   // no label: numbered by the bottom axis
+    const Chart_Layout layout = Lay_Out();
+    ASSERT_EQ(layout.Line.size(), 3u);
+    EXPECT_EQ(layout.Line[1].Point, 2);
+    EXPECT_EQ(layout.Line[2].Point, 4);
+    EXPECT_NEAR(layout.Line[1].X - layout.Line[0].X, layout.Line[2].X - layout.Line[1].X, 1e-9);
+    EXPECT_NEAR(layout.Line[0].X - layout.Plot.Left, layout.Plot.Right() - layout.Line[2].X, 1e-9);
+    EXPECT_EQ(layout.Bottom_Labels.back().Label.Text, "4");
+
+    model.Series.Clear();
+    const Chart_Layout empty = Lay_Out();
+    EXPECT_TRUE(empty.Line.empty() && empty.Bottom_Labels.empty());
+    ASSERT_GE(empty.Left_Ticks.size(), 2u);
+    EXPECT_EQ(empty.Left_Ticks.front().Value, 0);
+    EXPECT_EQ(empty.Left_Ticks.back().Value, 1);
+}
+
+TEST_F(Chart_Layouts, TheLegendTakesRoomRightOfThePlot)
+{
+    Add_Points(10);
+    const Chart_Layout without = Lay_Out();
+    model.Legend_Visible = true;
+    const Chart_Layout with = Lay_Out();
+    ASSERT_TRUE(with.Legend.Visible && !without.Legend.Visible);
+    EXPECT_EQ(with.Legend.Label.Text, "Series1");
+    EXPECT_GT(with.Legend.Box.Left, with.Plot.Right());
+    EXPECT_LT(with.Plot.Width, without.Plot.Width);
+}
+
+TEST_F(Chart_Layouts, DegenerateSizesGiveAClampedLayout)
+{
+    model.Foot.Append("Courtesy of a friend");
+    model.Legend_Visible = true;
+    Add_Points(113);
+    const double sizes[][2] = {{0, 0},   {1, 1},   {10, 10},   {661, 20}, {20, 373},
+                               {60, 90}, {-5, -5}, {Nan, 100}, {Inf, Inf}};
+    for (const auto& size : sizes) {
+        const Chart_Layout layout = Lay_Out(size[0], size[1]);
+        SCOPED_TRACE(::testing::Message() << size[0] << " x " << size[1]);
+        EXPECT_TRUE(std::isfinite(layout.Width) && layout.Width >= 0);
+        EXPECT_TRUE(std::isfinite(layout.Height) && layout.Height >= 0);
+        std::vector<Chart_Rect> rects = {layout.Plot, layout.Legend.Box, layout.Legend.Label.Box};
+        for (const Chart_Text_Box& line : layout.Title_Lines) rects.push_back(line.Box);
+        for (const Chart_Text_Box& line : layout.Foot_Lines) rects.push_back(line.Box);
+        for (const Left_Axis_Tick& tick : layout.Left_Ticks) rects.push_back(tick.Label.Box);
+        for (const Bottom_Axis_Label& label : layout.Bottom_Labels) rects.push_back(label.Label.Box);
+        for (const Chart_Rect& rect : rects) EXPECT_TRUE(Inside(rect, layout));
+        const bool no_plot = layout.Plot.Width < 1 || layout.Plot.Height < 1;
+        EXPECT_TRUE(!no_plot || (layout.Line.empty() && layout.Bottom_Labels.empty() && layout.Left_Ticks.empty()));
+    }
+}
+
+TEST(Chart_Point_Near, FindsThePointNearestInXWithinTolerance)
+{
+    Chart_Layout layout;
+    layout.Line = {{0, 10, 100}, {2, 20, 50}, {3, 30, 103}, {5, 40, 100}};
+    const struct { double X, Y, Tolerance; int Point; } cases[] = {
+        {10, 100, 0, 0}, {13, 101, 5, 0},
+        {16, 100, 5, -1},     // within reach in x, too far away
+        {24, 77, 30, 2},      // nearest in x wins over nearest overall (point 3)
+        {35, 101, 5.5, 5},    // a tie in x: the nearer one
+        {20, 50, -1, -1}, {Nan, 50, 5, -1}, {500, 100, 5, -1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Point_Near(layout, c.X, c.Y, c.Tolerance), c.Point) << c.X << ", " << c.Y;
+    EXPECT_EQ(Point_Near(Chart_Layout{}, 10, 100, 5), -1);
+}
+
+}  // namespace
+}  // namespace halvorn

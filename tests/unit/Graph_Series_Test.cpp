@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "chart/Chart_Layout.h"
+#include "graphs/Graph_Types.h"
+
+namespace halvorn {
+namespace {
+
+class Graph_Series : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { Build_Element_Array(Element_Database_Text(), elements_, count_, nullptr); }
+    static std::vector<std::string> Labels_Of(int graph_index, int last_record = Element_Capacity)
+    {
+        Chart_Series series;
+        Fill_Graph_Series(series, graph_index, elements_, last_record);
+        std::vector<std::string> labels;
+        for (const Chart_Point& point : series.Points()) labels.push_back(point.Label);
+        return labels;
+    }
+
+    static inline Element_Array elements_;
+    static inline std::int32_t count_ = 0;
+};
+
+TEST(Graph_Types, ItemsAreSortedAndKeepTheirTrailingBlanks)
+{
+    EXPECT_TRUE(std::is_sorted(Graph_Type_Texts.begin(), Graph_Type_Texts.end()));
+    EXPECT_EQ(Graph_Type_Texts[6], "Density (g/mL) ");
+    std::vector<int> blank_ended;
+    for (int i = 0; i < Graph_Type_Count; ++i)
+        if (Graph_Type_Texts[static_cast<std::size_t>(i)].back() == ' ') blank_ended.push_back(i);
+    EXPECT_EQ(blank_ended, (std::vector<int>{2, 6, 9, 13, 14}));
+}
+
+TEST_F(Graph_Series, EachItemPlotsItsOwnProperty)
+{
+    // Hydrogen's values as the database states them, in the items' order.
+    const double hydrogen[] = {1, 0.79, 14.1, 1.00794, 20.268, 0.32, 8.99e-05, Missing_Double,
+                               2.2, 13.598, 0.05868, 0.44936, 14.025, 14.304, 0.1815, 1766};
+    for (int i = 0; i < Graph_Type_Count; ++i) EXPECT_EQ(Graph_Value(elements_[1], i), hydrogen[i]) << i;
+    EXPECT_EQ(Graph_Value(elements_[5], 7), 5e-12);
+    for (const int outside : {-1, 16}) {
+        EXPECT_EQ(Graph_Value(elements_[1], outside), Missing_Double);
+        EXPECT_TRUE(Labels_Of(outside).empty());
+    }
+}
+
+TEST_F(Graph_Series, AtomicNumberRisesFromOneTo113)
+{
+    Chart_Series series;
+    Fill_Graph_Series(series, 0, elements_);
+    ASSERT_EQ(series.Count(), 113u);
+    for (std::size_t i = 0; i < series.Count(); ++i) {
+        EXPECT_EQ(series.Points()[i].Y, static_cast<double>(i + 1));
+        EXPECT_EQ(series.Point_Colour(i), series.Colour);
+    }
+    const std::vector<std::string> labels = Labels_Of(0);
+    EXPECT_EQ(labels[0] + labels[1] + labels[2], "HHeLi");
+    EXPECT_EQ(labels.back(), "113");
+    EXPECT_EQ(Labels_Of(0, 2), (std::vector<std::string>{"H", "He"}));
+    EXPECT_TRUE(Labels_Of(0, -5).empty());
+    EXPECT_EQ(Labels_Of(0, 100000).size(), 113u);
+}
+
+TEST_F(Graph_Series, YearsBeforeOurEraArePlottedAndMissingYearsLeaveNoGap)
+{
+    Chart_Series series;
+    Fill_Graph_Series(series, 15, elements_);
+    EXPECT_EQ(series.Count(), 107u);   // arsenic, antimony and elements 110 to 113 have no year
+    std::vector<std::string> ancient, before_our_era;
+    for (const Chart_Point& point : series.Points()) {
+        if (point.Y == -1000) ancient.push_back(point.Label);
+        if (point.Y == -235) before_our_era.push_back(point.Label);
+    }
+    EXPECT_EQ(ancient, (std::vector<std::string>{"C", "S", "Fe", "Cu", "Ag", "Sn", "Pt", "Au", "Hg", "Pb"}));
+    EXPECT_EQ(before_our_era, std::vector<std::string>{"Ni"});
+    const std::vector<std::string> labels = Labels_Of(15);
+    const auto germanium = std::find(labels.begin(), labels.end(), "Ge");
+    ASSERT_NE(germanium, labels.end());
+    EXPECT_EQ(*(germanium + 1), "Se");   // arsenic between them has no year
+}
+
+// Every property set up and laid out at the page's design size: labels clear of one
+// another, the line inside the plot.
+TEST_F(Graph_Series, EveryPropertyLaysOutCleanlyAtTheDesignSize)
+{
+    struct : Chart_Text_Measurer {
+        Text_Size Measure(std::string_view text, const Chart_Font& font) const override
+        {
+            return {static_cast<double>(text.size()) * font.Points * (font.Bold ? 0.7 : 0.6), font.Points * 1.6};
+        }
+    } measurer;
+    Chart_Model chart;
+    chart.Series.Value_Format = "0.0";
+    for (int i = 0; i < Graph_Type_Count; ++i) {
+        Prepare_Property_Graph(chart, i, elements_);
+        const std::string title(Graph_Type_Texts[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(chart.Title.Lines(), std::vector<std::string>{title});
+        EXPECT_FALSE(chart.Legend_Visible || chart.Series.Marks_Visible);
+        EXPECT_TRUE(chart.Title.Font.Points == 16 && chart.Title.Font.Bold);
+        EXPECT_TRUE(chart.Left_Axis.Label_Font.Points == 12 && chart.Left_Axis.Label_Font.Bold);
+        EXPECT_EQ(chart.Bottom_Axis.Value_Format, "0.0");
+        EXPECT_EQ(chart.Series.Count(), Labels_Of(i).size());   // refilled, not appended to
+        const Chart_Layout layout = Lay_Out_Chart(chart, 661, 373, measurer);
+        ASSERT_EQ(layout.Line.size(), chart.Series.Count()) << i;
+        for (const Pixel_Point& point : layout.Line)
+            EXPECT_TRUE(point.Y >= layout.Plot.Top && point.Y <= layout.Plot.Bottom()) << i;
+        for (std::size_t j = 1; j < layout.Bottom_Labels.size(); ++j)
+            EXPECT_LT(layout.Bottom_Labels[j - 1].Label.Box.Right(), layout.Bottom_Labels[j].Label.Box.Left) << i;
+    }
+    Prepare_Property_Graph(chart, 16, elements_);
+    EXPECT_TRUE(chart.Title.Empty());
+    EXPECT_EQ(chart.Series.Count(), 0u);
+}
+
+}  // namespace
+}  // namespace halvorn
