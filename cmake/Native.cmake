@@ -11,7 +11,10 @@ add_executable(halvorn_unit_tests
   tests/unit/Element_Build_Test.cpp
   tests/unit/Element_Data_Test.cpp
   tests/unit/Report_Test.cpp
-  tests/unit/Table_Layout_Test.cpp)
+  tests/unit/Table_Layout_Test.cpp
+  tests/unit/Registry_Routines_Test.cpp
+  tests/unit/Snapshot_Geometry_Test.cpp
+  tests/unit/Bmp_File_Test.cpp)
 # std::regex trips a false maybe-uninitialized warning in GCC 12.
 target_compile_options(halvorn_unit_tests PRIVATE ${sanitize} -Wno-maybe-uninitialized)
 target_link_options(halvorn_unit_tests PRIVATE ${sanitize})

@@ -12,12 +12,15 @@ add_library(halvorn_ui STATIC
   app/Main_Window.cpp
   app/Program_Windows.cpp
   app/Settings_File.cpp
+  export/Desktop_Wallpaper.cpp
+  export/Table_Snapshot.cpp
   export/Wallpaper_Style_Dialog.cpp
   platform/Button_Decor.cpp
   platform/Clipboard_Session.cpp
   platform/Components.cpp
   platform/Form_Window.cpp
   platform/Modal_Runner.cpp
+  platform/Registry_Key.cpp
   platform/Rich_Edit.cpp
   platform/Seams.cpp
   platform/Win_Text.cpp
@@ -25,8 +28,10 @@ add_library(halvorn_ui STATIC
   report/Glossary_Window.cpp
   report/Report_Window.cpp
   table_view/Item_Select_Dialog.cpp
-  winint/About_Window.cpp)
-target_link_libraries(halvorn_ui PUBLIC halvorn_core comctl32 comdlg32 gdi32 user32 msimg32)
+  winint/About_Window.cpp
+  winint/Windows_Messages.cpp
+  winint/Windows_Registry.cpp)
+target_link_libraries(halvorn_ui PUBLIC halvorn_core advapi32 comctl32 comdlg32 gdi32 user32 msimg32)
 
 add_executable(Halvorn WIN32 app/Program_Main.cpp resources/Halvorn.rc)
 target_link_libraries(Halvorn PRIVATE halvorn_ui)
@@ -49,6 +54,9 @@ add_executable(halvorn_win_tests
   tests/win/Colour_Key_Test.cpp
   tests/win/Scaling_Test.cpp
   tests/win/Settings_Test.cpp
+  tests/win/Registry_Test.cpp
+  tests/win/Snapshot_File_Test.cpp
+  tests/win/Wallpaper_Dialog_Test.cpp
   tests/win/Win_Test_Support.cpp
   resources/Halvorn.rc)
 target_link_libraries(halvorn_win_tests PRIVATE halvorn_ui gtest)
