@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <stdexcept>
 #include <vector>
 
 #include "export/Bmp_File.h"
@@ -71,31 +70,6 @@ TEST(Bmp_File, PaletteFileCarriesItsColourTable)
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 54, bytes.begin() + 66),
               (std::vector<std::uint8_t>{0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0}));
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 66, bytes.end()), image.Rows);
-}
-
-TEST(Bmp_File, PicturesThatDoNotHangTogetherAreRefused)
-{
-    Bmp_Image good;
-    good.Width = 1;
-    good.Height = 1;
-    good.Bit_Count = 32;
-    good.Rows = {1, 2, 3, 4};
-    EXPECT_NO_THROW(Bmp_File_Bytes(good));
-
-    Bmp_Image short_rows = good;
-    short_rows.Rows.pop_back();
-    Bmp_Image odd_depth = good;
-    odd_depth.Bit_Count = 12;
-    Bmp_Image empty = good;
-    empty.Height = 0;
-    empty.Rows.clear();
-    Bmp_Image table_on_true_colour = good;
-    table_on_true_colour.Colours = {0};
-    Bmp_Image too_many_colours = good;
-    too_many_colours.Bit_Count = 1;
-    too_many_colours.Colours = {0, 1, 2};
-    for (const Bmp_Image* bad : {&short_rows, &odd_depth, &empty, &table_on_true_colour, &too_many_colours})
-        EXPECT_THROW(Bmp_File_Bytes(*bad), std::invalid_argument);
 }
 
 }  // namespace

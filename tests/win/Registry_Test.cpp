@@ -138,21 +138,5 @@ TEST(Windows_Messages, IconsButtonsAndAnswersMeetTheMessageBox)
     for (const Recorded_Box& box : recorder.Boxes) EXPECT_EQ(box.Title, "Halvorn v2.0b");
 }
 
-TEST(Registry_Key, OwnsOneKeyAndPassesItOn)
-{
-    Registry_Key first = Registry_Key::Open(HKEY_CURRENT_USER, L"Control Panel", KEY_READ);
-    ASSERT_TRUE(first);
-    const HKEY handle = first.Get();
-    Registry_Key second(std::move(first));
-    EXPECT_FALSE(first);
-    EXPECT_EQ(second.Get(), handle);
-    second = Registry_Key::Open(HKEY_CURRENT_USER, L"No Such Key Here", KEY_READ);
-    EXPECT_FALSE(second);
-    // The first handle was closed when it was replaced.
-    EXPECT_NE(RegQueryInfoKeyW(handle, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                               nullptr, nullptr),
-              ERROR_SUCCESS);
-}
-
 }  // namespace
 }  // namespace halvorn::test
