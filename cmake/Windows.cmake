@@ -15,6 +15,8 @@ add_library(halvorn_ui STATIC
   app/Program_Windows.cpp
   app/Settings_File.cpp
   app/Window_Placement.cpp
+  export/Desktop_Wallpaper.cpp
+  export/Table_Snapshot.cpp
   export/Wallpaper_Style_Dialog.cpp
   graphs/Graph_Page.cpp
   platform/Button_Decor.cpp
@@ -23,6 +25,7 @@ add_library(halvorn_ui STATIC
   platform/Control_Factory.cpp
   platform/Form_Window.cpp
   platform/Modal_Runner.cpp
+  platform/Registry_Key.cpp
   platform/Rich_Edit.cpp
   platform/Seams.cpp
   platform/Win_Text.cpp
@@ -32,8 +35,10 @@ add_library(halvorn_ui STATIC
   table_view/Element_Search.cpp
   table_view/Item_Select_Dialog.cpp
   table_view/Table_Page.cpp
-  winint/About_Window.cpp)
-target_link_libraries(halvorn_ui PUBLIC halvorn_core comctl32 gdi32 user32)
+  winint/About_Window.cpp
+  winint/Windows_Messages.cpp
+  winint/Windows_Registry.cpp)
+target_link_libraries(halvorn_ui PUBLIC halvorn_core advapi32 comctl32 gdi32 user32)
 
 add_executable(Halvorn WIN32 app/Program_Main.cpp resources/Halvorn.rc)
 target_link_libraries(Halvorn PRIVATE halvorn_ui)
@@ -56,6 +61,9 @@ add_executable(halvorn_win_tests
   tests/win/Colour_Key_Test.cpp
   tests/win/Scaling_Test.cpp
   tests/win/Settings_Test.cpp
+  tests/win/Registry_Test.cpp
+  tests/win/Snapshot_File_Test.cpp
+  tests/win/Wallpaper_Dialog_Test.cpp
   tests/win/Win_Test_Support.cpp
   resources/Halvorn.rc)
 target_link_libraries(halvorn_win_tests PRIVATE halvorn_ui gtest)

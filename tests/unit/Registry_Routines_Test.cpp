@@ -1,0 +1,357 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "export/Wallpaper_Style.h"
+#include "winint/Auto_Run.h"
+#include "winint/Memory_Registry.h"
+#include "winint/Registry_Routines.h"
+
+namespace halvorn {
+namespace {
+
+constexpr Registry_Root HKCU = Registry_Root::Current_User;
+constexpr Registry_Root HKLM = Registry_Root::Local_Machine;
+const std::wstring Run_Path = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const std::wstring Desktop = L"\\Control Panel\\Desktop";
+const std::wstring Exe = L"C:\\Program Files\\Halvorn\\Halvorn.exe";
+
+struct Shown {
+    std::wstring Text;
+    Message_Icon Icon;
+    Message_Buttons Buttons;
+};
+
+class Recorder final : public User_Messages {
+public:
+    Message_Answer Show(const std::wstring& text, Message_Icon icon, Message_Buttons buttons) override
+    {
+        Boxes.push_back({text, icon, buttons});
+        if (Answers.empty()) return buttons == Message_Buttons::Ok ? Message_Answer::Ok : Message_Answer::No;
+        const Message_Answer answer = Answers.front();
+        Answers.erase(Answers.begin());
+        return answer;
+    }
+    std::vector<Shown> Boxes;
+    std::vector<Message_Answer> Answers;
+};
+
+class Registry_Routines : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Store.Add_Key(HKCU, L"\\Software\\Halvorn Test");
+        Store.Add_Key(HKLM, Run_Path);
+    }
+    void Expect_One_Error(const std::wstring& text)
+    {
+        ASSERT_EQ(Messages.Boxes.size(), 1u);
+        EXPECT_EQ(Messages.Boxes[0].Text, text);
+        EXPECT_EQ(Messages.Boxes[0].Icon, Message_Icon::Error);
+        EXPECT_EQ(Messages.Boxes[0].Buttons, Message_Buttons::Ok);
+    }
+    void Expect_Notice(std::size_t index, const std::wstring& text)
+    {
+        ASSERT_GT(Messages.Boxes.size(), index);
+        EXPECT_EQ(Messages.Boxes[index].Text, text);
+        EXPECT_EQ(Messages.Boxes[index].Icon, Message_Icon::Information);
+        EXPECT_EQ(Messages.Boxes[index].Buttons, Message_Buttons::Ok);
+    }
+
+    Memory_Registry Store;
+    Recorder Messages;
+};
+
+TEST_F(Registry_Routines, WriteStoresAndReadsBack)
+{
+    EXPECT_TRUE(Write_Registry_String(Store, Messages, HKCU, L"\\Software\\Halvorn Test", L"Colour", L"Red ü"));
+    EXPECT_EQ(Store.Value(HKCU, L"\\Software\\Halvorn Test", L"Colour"), L"Red ü");
+    EXPECT_EQ(Read_Registry_String(Store, HKCU, L"\\Software\\Halvorn Test", L"Colour"), L"Red ü");
+    EXPECT_TRUE(Messages.Boxes.empty());
+}
+
+TEST_F(Registry_Routines, WriteToAMissingKeyIsReportedAndCreatesNothing)
+{
+    EXPECT_FALSE(Write_Registry_String(Store, Messages, HKCU, L"\\Software\\Nowhere", L"Size", L"12"));
+    Expect_One_Error(L"Error: The specified Registry Key for this operation \r\n"
+                     L"does NOT exist on your PC.  \r\n"
+                     L"\r\n"
+                     L" Error Key   = \\Software\\Nowhere\r\n"
+                     L" Error Item  = Size\r\n"
+                     L" Error Value = 12\r\n"
+                     L"\r\n"
+                     L"Please contact the program's author.");
+    EXPECT_FALSE(Store.Key_Exists(HKCU, L"\\Software\\Nowhere"));
+    EXPECT_EQ(Store.Write_Count(), 0);
+}
+
+TEST_F(Registry_Routines, WriteThatDoesNotReadBackIsReported)
+{
+    Store.Spoil_Writes_Of(L"Size");
+    EXPECT_FALSE(Write_Registry_String(Store, Messages, HKCU, L"\\Software\\Halvorn Test", L"Size", L"12"));
+    Expect_One_Error(L"Error: The required settings could not be created \r\n"
+                     L"or saved in the Windows Registry.  \r\n"
+                     L"\r\n"
+                     L" Error Key   = \\Software\\Halvorn Test\r\n"
+                     L" Error Item  = Size\r\n"
+                     L" Error Value = 12\r\n"
+                     L"\r\n"
+                     L"Please contact the program's author.");
+}
+
+TEST_F(Registry_Routines, RefusedWriteRaisesThePlatformError)
+{
+    Store.Refuse_Writes_Of(L"Size");
+    try {
+        Write_Registry_String(Store, Messages, HKCU, L"\\Software\\Halvorn Test", L"Size", L"12");
+        ADD_FAILURE() << "no error raised";
+    } catch (const Registry_Error& error) {
+        EXPECT_STREQ(error.what(), "Failed to set data for 'Size'");
+    }
+    EXPECT_TRUE(Messages.Boxes.empty());
+}
+
+TEST_F(Registry_Routines, ReadIsEmptyForAnythingMissingAndNeverSpeaks)
+{
+    Store.Put(HKCU, L"\\Software\\Halvorn Test", L"Name", L"Halvorn");
+    EXPECT_EQ(Read_Registry_String(Store, HKCU, L"\\Software\\Halvorn Test", L"name"), L"Halvorn");
+    EXPECT_EQ(Read_Registry_String(Store, HKCU, L"\\Software\\Halvorn Test", L"Other"), L"");
+    EXPECT_EQ(Read_Registry_String(Store, HKCU, L"\\Software\\Nowhere", L"Name"), L"");
+    EXPECT_EQ(Read_Registry_String(Store, HKLM, L"\\Software\\Halvorn Test", L"Name"), L"");
+    EXPECT_TRUE(Messages.Boxes.empty());
+
+    Store.Put_Number(HKCU, L"\\Software\\Halvorn Test", L"Count");
+    EXPECT_THROW(
+        {
+            try {
+                Read_Registry_String(Store, HKCU, L"\\Software\\Halvorn Test", L"Count");
+            } catch (const Registry_Error& error) {
+                EXPECT_STREQ(error.what(), "Invalid data type for 'Count'");
+                throw;
+            }
+        },
+        Registry_Error);
+}
+
+TEST_F(Registry_Routines, DeleteSucceedsWhenTheValueIsGoneAfterwards)
+{
+    Store.Put(HKCU, L"\\Software\\Halvorn Test", L"Name", L"Halvorn");
+    EXPECT_TRUE(Delete_Registry_Value(Store, Messages, HKCU, L"\\Software\\Halvorn Test", L"Name"));
+    EXPECT_FALSE(Store.Value_Exists(HKCU, L"\\Software\\Halvorn Test", L"Name"));
+    // Already gone counts as removed.
+    EXPECT_TRUE(Delete_Registry_Value(Store, Messages, HKCU, L"\\Software\\Halvorn Test", L"Name"));
+    EXPECT_TRUE(Messages.Boxes.empty());
+}
+
+TEST_F(Registry_Routines, DeleteFailuresAreReported)
+{
+    EXPECT_FALSE(Delete_Registry_Value(Store, Messages, HKCU, L"\\Software\\Nowhere", L"Name"));
+    Expect_One_Error(L"Error: The specified Registry Key for this operation \r\n"
+                     L"does NOT exist on your PC.  \r\n"
+                     L"\r\n"
+                     L" Error Key   = \\Software\\Nowhere\r\n"
+                     L" Error Item  = Name\r\n"
+                     L"\r\n"
+                     L"Please contact the program's author.");
+
+    Messages.Boxes.clear();
+    Store.Put(HKCU, L"\\Software\\Halvorn Test", L"Name", L"Halvorn");
+    Store.Keep_On_Delete(L"Name");
+    EXPECT_FALSE(Delete_Registry_Value(Store, Messages, HKCU, L"\\Software\\Halvorn Test", L"Name"));
+    Expect_One_Error(L"Error: The required Registry Key settings \r\n"
+                     L"could not be removed from the Windows Registry.  \r\n"
+                     L"\r\n"
+                     L" Error Key   = \\Software\\Halvorn Test\r\n"
+                     L" Error Item  = Name\r\n"
+                     L"\r\n"
+                     L"Please contact the program's author.");
+}
+
+TEST_F(Registry_Routines, ErrorTextsReachTheErrorBoxInTheProgramsCodePage)
+{
+    EXPECT_STREQ(Failed_To_Set_Data(L"Caf\u00e9 \u20ac").what(), "Failed to set data for 'Caf\xe9 \x80'");
+    EXPECT_EQ(Invalid_Data_Type(L"\u0416").Text(), L"Invalid data type for '\u0416'");
+    EXPECT_STREQ(Invalid_Data_Type(L"\u0416").what(), "Invalid data type for '?'");
+    EXPECT_EQ(To_Windows_1252(L"\u0081\u0153\u00ff"), "\x81\x9c\xff");
+}
+
+TEST(Auto_Run, FileNameIsThePathAfterItsLastSeparator)
+{
+    EXPECT_EQ(Executable_File_Name(L"C:\\Program Files\\Halvorn\\Halvorn.exe"), L"Halvorn.exe");
+    EXPECT_EQ(Executable_File_Name(L"D:Copy.of.Halvorn.EXE"), L"Copy.of.Halvorn.EXE");
+    EXPECT_EQ(Executable_File_Name(L"Halvorn.exe"), L"Halvorn.exe");
+}
+
+TEST_F(Registry_Routines, AutoRunOnThenOffConfirmsEachAndLeavesNothing)
+{
+    ASSERT_TRUE(Enable_Auto_Run(Store, Messages, Exe));
+    EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Halvorn.exe"), Exe);
+    Expect_Notice(0, L"This program (Halvorn.exe) will now run automatically at Windows Start-Up.");
+    EXPECT_TRUE(Verify_Auto_Run(Store, Messages, Exe));
+    EXPECT_EQ(Messages.Boxes.size(), 1u);
+
+    ASSERT_TRUE(Disable_Auto_Run(Store, Messages, Exe));
+    EXPECT_FALSE(Store.Value_Exists(HKLM, Run_Path, L"Halvorn.exe"));
+    Expect_Notice(1, L"This program (Halvorn.exe) will now no-longer run automatically at Windows Start-Up.");
+    EXPECT_FALSE(Verify_Auto_Run(Store, Messages, Exe));
+    EXPECT_EQ(Messages.Boxes.size(), 2u);
+
+    // Removing it again still succeeds.
+    EXPECT_TRUE(Disable_Auto_Run(Store, Messages, Exe));
+    EXPECT_EQ(Messages.Boxes.size(), 3u);
+}
+
+TEST_F(Registry_Routines, AutoRunWithoutRightsToTheRunKeyFails)
+{
+    Store.Remove_Key(HKLM, Run_Path);
+    EXPECT_FALSE(Enable_Auto_Run(Store, Messages, Exe));
+    Expect_One_Error(L"Error: The specified Registry Key for this operation \r\n"
+                     L"does NOT exist on your PC.  \r\n"
+                     L"\r\n"
+                     L" Error Key   = \\Software\\Microsoft\\Windows\\CurrentVersion\\Run\r\n"
+                     L" Error Item  = Halvorn.exe\r\n"
+                     L" Error Value = C:\\Program Files\\Halvorn\\Halvorn.exe\r\n"
+                     L"\r\n"
+                     L"Please contact the program's author.");
+    Messages.Boxes.clear();
+    EXPECT_FALSE(Disable_Auto_Run(Store, Messages, Exe));
+    EXPECT_EQ(Messages.Boxes.size(), 1u);
+    EXPECT_FALSE(Verify_Auto_Run(Store, Messages, Exe));
+    EXPECT_EQ(Messages.Boxes.size(), 1u);
+}
+
+TEST_F(Registry_Routines, CopiesWithOtherNamesKeepTheirOwnValues)
+{
+    ASSERT_TRUE(Enable_Auto_Run(Store, Messages, L"C:\\A\\Halvorn.exe"));
+    ASSERT_TRUE(Enable_Auto_Run(Store, Messages, L"C:\\B\\Second.exe"));
+    EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Halvorn.exe"), L"C:\\A\\Halvorn.exe");
+    EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Second.exe"), L"C:\\B\\Second.exe");
+    EXPECT_FALSE(Verify_Auto_Run(Store, Messages, L"C:\\A\\Third.exe"));
+}
+
+TEST_F(Registry_Routines, MovedExecutableIsOfferedAnUpdate)
+{
+    const std::wstring old_path = L"C:\\Old Place\\Halvorn.exe";
+    const std::wstring question =
+        L"The directory / path settings required to make this program (Halvorn.exe)\r\n"
+        L"run automatically at Windows Start-up do not match where the program \r\n"
+        L"is currently being run from.\r\n"
+        L"\r\n"
+        L" Old      = C:\\Old Place\\Halvorn.exe\r\n"
+        L" Current = C:\\Program Files\\Halvorn\\Halvorn.exe\r\n"
+        L"\r\n"
+        L"Do you want to update the Windows Registry to reflect the programs current locaton ?";
+
+    // No: the old value stays, and the entry still counts as there.
+    Store.Put(HKLM, Run_Path, L"Halvorn.exe", old_path);
+    Messages.Answers = {Message_Answer::No};
+    EXPECT_TRUE(Verify_Auto_Run(Store, Messages, Exe));
+    ASSERT_EQ(Messages.Boxes.size(), 1u);
+    EXPECT_EQ(Messages.Boxes[0].Text, question);
+    EXPECT_EQ(Messages.Boxes[0].Icon, Message_Icon::Warning);
+    EXPECT_EQ(Messages.Boxes[0].Buttons, Message_Buttons::Yes_No);
+    EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Halvorn.exe"), old_path);
+
+    // Yes: rewritten with the current path, and confirmed.
+    Messages.Boxes.clear();
+    Messages.Answers = {Message_Answer::Yes};
+    EXPECT_TRUE(Verify_Auto_Run(Store, Messages, Exe));
+    ASSERT_EQ(Messages.Boxes.size(), 2u);
+    EXPECT_EQ(Messages.Boxes[0].Text, question);
+    Expect_Notice(1, L"This program (Halvorn.exe) will now run automatically at Windows Start-Up.");
+    EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Halvorn.exe"), Exe);
+}
+
+TEST_F(Registry_Routines, PathsDifferingOnlyInAsciiLetterCaseMatch)
+{
+    const struct { std::wstring Registered, Current; bool Asks; } cases[] = {
+        {L"c:\\program files\\HALVORN\\halvorn.EXE", Exe, false},
+        {L"C:\\Stra\u00dfe\\\u00e4\\Halvorn.exe", L"c:\\STRA\u00dfE\\\u00e4\\HALVORN.EXE", false},
+        // Letters beyond a to z are compared as they stand.
+        {L"C:\\\u00e4\\Halvorn.exe", L"C:\\\u00c4\\Halvorn.exe", true},
+        {L"C:\\Program Files\\Halvorn\\Halvorn.exe ", Exe, true},
+    };
+    for (const auto& c : cases) {
+        Memory_Registry store;
+        Recorder messages;
+        store.Put(HKLM, Run_Path, Executable_File_Name(c.Current), c.Registered);
+        EXPECT_TRUE(Verify_Auto_Run(store, messages, c.Current));
+        EXPECT_EQ(messages.Boxes.size(), c.Asks ? 1u : 0u);
+        EXPECT_EQ(store.Value(HKLM, Run_Path, Executable_File_Name(c.Current)), c.Registered);
+    }
+}
+
+class Wallpaper : public ::testing::Test {
+protected:
+    void SetUp() override { Store.Put(HKCU, Desktop, L"Wallpaper", L"C:\\Pictures\\Lake.bmp"); }
+    System_Wallpaper_Call Recording()
+    {
+        return [this](const std::wstring& path) { Applied.push_back(path); };
+    }
+    Memory_Registry Store;
+    Recorder Messages;
+    std::vector<std::wstring> Applied;
+};
+
+TEST_F(Wallpaper, EachStyleWritesItsTwoValuesAndReappliesTheCurrentPicture)
+{
+    const struct { int Index; std::wstring Style, Tile; } cases[] = {
+        {1, L"0", L"1"},  // Tiled
+        {2, L"2", L"0"},  // Stretched
+        {0, L"0", L"0"},  // Centered
+    };
+    for (const auto& c : cases) {
+        Applied.clear();
+        EXPECT_TRUE(Apply_Wallpaper_Style(c.Index, Store, Messages, Recording())) << c.Index;
+        EXPECT_EQ(Store.Value(HKCU, Desktop, L"WallpaperStyle"), c.Style) << c.Index;
+        EXPECT_EQ(Store.Value(HKCU, Desktop, L"TileWallpaper"), c.Tile) << c.Index;
+        EXPECT_EQ(Applied, std::vector<std::wstring>{L"C:\\Pictures\\Lake.bmp"}) << c.Index;
+    }
+    EXPECT_EQ(Wallpaper_Styles[0].Item, "Centered");
+    EXPECT_EQ(Wallpaper_Styles[1].Item, "Tiled");
+    EXPECT_EQ(Wallpaper_Styles[2].Item, "Stretched");
+    EXPECT_TRUE(Messages.Boxes.empty());
+}
+
+TEST_F(Wallpaper, AnIndexOutsideTheTableWritesNothing)
+{
+    for (const int index : {3, -1, 1000}) {
+        EXPECT_FALSE(Apply_Wallpaper_Style(index, Store, Messages, Recording()));
+    }
+    EXPECT_EQ(Store.Write_Count(), 0);
+    EXPECT_TRUE(Applied.empty());
+    EXPECT_TRUE(Messages.Boxes.empty());
+}
+
+TEST_F(Wallpaper, AFailedFirstWriteStillMakesTheSecond)
+{
+    Store.Spoil_Writes_Of(L"WallpaperStyle");
+    EXPECT_FALSE(Apply_Wallpaper_Style(1, Store, Messages, Recording()));
+    EXPECT_EQ(Store.Value(HKCU, Desktop, L"TileWallpaper"), L"1");
+    ASSERT_EQ(Messages.Boxes.size(), 1u);
+    EXPECT_NE(Messages.Boxes[0].Text.find(L" Error Item  = WallpaperStyle\r\n"), std::wstring::npos);
+    EXPECT_TRUE(Applied.empty());
+
+    // Without the desktop key both writes report it.
+    Messages.Boxes.clear();
+    Store.Remove_Key(HKCU, Desktop);
+    EXPECT_FALSE(Apply_Wallpaper_Style(0, Store, Messages, Recording()));
+    ASSERT_EQ(Messages.Boxes.size(), 2u);
+    EXPECT_NE(Messages.Boxes[0].Text.find(L"Item  = WallpaperStyle"), std::wstring::npos);
+    EXPECT_NE(Messages.Boxes[1].Text.find(L"Item  = TileWallpaper"), std::wstring::npos);
+    EXPECT_TRUE(Applied.empty());
+}
+
+TEST_F(Wallpaper, CurrentPictureIsEmptyWhenUnknown)
+{
+    EXPECT_EQ(Read_Current_Wallpaper(Store), L"C:\\Pictures\\Lake.bmp");
+    Store.Put(HKCU, Desktop, L"Wallpaper", L"");
+    EXPECT_TRUE(Apply_Wallpaper_Style(2, Store, Messages, Recording()));
+    EXPECT_EQ(Applied, std::vector<std::wstring>{L""});
+    Store.Remove_Key(HKCU, Desktop);
+    EXPECT_EQ(Read_Current_Wallpaper(Store), L"");
+}
+
+}  // namespace
+}  // namespace halvorn

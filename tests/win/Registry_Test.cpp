@@ -1,0 +1,142 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/Registry_Key.h"
+#include "tests/win/Box_Recorder.h"
+#include "winint/Auto_Run.h"
+#include "winint/Registry_Routines.h"
+#include "winint/Windows_Messages.h"
+#include "winint/Windows_Registry.h"
+
+namespace halvorn::test {
+namespace {
+
+constexpr Registry_Root HKCU = Registry_Root::Current_User;
+
+// A key of our own under the current user, made for each test and removed after it.
+class Real_Registry : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Path = L"Software\\Halvorn Tests " + std::to_wstring(GetCurrentProcessId()) + L"-" +
+               std::to_wstring(GetTickCount64());
+        Key = L"\\" + Path;
+        HKEY created = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created,
+                                  nullptr),
+                  ERROR_SUCCESS);
+        Opened.Reset(created);
+    }
+    void TearDown() override
+    {
+        Opened.Reset();
+        RegDeleteTreeW(HKEY_CURRENT_USER, Path.c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, Path.c_str());
+        EXPECT_FALSE(Registry_Key::Open(HKEY_CURRENT_USER, Path, KEY_READ)) << "test key left behind";
+    }
+    void Set_Raw(const std::wstring& name, DWORD type, const void* data, DWORD size)
+    {
+        ASSERT_EQ(RegSetValueExW(Opened.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size),
+                  ERROR_SUCCESS);
+    }
+
+    std::wstring Path, Key;
+    Registry_Key Opened;
+    Windows_Registry Store;
+};
+
+TEST_F(Real_Registry, KeysExistWhenTheyOpen)
+{
+    EXPECT_TRUE(Store.Key_Exists(HKCU, Key));
+    EXPECT_TRUE(Store.Key_Exists(HKCU, Path));
+    EXPECT_FALSE(Store.Key_Exists(HKCU, Key + L"\\Missing"));
+    EXPECT_TRUE(Store.Key_Exists(HKCU, L"\\Control Panel\\Desktop"));
+    EXPECT_TRUE(Store.Key_Exists(Registry_Root::Local_Machine, std::wstring(Run_Key)));
+    EXPECT_FALSE(Store.Key_Exists(Registry_Root::Local_Machine, Key));
+}
+
+TEST_F(Real_Registry, StringsGoInAndComeOutAsTheyWere)
+{
+    const std::wstring values[] = {L"C:\\Program Files\\Halvorn\\Halvorn.exe", L"", L"\u00c5ngstr\u00f6m \u03a9 \u20ac",
+                                   std::wstring(3000, L'x')};
+    for (const std::wstring& value : values) {
+        Store.Write_String(HKCU, Key, L"Item", value);
+        EXPECT_EQ(Store.Read_String(HKCU, Key, L"Item"), value);
+        DWORD type = 0;
+        ASSERT_EQ(RegQueryValueExW(Opened.Get(), L"Item", nullptr, &type, nullptr, nullptr), ERROR_SUCCESS);
+        EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    }
+    EXPECT_TRUE(Store.Value_Exists(HKCU, Key, L"item"));
+    Store.Delete_Value(HKCU, Key, L"Item");
+    EXPECT_FALSE(Store.Value_Exists(HKCU, Key, L"Item"));
+    EXPECT_EQ(Store.Read_String(HKCU, Key, L"Item"), L"");
+    EXPECT_EQ(Store.Read_String(HKCU, Key + L"\\Missing", L"Item"), L"");
+    EXPECT_FALSE(Store.Value_Exists(HKCU, Key + L"\\Missing", L"Item"));
+}
+
+TEST_F(Real_Registry, ValuesMadeByOthersAreReadAsTheyStand)
+{
+    // Without a closing zero, and with the expandable string type.
+    const wchar_t bare[] = {L'a', L'b', L'c'};
+    Set_Raw(L"Bare", REG_SZ, bare, sizeof bare);
+    EXPECT_EQ(Store.Read_String(HKCU, Key, L"Bare"), L"abc");
+    const wchar_t expandable[] = L"%SystemRoot%\\Web";
+    Set_Raw(L"Expandable", REG_EXPAND_SZ, expandable, sizeof expandable);
+    EXPECT_EQ(Store.Read_String(HKCU, Key, L"Expandable"), L"%SystemRoot%\\Web");
+
+    const DWORD number = 7;
+    Set_Raw(L"Count", REG_DWORD, &number, sizeof number);
+    try {
+        Store.Read_String(HKCU, Key, L"Count");
+        ADD_FAILURE() << "a number read as a string";
+    } catch (const Registry_Error& error) {
+        EXPECT_STREQ(error.what(), "Invalid data type for 'Count'");
+    }
+    // Failing to open the key is a refusal to store the value.
+    try {
+        Store.Write_String(HKCU, Key + L"\\Missing", L"Item", L"1");
+        ADD_FAILURE() << "wrote into a missing key";
+    } catch (const Registry_Error& error) {
+        EXPECT_STREQ(error.what(), "Failed to set data for 'Item'");
+    }
+    EXPECT_FALSE(Store.Key_Exists(HKCU, Key + L"\\Missing"));
+}
+
+TEST_F(Real_Registry, RoutinesReportThroughTheProgramsMessageBoxes)
+{
+    Box_Recorder recorder;
+    Windows_Messages messages(nullptr);
+    EXPECT_TRUE(Write_Registry_String(Store, messages, HKCU, Key, L"Path", L"D:\\\u00c4rger\\Halvorn.exe"));
+    EXPECT_EQ(Read_Registry_String(Store, HKCU, Key, L"Path"), L"D:\\\u00c4rger\\Halvorn.exe");
+    EXPECT_TRUE(Delete_Registry_Value(Store, messages, HKCU, Key, L"Path"));
+    EXPECT_TRUE(recorder.Boxes.empty());
+
+    EXPECT_FALSE(Write_Registry_String(Store, messages, HKCU, Key + L"\\Missing", L"Path", L"1"));
+    ASSERT_EQ(recorder.Boxes.size(), 1u);
+    EXPECT_EQ(recorder.Boxes[0].Title, "Halvorn v2.0b");
+    EXPECT_EQ(recorder.Boxes[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_EQ(recorder.Boxes[0].Text.substr(0, 56), "Error: The specified Registry Key for this operation \r\nd");
+}
+
+TEST(Windows_Messages, IconsButtonsAndAnswersMeetTheMessageBox)
+{
+    Box_Recorder recorder;
+    Windows_Messages messages(nullptr);
+    recorder.Answers = {IDOK, IDYES, IDNO};
+    EXPECT_EQ(messages.Show(L"Saved \u00e9", Message_Icon::Information, Message_Buttons::Ok), Message_Answer::Ok);
+    EXPECT_EQ(messages.Show(L"Update ?", Message_Icon::Warning, Message_Buttons::Yes_No), Message_Answer::Yes);
+    EXPECT_EQ(messages.Show(L"Update ?", Message_Icon::Warning, Message_Buttons::Yes_No), Message_Answer::No);
+    EXPECT_EQ(messages.Show(L"Wrong", Message_Icon::Error, Message_Buttons::Ok), Message_Answer::Ok);
+    ASSERT_EQ(recorder.Boxes.size(), 4u);
+    EXPECT_EQ(recorder.Boxes[0].Text, "Saved \xe9");
+    EXPECT_EQ(recorder.Boxes[0].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    EXPECT_EQ(recorder.Boxes[1].Flags, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
+    EXPECT_EQ(recorder.Boxes[3].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    for (const Recorded_Box& box : recorder.Boxes) EXPECT_EQ(box.Title, "Halvorn v2.0b");
+}
+
+}  // namespace
+}  // namespace halvorn::test
