@@ -36,6 +36,11 @@ const Command_Binding Commands[] = {
      [](TMainForm1& form) { form.Search().Select_Element_by_Abbreviation_BitBtnClick(); }},
     {Select_Element_by_Name_Option, 0, [](TMainForm1& form) { form.Search().Select_Element_by_Name_BitBtnClick(); }},
     {Glossary_of_Terms_Option, 0, [](TMainForm1& form) { form.Glossary_of_Terms_BitBtnClick(); }},
+    {Graph_Type_ComboBox, CBN_SELCHANGE, [](TMainForm1& form) { form.Graph().Graph_Type_ComboBoxChange(); }},
+    {Previous_Graph_SpeedButton, 0, [](TMainForm1& form) { form.Graph().Previous_Graph_SpeedButtonClick(); }},
+    {Next_Graph_SpeedButton, 0, [](TMainForm1& form) { form.Graph().Next_Graph_SpeedButtonClick(); }},
+    {Copy_Graph_To_Windows_Clipboard_Option, 0,
+     [](TMainForm1& form) { form.Graph().Copy_Graph_To_Windows_Clipboard_BitBtnClick(); }},
 };
 
 }  // namespace
@@ -69,7 +74,7 @@ void TMainForm1::Create()
     pages_->Create(*form_);
     table_.emplace(*factory_, fonts_, program_.Element_Report_Form, Handle());
     table_->Create(pages_->Page(0));
-    graph_.emplace(*factory_);
+    graph_.emplace(*factory_, program_.Texts, program_.Element_Report_Form, [this] { pages_->Show_Page(1); });
     graph_->Create(pages_->Page(1));
     table_->Create_State_Legend(*form_);
     search_.emplace(program_.Dialog_Item_Select_Form, program_.Element_Report_Form, Handle());
@@ -125,7 +130,7 @@ void TMainForm1::FormShow()
 
     pages_->Show_Page(0);
     table_->Build_Array_Data_ButtonClick();
-    Process_Messages();
+    graph_->Graph_Type_ComboBoxChange();
 }
 
 void TMainForm1::Apply_Settings()

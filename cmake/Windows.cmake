@@ -9,6 +9,7 @@ if(NOT MSVC)
 endif()
 
 add_library(halvorn_ui STATIC
+  chart/Chart_Control.cpp
   app/Layout_Scaler.cpp
   app/Main_Window.cpp
   app/Page_Control.cpp
@@ -24,6 +25,7 @@ add_library(halvorn_ui STATIC
   platform/Components.cpp
   platform/Control_Factory.cpp
   platform/Form_Window.cpp
+  platform/Gdiplus_Session.cpp
   platform/Modal_Runner.cpp
   platform/Registry_Key.cpp
   platform/Rich_Edit.cpp
@@ -38,7 +40,7 @@ add_library(halvorn_ui STATIC
   winint/About_Window.cpp
   winint/Windows_Messages.cpp
   winint/Windows_Registry.cpp)
-target_link_libraries(halvorn_ui PUBLIC halvorn_core advapi32 comctl32 gdi32 user32)
+target_link_libraries(halvorn_ui PUBLIC halvorn_core advapi32 comctl32 gdi32 gdiplus user32)
 
 add_executable(Halvorn WIN32 app/Program_Main.cpp resources/Halvorn.rc)
 target_link_libraries(Halvorn PRIVATE halvorn_ui)
@@ -64,6 +66,7 @@ add_executable(halvorn_win_tests
   tests/win/Registry_Test.cpp
   tests/win/Snapshot_File_Test.cpp
   tests/win/Wallpaper_Dialog_Test.cpp
+  tests/win/Graph_Page_Test.cpp
   tests/win/Win_Test_Support.cpp
   resources/Halvorn.rc)
 target_link_libraries(halvorn_win_tests PRIVATE halvorn_ui gtest)

@@ -1,9 +1,18 @@
 #include "graphs/Graph_Page.h"
 
+#include <commctrl.h>
+
+#include <cmath>
+#include <string>
 #include <string_view>
 
 #include "app/Command_Ids.h"
+#include "app/Program_Texts.h"
+#include "graphs/Graph_Types.h"
+#include "platform/Clipboard_Session.h"
+#include "platform/Seams.h"
 #include "platform/Win_Text.h"
+#include "report/Report_Window.h"
 #include "resources/Resource_Ids.h"
 
 namespace halvorn {
@@ -13,36 +22,19 @@ namespace {
 const Font_Spec List_Font{L"Times New Roman", Font_Spec::Points_From_Height(16)};
 const Font_Spec Button_Font{L"Times New Roman", Font_Spec::Points_From_Height(15), true};
 
-constexpr std::string_view Graph_Types[] = {
-    "Atomic Number",
-    "Atomic Radius (A)",
-    "Atomic Volume (cm^3/mol) ",
-    "Atomic Weight",
-    "Boiling Point (K)",
-    "Bonding (Covalent) Radius (A)",
-    "Density (g/mL) ",
-    "Electrical Conductivity",
-    "Electron Negativity",
-    "First Ionization Potential ",
-    "Heat of Fusion (kJ/mol)",
-    "Heat of Vaporization (kJ/mol)",
-    "Melting Point (K)",
-    "Specific Heat Capacity (at 300 K) (J/gK) ",
-    "Thermal Conductivity (at 300 K) (W/mK) ",
-    "Year of Discovery",
-};
-
-const Control_Spec Previous_Spec{.Type = Control_Type::Push_Button, .Name = "Previous_Graph_SpeedButton",
-                                 .Left = 110, .Top = 6, .Width = 36, .Height = 25, .Font = &Button_Font,
-                                 .Tooltip = "Previous Graph", .Glyph = IDB_GLYPH_PREVIOUS,
-                                 .Command = Previous_Graph_SpeedButton};
-const Control_Spec List_Spec{.Type = Control_Type::Drop_Down_List, .Name = "Graph_Type_ComboBox", .Left = 146,
-                             .Top = 6, .Width = 470, .Height = 27, .Font = &List_Font,
-                             .Command = Graph_Type_ComboBox};
-const Control_Spec Button_Specs[] = {
+const Control_Spec Arrow_And_List_Specs[] = {
+    {.Type = Control_Type::Push_Button, .Name = "Previous_Graph_SpeedButton", .Left = 110, .Top = 6, .Width = 36,
+     .Height = 25, .Font = &Button_Font, .Tooltip = "Previous Graph", .Glyph = IDB_GLYPH_PREVIOUS,
+     .Command = Previous_Graph_SpeedButton},
+    {.Type = Control_Type::Drop_Down_List, .Name = "Graph_Type_ComboBox", .Left = 146, .Top = 6, .Width = 470,
+     .Height = 27, .Font = &List_Font, .Command = Graph_Type_ComboBox},
     {.Type = Control_Type::Push_Button, .Name = "Next_Graph_SpeedButton", .Left = 618, .Top = 6, .Width = 36,
      .Height = 25, .Font = &Button_Font, .Tooltip = "Next Graph", .Glyph = IDB_GLYPH_NEXT,
      .Command = Next_Graph_SpeedButton},
+};
+const Control_Spec Chart_Spec{.Type = Control_Type::Painted, .Name = "Chart1", .Left = 4, .Top = 38, .Width = 661,
+                              .Height = 373};
+const Control_Spec Button_Specs[] = {
     {.Type = Control_Type::Push_Button, .Name = "Copy_Graph_To_Windows_Clipboard_BitBtn", .Left = 159, .Top = 416,
      .Width = 160, .Height = 32, .Caption = "Copy to Clipboard", .Font = &Button_Font,
      .Tooltip = "Copy the above graph to Windows Clipboard.", .Glyph = IDB_GLYPH_COPY,
@@ -55,16 +47,29 @@ const Control_Spec Button_Specs[] = {
      .Command = ExitOption},
 };
 
+// How near the pointer must come to a point for its tip, in pixels.
+constexpr double Point_Reach = 8;
+
 }  // namespace
 
 void Graph_Page::Create(Component& page)
 {
-    factory_.Create(Previous_Spec, &page);
-    graph_list_ = &factory_.Create(List_Spec, &page);
-    for (std::string_view item : Graph_Types)
+    page_ = &page;
+    for (const Control_Spec& spec : Arrow_And_List_Specs) {
+        Component& control = factory_.Create(spec, &page);
+        if (spec.Type == Control_Type::Drop_Down_List) graph_list_ = &control;
+    }
+    for (std::string_view item : Graph_Type_Texts)
         SendMessageW(graph_list_->Window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     SendMessageW(graph_list_->Window, CB_SETITEMHEIGHT, 0, 19);
     SendMessageW(graph_list_->Window, CB_SETCURSEL, 0, 0);
+
+    chart_component_ = &factory_.Create(Chart_Spec, &page);
+    chart_.Attach(*chart_component_);
+    chart_.Model.Title.Append("TChart");
+    chart_component_->On_Mouse_Move = [this](Component&, POINT point) { Chart_Mouse_Move(point); };
+    chart_component_->On_Mouse_Down = [this](Component&) { Chart_Mouse_Down(); };
+
     for (const Control_Spec& spec : Button_Specs) factory_.Create(spec, &page);
 }
 
@@ -77,6 +82,103 @@ void Graph_Page::Select_Graph(int index)
 {
     const bool listed = index >= 0 && index < SendMessageW(graph_list_->Window, CB_GETCOUNT, 0, 0);
     SendMessageW(graph_list_->Window, CB_SETCURSEL, listed ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
+}
+
+void Graph_Page::Graph_Type_ComboBoxChange()
+{
+    const int index = Graph_Index();
+    Prepare_Property_Graph(chart_.Model, index, Elements);
+    point_elements_ = Graph_Element_Numbers(index, Elements);
+    chart_.Changed();
+    Process_Messages();
+}
+
+void Graph_Page::Previous_Graph_SpeedButtonClick()
+{
+    const int index = Graph_Index() - 1;
+    Select_Graph(index < 0 ? Graph_Type_Count - 1 : index);
+    Graph_Type_ComboBoxChange();
+}
+
+void Graph_Page::Next_Graph_SpeedButtonClick()
+{
+    const int index = Graph_Index() + 1;
+    Select_Graph(index > Graph_Type_Count - 1 ? 0 : index);
+    Graph_Type_ComboBoxChange();
+}
+
+void Graph_Page::Copy_Graph_To_Windows_Clipboard_BitBtnClick()
+{
+    show_page_();
+    Bitmap_Handle picture = chart_.Render_To_Bitmap(Credited_Chart());
+    {
+        Clipboard_Session clipboard(GetAncestor(page_->Window, GA_ROOT));
+        clipboard.Empty();
+        clipboard.Set(CF_BITMAP, picture.Get());
+        picture.Release();
+    }
+    Process_Messages();
+}
+
+Chart_Model Graph_Page::Credited_Chart() const
+{
+    // The credit line goes into the copy only: the chart on screen never shows it.
+    Chart_Model credited = chart_.Model;
+    credited.Foot.Clear();
+    credited.Foot.Append("Courtesy of : Halvorn v2.0b          WEB Page : " + texts_.Web_Address);
+    return credited;
+}
+
+std::wstring Graph_Page::Point_Tip(int point) const
+{
+    if (point < 0 || static_cast<std::size_t>(point) >= point_elements_.size()) return {};
+    return Widen(Graph_Point_Text(Elements[point_elements_[static_cast<std::size_t>(point)]], Graph_Index(),
+                                  User_Number_Separators()));
+}
+
+void Graph_Page::Chart_Mouse_Move(POINT point)
+{
+    const int nearest = point.x < 0 ? -1
+                                 : Point_Near(chart_.Layout(), point.x - chart_component_->Left,
+                                              point.y - chart_component_->Top, Point_Reach);
+    if (nearest == hovered_point_) return;
+    hovered_point_ = nearest;
+    if (!point_tip_) {
+        point_tip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page_->Window,
+                                         nullptr, GetModuleHandleW(nullptr), nullptr));
+        if (!point_tip_) return;
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+        tool.hwnd = page_->Window;
+        tool.lpszText = const_cast<wchar_t*>(L"");
+        SendMessageW(point_tip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = page_->Window;
+    if (nearest < 0) {
+        SendMessageW(point_tip_.Get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+        return;
+    }
+    std::wstring text = Point_Tip(nearest);
+    tool.lpszText = text.data();
+    SendMessageW(point_tip_.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    const Pixel_Point* at = nullptr;
+    for (const Pixel_Point& p : chart_.Layout().Line)
+        if (p.Point == nearest) at = &p;
+    POINT screen{chart_component_->Left + (at ? static_cast<int>(std::lround(at->X)) : 0) + 12,
+                 chart_component_->Top + (at ? static_cast<int>(std::lround(at->Y)) : 0) + 12};
+    ClientToScreen(page_->Window, &screen);
+    SendMessageW(point_tip_.Get(), TTM_TRACKPOSITION, 0, MAKELPARAM(screen.x, screen.y));
+    SendMessageW(point_tip_.Get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Graph_Page::Chart_Mouse_Down()
+{
+    if (hovered_point_ < 0 || static_cast<std::size_t>(hovered_point_) >= point_elements_.size()) return;
+    Show_Element_Report(report_, point_elements_[static_cast<std::size_t>(hovered_point_)]);
 }
 
 }  // namespace halvorn

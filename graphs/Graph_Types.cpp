@@ -46,16 +46,49 @@ double Graph_Value(const Element_Record& element, int graph_index)
     }
 }
 
-void Fill_Graph_Series(Chart_Series& series, int graph_index, const Element_Array& elements, int last_record)
+namespace {
+
+// Calls plot for records 1 to last_record in order that have the property.
+template <typename Plot>
+void For_Each_Plotted(int graph_index, const Element_Array& elements, int last_record, Plot plot)
 {
     if (graph_index < 0 || graph_index >= Graph_Type_Count) return;
     const int last = std::clamp(last_record, 0, Element_Capacity);
     for (int number = 1; number <= last; ++number) {
-        const Element_Record& element = elements[number];
-        const double value = Graph_Value(element, graph_index);
+        const double value = Graph_Value(elements[number], graph_index);
         // Only the mark is left out: years such as -1000 and values of 0 are plotted.
-        if (value != Missing_Double) series.Add(value, element.Element_Abbreviation, Series_Own_Colour);
+        if (value != Missing_Double) plot(number, value);
     }
+}
+
+// Decimals of each property as the report prints it; -1 for a whole year.
+constexpr int Report_Decimals[Graph_Type_Count] = {0, 2, 2, 4, 2, 2, 2, 2, 2, 3, 2, 2, 2, 2, 2, -1};
+
+}  // namespace
+
+void Fill_Graph_Series(Chart_Series& series, int graph_index, const Element_Array& elements, int last_record)
+{
+    For_Each_Plotted(graph_index, elements, last_record, [&](int number, double value) {
+        series.Add(value, elements[number].Element_Abbreviation, Series_Own_Colour);
+    });
+}
+
+std::vector<int> Graph_Element_Numbers(int graph_index, const Element_Array& elements)
+{
+    std::vector<int> numbers;
+    For_Each_Plotted(graph_index, elements, Element_Capacity, [&](int number, double) { numbers.push_back(number); });
+    return numbers;
+}
+
+std::string Graph_Point_Text(const Element_Record& element, int graph_index, const Number_Separators& separators)
+{
+    const double value = Graph_Value(element, graph_index);
+    if (value == Missing_Double) return {};
+    const int decimals = Report_Decimals[graph_index];
+    const std::string shown =
+        decimals < 0 ? std::to_string(element.Discovered_Date) : Format_Report_Number(decimals, value, separators);
+    return element.Element_Name + " (" + element.Element_Abbreviation + "), " + std::to_string(element.Atomic_Number) +
+           " : " + shown;
 }
 
 void Prepare_Property_Graph(Chart_Model& chart, int graph_index, const Element_Array& elements)

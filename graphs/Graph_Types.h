@@ -2,10 +2,13 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "chart/Chart_Model.h"
 #include "elements/Element_Record.h"
+#include "report/Report_Number_Format.h"
 
 namespace halvorn {
 
@@ -24,6 +27,13 @@ double Graph_Value(const Element_Record& element, int graph_index);
 // Adds nothing for an index outside 0 to 15.
 void Fill_Graph_Series(Chart_Series& series, int graph_index, const Element_Array& elements,
                        int last_record = Element_Capacity);
+
+// The element number of each point Fill_Graph_Series appends, in the same order.
+std::vector<int> Graph_Element_Numbers(int graph_index, const Element_Array& elements);
+
+// What the pointer's tip over a point says: the element's name, symbol and number, and
+// its value of the property as the report shows it ("Iron (Fe), 26 : 7.87").
+std::string Graph_Point_Text(const Element_Record& element, int graph_index, const Number_Separators& separators);
 
 // Sets the chart up for one property: no legend, the item's text as the only title line
 // (16 points bold), left-axis labels 12 points bold, no point marks, the bottom axis

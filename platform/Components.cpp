@@ -118,7 +118,11 @@ void Paint_Label(HDC dc, const Component& label, RECT rect, HFONT font)
     Selected_Object chosen(dc, font);
     SetTextColor(dc, label.Text_Colour);
     const std::wstring caption = Widen(label.Caption);
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, label.Text_Format | DT_NOPREFIX);
+    // A one-line label is not cut at its box: the box is its text's extent, and glyphs
+    // may reach a pixel or two past that.
+    const UINT wrap = label.Text_Format & DT_WORDBREAK;
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
+              label.Text_Format | DT_NOPREFIX | (wrap ? 0 : DT_NOCLIP));
 }
 
 void Paint_Shape(HDC dc, const Component& shape, RECT rect, HFONT)
@@ -140,15 +144,20 @@ void Paint_Picture(HDC dc, const Component& picture, RECT rect, HFONT)
                       source.Get(), 0, 0, info.bmWidth, info.bmHeight, transparent);
 }
 
+void Paint_By_Handler(HDC dc, const Component& component, RECT rect, HFONT)
+{
+    if (component.On_Paint) component.On_Paint(component, dc, rect);
+}
+
 using Painter = void (*)(HDC, const Component&, RECT, HFONT);
 
 // One painter per graphic kind, indexed by the kind.
 constexpr Painter Painters[] = {
     nullptr,  // Non_Visual
     nullptr,  // Windowed: paints itself
-    Paint_Label, Paint_Text_Box, Paint_Shape, Paint_Picture, Paint_Frame,
+    Paint_Label, Paint_Text_Box, Paint_Shape, Paint_Picture, Paint_Frame, Paint_By_Handler,
 };
-static_assert(std::size(Painters) == static_cast<std::size_t>(Component_Kind::Frame) + 1);
+static_assert(std::size(Painters) == static_cast<std::size_t>(Component_Kind::Painted) + 1);
 
 }  // namespace
 
@@ -168,17 +177,33 @@ void Component_List::Paint(HWND host, HDC dc, const RECT& area, Font_Cache& font
     }
 }
 
-Component* Component_List::Mouse_Target(HWND host, POINT point) const
+namespace {
+
+template <typename Takes>
+Component* Topmost_Under(const std::vector<std::unique_ptr<Component>>& components, HWND host, POINT point,
+                         Takes takes)
 {
-    for (auto at = components_.rbegin(); at != components_.rend(); ++at) {
+    for (auto at = components.rbegin(); at != components.rend(); ++at) {
         Component& component = **at;
-        if (!component.On_Mouse_Down || !component.Is_Graphic() || !Shows(component) ||
-            Host_Of(component) != host)
+        if (!takes(component) || !component.Is_Graphic() || !Component_List::Shows(component) ||
+            Component_List::Host_Of(component) != host)
             continue;
-        const RECT rect = Host_Rect(component);
+        const RECT rect = Component_List::Host_Rect(component);
         if (PtInRect(&rect, point)) return &component;
     }
     return nullptr;
+}
+
+}  // namespace
+
+Component* Component_List::Mouse_Target(HWND host, POINT point) const
+{
+    return Topmost_Under(components_, host, point, [](const Component& c) { return bool(c.On_Mouse_Down); });
+}
+
+Component* Component_List::Hover_Target(HWND host, POINT point) const
+{
+    return Topmost_Under(components_, host, point, [](const Component& c) { return bool(c.On_Mouse_Move); });
 }
 
 void Component_List::Fit_To_Caption(Component& label, Font_Cache& fonts)

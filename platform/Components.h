@@ -27,6 +27,7 @@ enum class Component_Kind : std::uint8_t {
     Shape,       // filled rectangle with a one-pixel black outline
     Picture,     // bitmap stretched to the bounds, its bottom-left colour transparent
     Frame,       // etched frame with a caption, holding other graphic controls
+    Painted,     // drawn by its On_Paint handler
 };
 
 struct Font_Spec {
@@ -59,6 +60,10 @@ struct Component {
     bool Drop_Down = false;  // a drop-down list, whose window also holds its list below
     std::shared_ptr<const Bitmap_Handle> Picture;  // shared by the pictures that show it
     std::function<void(Component&)> On_Mouse_Down;
+    // The pointer moved over the control, in host coordinates; (-1, -1) when it left.
+    std::function<void(Component&, POINT)> On_Mouse_Move;
+    // Draws a Painted control into the host's paint buffer at rect (host coordinates).
+    std::function<void(const Component&, HDC, const RECT&)> On_Paint;
 
     bool Is_Graphic() const
     {
@@ -102,6 +107,8 @@ public:
     // The topmost showing graphic control under point (host coordinates) that takes
     // mouse presses, or null.
     Component* Mouse_Target(HWND host, POINT point) const;
+    // The topmost showing graphic control under point that follows the pointer, or null.
+    Component* Hover_Target(HWND host, POINT point) const;
 
     // Sizes an auto-sized label to its caption in its font.
     static void Fit_To_Caption(Component& label, Font_Cache& fonts);

@@ -12,9 +12,9 @@ namespace halvorn {
 namespace {
 
 constexpr Component_Kind Graphic_Kinds[] = {Component_Kind::Label, Component_Kind::Text_Box, Component_Kind::Shape,
-                                            Component_Kind::Picture, Component_Kind::Frame};
+                                            Component_Kind::Picture, Component_Kind::Frame, Component_Kind::Painted};
 
-bool Is_Graphic(Control_Type type) { return type <= Control_Type::Frame; }
+bool Is_Graphic(Control_Type type) { return type <= Control_Type::Painted; }
 
 }  // namespace
 

@@ -19,6 +19,7 @@ enum class Control_Type : std::uint8_t {
     Shape,           // windowless filled rectangle
     Picture,         // windowless bitmap
     Frame,           // windowless etched frame with a caption
+    Painted,         // windowless, drawn by its own paint handler
     Push_Button,     // a real button with an optional glyph and tooltip
     Drop_Down_List,  // a real combo box without an edit part
 };

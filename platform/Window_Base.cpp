@@ -109,6 +109,12 @@ LRESULT Host_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
         if (Component* target = components_.Mouse_Target(Handle(), {GET_X_LPARAM(l), GET_Y_LPARAM(l)}))
             target->On_Mouse_Down(*target);
         return message == WM_XBUTTONDOWN || message == WM_XBUTTONDBLCLK ? TRUE : 0;
+    case WM_MOUSEMOVE:
+        Mouse_Moved({GET_X_LPARAM(l), GET_Y_LPARAM(l)});
+        return 0;
+    case WM_MOUSELEAVE:
+        Mouse_Moved({-1, -1});
+        return 0;
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_CTLCOLORSTATIC:
@@ -120,6 +126,19 @@ LRESULT Host_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
         break;
     }
     return Window_Base::Handle_Message(message, w, l);
+}
+
+void Host_Window::Mouse_Moved(POINT point)
+{
+    Component* now = point.x < 0 ? nullptr : components_.Hover_Target(Handle(), point);
+    if (hovered_ && hovered_ != now) hovered_->On_Mouse_Move(*hovered_, {-1, -1});
+    if (now && !hovered_) {
+        // Ask to be told when the pointer leaves the window.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+        TrackMouseEvent(&track);
+    }
+    hovered_ = now;
+    if (now) now->On_Mouse_Move(*now, point);
 }
 
 }  // namespace halvorn

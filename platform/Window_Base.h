@@ -48,6 +48,10 @@ protected:
     LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;
     Component_List& components_;
     Font_Cache& fonts_;
+
+private:
+    void Mouse_Moved(POINT point);
+    Component* hovered_ = nullptr;  // the control the pointer is over, told when it leaves
 };
 
 }  // namespace halvorn

@@ -5,6 +5,7 @@
 //   halvorn_driver click-box NUMBER             presses an element box with the mouse
 //   halvorn_driver wait-window TITLE [seconds]  a visible window with that title exists
 //   halvorn_driver click-button CAPTION         presses a visible button with the mouse
+//   halvorn_driver command ID                   posts a menu command to the main window
 //   halvorn_driver close [TITLE]                closes the main window as the title bar does
 //   halvorn_driver startup-bench HALVORN REFERENCE RUNS
 //   halvorn_driver resize-bench RUNS [TITLE]    times resizes of the running program
@@ -213,6 +214,12 @@ int main(int argc, char** argv)
         RECT rect;
         GetWindowRect(button, &rect);
         Click_At({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+        return 0;
+    }
+    if (command == "command" && argc > 2) {
+        HWND main = Visible_Window(Main_Title);
+        if (!main) return Fail("no main window");
+        PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0);
         return 0;
     }
     if (command == "close") {

@@ -117,5 +117,19 @@ TEST_F(Graph_Series, EveryPropertyLaysOutCleanlyAtTheDesignSize)
     EXPECT_EQ(chart.Series.Count(), 0u);
 }
 
+TEST_F(Graph_Series, PointTipsNameTheElementAndShowTheValueAsTheReportDoes)
+{
+    const std::vector<int> years = Graph_Element_Numbers(15, elements_);
+    Chart_Series series;
+    Fill_Graph_Series(series, 15, elements_);
+    ASSERT_EQ(years.size(), series.Count());
+    const auto nickel = std::find(years.begin(), years.end(), 28) - years.begin();
+    EXPECT_EQ(series.Points()[static_cast<std::size_t>(nickel)].Label, "Ni");
+    EXPECT_EQ(Graph_Point_Text(elements_[28], 15, {}), "Nickel (Ni), 28 : -235");
+    EXPECT_EQ(Graph_Point_Text(elements_[26], 12, {'.', ','}), "Iron (Fe), 26 : 1.811");
+    EXPECT_EQ(Graph_Point_Text(elements_[1], 3, {}), "Hydrogen (H), 1 : 1.0079");
+    EXPECT_EQ(Graph_Point_Text(elements_[113], 6, {}), "") << "no density, no tip";
+}
+
 }  // namespace
 }  // namespace halvorn
