@@ -17,6 +17,7 @@ add_library(halvorn_ui STATIC
   platform/Clipboard_Session.cpp
   platform/Components.cpp
   platform/Form_Window.cpp
+  platform/Gdiplus_Session.cpp
   platform/Modal_Runner.cpp
   platform/Rich_Edit.cpp
   platform/Seams.cpp
@@ -25,14 +26,20 @@ add_library(halvorn_ui STATIC
   report/Glossary_Window.cpp
   report/Report_Window.cpp
   table_view/Item_Select_Dialog.cpp
-  winint/About_Window.cpp)
-target_link_libraries(halvorn_ui PUBLIC halvorn_core comctl32 comdlg32 gdi32 user32 msimg32)
+  winint/About_Window.cpp
+  winint/Gif_Animation.cpp
+  winint/Notepad_Documents.cpp)
+target_link_libraries(halvorn_ui PUBLIC halvorn_core comctl32 comdlg32 gdi32 user32 msimg32 gdiplus shlwapi shell32)
 
 add_executable(Halvorn WIN32 app/Program_Main.cpp resources/Halvorn.rc)
 target_link_libraries(Halvorn PRIVATE halvorn_ui)
 if(NOT MSVC)
   target_link_options(Halvorn PRIVATE -municode)
 endif()
+# The readme and the catalogue ship beside the exe.
+add_custom_command(TARGET Halvorn POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different "${CMAKE_SOURCE_DIR}/resources/Halvorn.txt"
+          "${CMAKE_SOURCE_DIR}/resources/catalog.txt" "$<TARGET_FILE_DIR:Halvorn>")
 
 # GoogleTest from the sources Debian ships, built with this toolchain.
 set(gtest_source_dir "/usr/src/googletest" CACHE PATH "GoogleTest sources")
@@ -43,6 +50,7 @@ add_subdirectory("${gtest_source_dir}" googletest EXCLUDE_FROM_ALL)
 
 add_executable(halvorn_win_tests
   tests/win/Win_Test_Main.cpp
+  tests/win/About_Window_Test.cpp
   tests/win/Main_Window_Test.cpp
   tests/win/Report_Window_Test.cpp
   tests/win/Search_Test.cpp

@@ -1,5 +1,7 @@
 #include "platform/Components.h"
 
+#include <algorithm>
+
 #include "platform/Gdi_Owners.h"
 #include "platform/Win_Text.h"
 
@@ -170,6 +172,18 @@ void Component_List::Paint(HWND host, HDC dc, const RECT& area, Font_Cache& font
         case Component_Kind::Frame:
             Paint_Frame(dc, component, rect, font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
             break;
+        case Component_Kind::Bevel: {
+            RECT edge = rect;
+            DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
+            break;
+        }
+        case Component_Kind::Painted:
+            if (component.On_Paint) {
+                const int saved = SaveDC(dc);
+                component.On_Paint(component, dc, rect);
+                RestoreDC(dc, saved);
+            }
+            break;
         default:
             break;
         }
@@ -187,6 +201,25 @@ Component* Component_List::Mouse_Target(HWND host, POINT point) const
         if (PtInRect(&rect, point)) return &component;
     }
     return nullptr;
+}
+
+HCURSOR Component_List::Cursor_At(HWND host, POINT point) const
+{
+    for (auto at = components_.rbegin(); at != components_.rend(); ++at) {
+        const Component& component = **at;
+        if (!component.Cursor || !component.Is_Graphic() || !Shows(component) || Host_Of(component) != host)
+            continue;
+        const RECT rect = Host_Rect(component);
+        if (PtInRect(&rect, point)) return component.Cursor;
+    }
+    return nullptr;
+}
+
+void Component_List::Send_To_Back(const Component& component)
+{
+    const auto found = std::find_if(components_.begin(), components_.end(),
+                                    [&](const std::unique_ptr<Component>& owned) { return owned.get() == &component; });
+    if (found != components_.end()) std::rotate(components_.begin(), found, found + 1);
 }
 
 void Component_List::Fit_To_Caption(Component& label, Font_Cache& fonts)

@@ -25,6 +25,8 @@ enum class Component_Kind : std::uint8_t {
     Shape,       // filled rectangle with a one-pixel black outline
     Picture,     // bitmap stretched to the bounds, its bottom-left colour transparent
     Frame,       // etched frame with a caption, holding other graphic controls
+    Bevel,       // raised box edge, drawing nothing inside
+    Painted,     // drawn by its On_Paint handler
 };
 
 struct Font_Spec {
@@ -51,7 +53,11 @@ struct Component {
     UINT Text_Format = DT_LEFT | DT_TOP;  // DrawText flags of a label
     bool Visible = true;
     HBITMAP Picture = nullptr;  // owned by the window that made the component
+    HCURSOR Cursor = nullptr;   // shown over the control; null leaves the host's
+    std::string Hint;           // the tooltip text, shown by hosts that keep tooltips
     std::function<void(Component&)> On_Mouse_Down;
+    // Draws a Painted control into the host's paint buffer at rect (host coordinates).
+    std::function<void(const Component&, HDC, const RECT&)> On_Paint;
 
     bool Is_Graphic() const
     {
@@ -96,6 +102,11 @@ public:
     // The topmost showing graphic control under point (host coordinates) that takes
     // mouse presses, or null.
     Component* Mouse_Target(HWND host, POINT point) const;
+
+    // The cursor of the topmost showing graphic control under point that has one, or null.
+    HCURSOR Cursor_At(HWND host, POINT point) const;
+    // Moves a component to the start of the list: painted first, below every other.
+    void Send_To_Back(const Component& component);
 
     // Sizes an auto-sized label to its caption in its font.
     static void Fit_To_Caption(Component& label, Font_Cache& fonts);
