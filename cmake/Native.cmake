@@ -7,6 +7,9 @@ set(sanitize -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-fr
 target_compile_options(halvorn_core PRIVATE ${sanitize})
 
 add_executable(halvorn_unit_tests
+  tests/unit/About_Texts_Test.cpp
+  tests/unit/Document_Texts_Test.cpp
+  tests/unit/Gif_Frames_Test.cpp
   tests/unit/Text_Helpers_Test.cpp
   tests/unit/Element_Build_Test.cpp
   tests/unit/Element_Data_Test.cpp

@@ -38,15 +38,21 @@ add_library(halvorn_ui STATIC
   table_view/Item_Select_Dialog.cpp
   table_view/Table_Page.cpp
   winint/About_Window.cpp
+  winint/Gif_Animation.cpp
+  winint/Notepad_Documents.cpp
   winint/Windows_Messages.cpp
   winint/Windows_Registry.cpp)
-target_link_libraries(halvorn_ui PUBLIC halvorn_core advapi32 comctl32 gdi32 gdiplus user32)
+target_link_libraries(halvorn_ui PUBLIC halvorn_core advapi32 comctl32 gdi32 gdiplus user32 shlwapi shell32)
 
 add_executable(Halvorn WIN32 app/Program_Main.cpp resources/Halvorn.rc)
 target_link_libraries(Halvorn PRIVATE halvorn_ui)
 if(NOT MSVC)
   target_link_options(Halvorn PRIVATE -municode)
 endif()
+# The readme and the catalogue ship beside the exe.
+add_custom_command(TARGET Halvorn POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different "${CMAKE_SOURCE_DIR}/resources/Halvorn.txt"
+          "${CMAKE_SOURCE_DIR}/resources/catalog.txt" "$<TARGET_FILE_DIR:Halvorn>")
 
 # GoogleTest from the sources Debian ships, built with this toolchain.
 set(gtest_source_dir "/usr/src/googletest" CACHE PATH "GoogleTest sources")
@@ -57,6 +63,7 @@ add_subdirectory("${gtest_source_dir}" googletest EXCLUDE_FROM_ALL)
 
 add_executable(halvorn_win_tests
   tests/win/Win_Test_Main.cpp
+  tests/win/About_Window_Test.cpp
   tests/win/Main_Window_Test.cpp
   tests/win/Report_Window_Test.cpp
   tests/win/Search_Test.cpp

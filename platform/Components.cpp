@@ -1,5 +1,7 @@
 #include "platform/Components.h"
 
+#include <algorithm>
+
 #include "platform/Gdi_Owners.h"
 #include "platform/Win_Text.h"
 
@@ -144,9 +146,14 @@ void Paint_Picture(HDC dc, const Component& picture, RECT rect, HFONT)
                       source.Get(), 0, 0, info.bmWidth, info.bmHeight, transparent);
 }
 
+void Paint_Bevel(HDC dc, const Component&, RECT rect, HFONT) { DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT); }
+
 void Paint_By_Handler(HDC dc, const Component& component, RECT rect, HFONT)
 {
-    if (component.On_Paint) component.On_Paint(component, dc, rect);
+    if (!component.On_Paint) return;
+    const int saved = SaveDC(dc);
+    component.On_Paint(component, dc, rect);
+    RestoreDC(dc, saved);
 }
 
 using Painter = void (*)(HDC, const Component&, RECT, HFONT);
@@ -155,7 +162,7 @@ using Painter = void (*)(HDC, const Component&, RECT, HFONT);
 constexpr Painter Painters[] = {
     nullptr,  // Non_Visual
     nullptr,  // Windowed: paints itself
-    Paint_Label, Paint_Text_Box, Paint_Shape, Paint_Picture, Paint_Frame, Paint_By_Handler,
+    Paint_Label, Paint_Text_Box, Paint_Shape, Paint_Picture, Paint_Frame, Paint_Bevel, Paint_By_Handler,
 };
 static_assert(std::size(Painters) == static_cast<std::size_t>(Component_Kind::Painted) + 1);
 
@@ -204,6 +211,19 @@ Component* Component_List::Mouse_Target(HWND host, POINT point) const
 Component* Component_List::Hover_Target(HWND host, POINT point) const
 {
     return Topmost_Under(components_, host, point, [](const Component& c) { return bool(c.On_Mouse_Move); });
+}
+
+HCURSOR Component_List::Cursor_At(HWND host, POINT point) const
+{
+    const Component* under = Topmost_Under(components_, host, point, [](const Component& c) { return c.Cursor != nullptr; });
+    return under ? under->Cursor : nullptr;
+}
+
+void Component_List::Send_To_Back(const Component& component)
+{
+    const auto found = std::find_if(components_.begin(), components_.end(),
+                                    [&](const std::unique_ptr<Component>& owned) { return owned.get() == &component; });
+    if (found != components_.end()) std::rotate(components_.begin(), found, found + 1);
 }
 
 void Component_List::Fit_To_Caption(Component& label, Font_Cache& fonts)

@@ -27,6 +27,7 @@ enum class Component_Kind : std::uint8_t {
     Shape,       // filled rectangle with a one-pixel black outline
     Picture,     // bitmap stretched to the bounds, its bottom-left colour transparent
     Frame,       // etched frame with a caption, holding other graphic controls
+    Bevel,       // raised box edge, drawing nothing inside
     Painted,     // drawn by its On_Paint handler
 };
 
@@ -59,6 +60,8 @@ struct Component {
     bool Auto_Size = false;  // a label kept sized to its caption
     bool Drop_Down = false;  // a drop-down list, whose window also holds its list below
     std::shared_ptr<const Bitmap_Handle> Picture;  // shared by the pictures that show it
+    HCURSOR Cursor = nullptr;   // shown over the control; null leaves the host's
+    std::string Hint;           // the tooltip text, shown by hosts that keep tooltips
     std::function<void(Component&)> On_Mouse_Down;
     // The pointer moved over the control, in host coordinates; (-1, -1) when it left.
     std::function<void(Component&, POINT)> On_Mouse_Move;
@@ -109,6 +112,11 @@ public:
     Component* Mouse_Target(HWND host, POINT point) const;
     // The topmost showing graphic control under point that follows the pointer, or null.
     Component* Hover_Target(HWND host, POINT point) const;
+
+    // The cursor of the topmost showing graphic control under point that has one, or null.
+    HCURSOR Cursor_At(HWND host, POINT point) const;
+    // Moves a component to the start of the list: painted first, below every other.
+    void Send_To_Back(const Component& component);
 
     // Sizes an auto-sized label to its caption in its font.
     static void Fit_To_Caption(Component& label, Font_Cache& fonts);

@@ -1,0 +1,360 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Seams.h"
+#include "platform/Win_Text.h"
+#include "resources/Resource_Ids.h"
+#include "tests/win/Win_Test_Support.h"
+#include "winint/About_Window.h"
+#include "winint/Notepad_Documents.h"
+
+namespace halvorn::test {
+namespace {
+
+// The About window opened modally over the main window, with what the user does queued
+// before it opens: a thread timer takes the steps in turn inside the window's own loop.
+class About_Window : public Program_Test {
+protected:
+    void SetUp() override
+    {
+        Program_Test::SetUp();
+        Set_Shell_Open_Hook([this](const std::wstring& text) { Opened.push_back(text); });
+        Start();
+    }
+    void TearDown() override
+    {
+        Set_Shell_Open_Hook(nullptr);
+        Program_Test::TearDown();
+    }
+
+    TAboutBox& About() { return Program().AboutBox; }
+    Component& Named(const char* name) { return *About().Components().Find(name); }
+    std::string Quote() { return About().Caption_Of("Quote_From_Tandrel_Label"); }
+    std::string Free_Text() { return About().Caption_Of("Label4"); }
+    bool Is_Quote(const std::string& text)
+    {
+        return std::find(About().Quotes().begin(), About().Quotes().end(), text) != About().Quotes().end();
+    }
+    // Whether the window's timer was still running; it is not after this.
+    bool Timer_Was_Running(UINT_PTR id) { return KillTimer(About().Handle(), id) != FALSE; }
+
+    void Step(std::function<void()> step) { Steps.push_back(std::move(step)); }
+    void Wait_Steps(int count)
+    {
+        for (int i = 0; i < count; ++i) Step([] {});
+    }
+    void Post(UINT message, WPARAM w = 0, LPARAM l = 0)
+    {
+        Step([this, message, w, l] { PostMessageW(About().Handle(), message, w, l); });
+    }
+    // Opens the window and takes the steps; a window still open well after them is
+    // closed, so that no test can hang on it.
+    void Open()
+    {
+        running = this;
+        ticks = 0;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (!running->Steps.empty()) {
+                const auto step = running->Steps.front();
+                running->Steps.erase(running->Steps.begin());
+                step();
+            } else if (++running->ticks == 250) {
+                ADD_FAILURE() << "the window was still open after the last step";
+                PostMessageW(running->About().Handle(), WM_CLOSE, 0, 0);
+            }
+        });
+        About().Show_Modal(Main().Handle());
+        KillTimer(nullptr, timer);
+        EXPECT_TRUE(Steps.empty()) << "the window closed before every step was taken";
+        Steps.clear();
+        EXPECT_FALSE(IsWindowVisible(About().Handle()));
+        EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
+    }
+
+    std::vector<std::wstring> Opened;
+    std::vector<std::function<void()>> Steps;
+    int ticks = 0;
+    static inline About_Window* running = nullptr;
+};
+
+const std::regex Percent("-?[0-9]+%");
+
+TEST_F(About_Window, EachOpeningShowsAQuoteAndTheFreeMemoryAtOnce)
+{
+    for (int opening = 0; opening < 2; ++opening) {
+        // Left over from the last opening, or the design captions.
+        About().Set_Caption_Of("Quote_From_Tandrel_Label", "");
+        About().Set_Caption_Of("Label4", "Free %");
+        Step([this] {
+            EXPECT_TRUE(Is_Quote(Quote())) << "'" << Quote() << "'";
+            EXPECT_TRUE(std::regex_match(Free_Text(), Percent)) << Free_Text();
+            // Twice a second the figure is read again.
+            About().Set_Caption_Of("Label4", "Free %");
+        });
+        Wait_Steps(45);
+        Step([this] { EXPECT_TRUE(std::regex_match(Free_Text(), Percent)) << Free_Text(); });
+        Post(WM_COMMAND, IDOK);
+        Open();
+    }
+}
+
+TEST_F(About_Window, ActivationPutsTheAddressesOnTheLinksAndHidesTheButtons)
+{
+    RECT client;
+    GetClientRect(About().Handle(), &client);
+    EXPECT_EQ(client.right, 592);
+    EXPECT_EQ(client.bottom, 354);
+    EXPECT_EQ(GetWindowLongW(About().Handle(), GWL_STYLE) & WS_SYSMENU, 0);
+    EXPECT_EQ(Window_Text(About().Handle()), "About Halvorn v2.0b ...");
+
+    std::string web_address, email_address;
+    Step([&] {
+        web_address = About().Caption_Of("WEB_Button");
+        email_address = About().Caption_Of("Email_Button");
+        for (const char* button : {"Email_Button", "WEB_Button"})
+            EXPECT_FALSE(IsWindowVisible(Named(button).Window)) << button;
+        const struct {
+            const char* Label;
+            const std::string& Caption;
+            int Top;
+            const char* Hint;
+        } links[] = {{"Email_Address_Label", email_address, 160, "Click to send an E-Mail to Tandrel."},
+                     {"WEB_Address_Label", web_address, 189, "Click to visit Tandrel's WEB Page."}};
+        for (const auto& link : links) {
+            const Component& label = Named(link.Label);
+            EXPECT_EQ(label.Caption, link.Caption) << link.Label;
+            EXPECT_EQ(label.Top, link.Top) << link.Label;
+            EXPECT_EQ(label.Left, 424) << link.Label;
+            EXPECT_EQ(label.Hint, link.Hint) << link.Label;
+            EXPECT_EQ(label.Text_Colour, RGB(0, 0, 255)) << link.Label;
+            EXPECT_TRUE(label.Font.Bold && label.Font.Underline) << link.Label;
+            EXPECT_NE(label.Cursor, nullptr) << link.Label;
+        }
+        for (const char* picture : {"Tandrel_Logo_GIFImage", "Tandrel_Logo_Banner_Image", "Bevel1"})
+            EXPECT_NE(Named(picture).Cursor, nullptr) << picture;
+        EXPECT_TRUE(About().Tandrel_Logo().Playing());
+        EXPECT_EQ(GetFocus(), Named("OKButton").Window);
+    });
+    Post(WM_COMMAND, IDOK);
+    Open();
+    EXPECT_FALSE(web_address.empty());
+    EXPECT_NE(email_address.find('@'), std::string::npos);
+}
+
+TEST_F(About_Window, TheQuoteChangesOnlyByItsTimer)
+{
+    std::set<std::string> seen;
+    Step([&] {
+        const std::string first = Quote();
+        for (int i = 0; i < 5; ++i) SendMessageW(About().Handle(), WM_TIMER, TAboutBox::Free_Resources_Timer, 0);
+        RedrawWindow(About().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(Quote(), first);
+        for (int i = 0; i < 60; ++i) {
+            SendMessageW(About().Handle(), WM_TIMER, TAboutBox::Quote_Change_Timer, 0);
+            EXPECT_TRUE(Is_Quote(Quote())) << Quote();
+            seen.insert(Quote());
+        }
+    });
+    Post(WM_COMMAND, IDOK);
+    Open();
+    // Picked at random among eleven: sixty picks of one and the same are out of reach.
+    EXPECT_GT(seen.size(), 3u);
+}
+
+TEST_F(About_Window, EscapeClosesLikeOKAndBothStopTheTimersAndTheLogo)
+{
+    const std::vector<std::function<void()>> endings = {
+        [this] { Step([this] { PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); }); },
+        [this] { Step([this] { PostMessageW(Named("OKButton").Window, BM_CLICK, 0, 0); }); },
+        [this] { Post(WM_CLOSE); },
+    };
+    for (std::size_t i = 0; i < endings.size(); ++i) {
+        Wait_Steps(2);
+        endings[i]();
+        Open();
+        EXPECT_FALSE(Timer_Was_Running(TAboutBox::Quote_Change_Timer)) << "ending " << i;
+        EXPECT_FALSE(Timer_Was_Running(TAboutBox::Free_Resources_Timer)) << "ending " << i;
+        EXPECT_FALSE(Timer_Was_Running(TAboutBox::Logo_Animation_Timer)) << "ending " << i;
+        EXPECT_FALSE(About().Tandrel_Logo().Playing()) << "ending " << i;
+    }
+}
+
+TEST_F(About_Window, LinksOpenTheWebPageOrAMailNamingTheProgram)
+{
+    std::string web;
+    Step([&] {
+        web = About().Caption_Of("WEB_Button");
+        for (const char* name : {"WEB_Address_Label", "Tandrel_Logo_GIFImage", "Tandrel_Logo_Banner_Image"}) Press(Named(name));
+        Press(Named("Email_Address_Label"));
+        // The hidden buttons still answer their commands.
+        SendMessageW(About().Handle(), WM_COMMAND, GetDlgCtrlID(Named("Email_Button").Window), 0);
+        // Nothing is opened for an empty address.
+        About().Set_Caption_Of("WEB_Button", "");
+        Press(Named("WEB_Address_Label"));
+        About().Set_Caption_Of("WEB_Button", web);
+    });
+    Post(WM_COMMAND, IDOK);
+    Open();
+    const std::wstring mail = L"mailto:" + Widen(About().Caption_Of("Email_Button")) + L"?subject=Shareware: Halvorn.exe";
+    EXPECT_EQ(Opened, (std::vector<std::wstring>{Widen(web), Widen(web), Widen(web), mail, mail}));
+}
+
+// Draws the logo's current frame at its own size and returns its pixels, 0x00RRGGBB.
+std::vector<std::uint32_t> Frame_Pixels(const Gif_Animation& logo)
+{
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), logo.Width(), -logo.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    Bitmap_Handle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    Memory_Dc dc(nullptr);
+    {
+        Selected_Object chosen(dc.Get(), bitmap.Get());
+        logo.Draw(dc.Get(), {0, 0, logo.Width(), logo.Height()});
+        GdiFlush();
+    }
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> result(pixels, pixels + logo.Width() * logo.Height());
+    for (std::uint32_t& pixel : result) pixel &= 0xFFFFFF;
+    return result;
+}
+
+TEST_F(About_Window, LogoFramesComeBackAsTheScriptDrewThem)
+{
+    Gif_Animation logo(IDR_TANDREL_LOGO, RGB(255, 255, 255));
+    EXPECT_EQ(logo.Width(), 173);
+    EXPECT_EQ(logo.Height(), 165);
+    ASSERT_EQ(logo.Frame_Count(), 30);
+    std::vector<int> delays(29, 5);
+    delays.push_back(200);
+    EXPECT_EQ(logo.Frame_Delays(), delays);
+    EXPECT_EQ(logo.Frame_Interval_Ms(0), 50u);
+    EXPECT_EQ(logo.Frame_Interval_Ms(29), 2000u);
+
+    // Later frames store only what changed, some to be undone afterwards: each whole
+    // frame still has its three electrons, no more, and the nucleus in the middle.
+    for (int frame = 0; frame < logo.Frame_Count(); ++frame) {
+        logo.Show_Frame(frame);
+        const std::vector<std::uint32_t> pixels = Frame_Pixels(logo);
+        int electron = 0, name = 0;
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const unsigned r = pixels[i] >> 16, g = (pixels[i] >> 8) & 0xFF, b = pixels[i] & 0xFF;
+            if (r > 230 && g > 170 && b < 110) ++electron;
+            if (i / 173 > 140 && r < 120 && b < 170) ++name;
+        }
+        EXPECT_GE(electron, 110) << "frame " << frame;
+        EXPECT_LE(electron, 150) << "frame " << frame;
+        EXPECT_EQ(pixels[70 * 173 + 86], 0xE65A50u) << "frame " << frame;
+        EXPECT_EQ(pixels[2 * 173 + 2], 0xF4F7FCu) << "frame " << frame;
+        // The name fades in at the end.
+        if (frame < 25) {
+            EXPECT_EQ(name, 0) << "frame " << frame;
+        } else if (frame == 29) {
+            EXPECT_GT(name, 400);
+        }
+    }
+}
+
+TEST_F(About_Window, LogoPlaysOnceOnTheWindowsTimerAndStops)
+{
+    Gif_Animation& logo = About().Tandrel_Logo();
+    const HWND window = About().Handle();
+    logo.Start(window, TAboutBox::Logo_Animation_Timer);
+    EXPECT_EQ(logo.Current_Frame(), 0);
+    const ULONGLONG started = GetTickCount64();
+    MSG message;
+    while (logo.Playing() && GetTickCount64() - started < 4000) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        Sleep(5);
+    }
+    const ULONGLONG took = GetTickCount64() - started;
+    EXPECT_FALSE(logo.Playing());
+    EXPECT_EQ(logo.Current_Frame(), logo.Frame_Count() - 1);
+    // 29 frames of 50 ms come before the last, which stays.
+    EXPECT_GE(took, 1400u);
+    EXPECT_FALSE(Timer_Was_Running(TAboutBox::Logo_Animation_Timer));
+
+    // More ticks do not start it over.
+    SendMessageW(window, WM_TIMER, TAboutBox::Logo_Animation_Timer, 0);
+    EXPECT_EQ(logo.Current_Frame(), logo.Frame_Count() - 1);
+    // Each start plays from the first frame; a stop holds the frame.
+    logo.Start(window, TAboutBox::Logo_Animation_Timer);
+    EXPECT_EQ(logo.Current_Frame(), 0);
+    SendMessageW(window, WM_TIMER, TAboutBox::Logo_Animation_Timer, 0);
+    SendMessageW(window, WM_TIMER, TAboutBox::Logo_Animation_Timer, 0);
+    logo.Stop();
+    SendMessageW(window, WM_TIMER, TAboutBox::Logo_Animation_Timer, 0);
+    EXPECT_EQ(logo.Current_Frame(), 2);
+    EXPECT_FALSE(Timer_Was_Running(TAboutBox::Logo_Animation_Timer));
+}
+
+// The documents, with Notepad's start recorded instead of made.
+class Documents : public Program_Test {
+protected:
+    void SetUp() override
+    {
+        Program_Test::SetUp();
+        Set_Process_Start_Hook([this](const std::wstring& command_line) { Started.push_back(command_line); });
+        Start();
+    }
+    void TearDown() override
+    {
+        Set_Process_Start_Hook(nullptr);
+        Set_Windows_Directory_Override(L"");
+        DeleteFileW(Catalog().c_str());
+        Program_Test::TearDown();
+    }
+    std::wstring Catalog() const { return Executable_Directory() + L"catalog.txt"; }
+    void Expect_Information(std::size_t index, const std::string& text)
+    {
+        ASSERT_GT(Boxes.size(), index);
+        EXPECT_EQ(Boxes[index].Text, text);
+        EXPECT_EQ(Boxes[index].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    }
+
+    std::vector<std::wstring> Started;
+};
+
+TEST_F(Documents, MissingCatalogueIsExplainedAndNotepadIsNotStarted)
+{
+    View_Shareware_Catalog(Program().AboutBox.Caption_Of("ProductName"));
+    EXPECT_TRUE(Started.empty());
+    ASSERT_EQ(Boxes.size(), 1u);
+    Expect_Information(0, "Tandrel's Shareware Catalog is not in the same directory as Halvorn v2.0b.  The required "
+                          "file 'catalog.txt' was included in the distribution ZIP file.  Please unzip this file "
+                          "and try again.");
+
+    std::ofstream(std::filesystem::path(Catalog())) << "programs\r\n";
+    View_Shareware_Catalog("Halvorn v2.0b");
+    EXPECT_EQ(Started, std::vector<std::wstring>{L"Notepad.exe " + Catalog()});
+    EXPECT_EQ(Boxes.size(), 1u);
+}
+
+TEST_F(Documents, ReadmeOpensEvenWhenMissingAndNotepadIsLookedForFirst)
+{
+    View_Readme_File();
+    EXPECT_EQ(Started, std::vector<std::wstring>{L"Notepad.exe " + Executable_Directory() + L"Halvorn.txt"});
+    EXPECT_TRUE(Boxes.empty());
+
+    Started.clear();
+    View_In_Notepad(L"");
+    Expect_Information(0, "No Log File to View.");
+
+    // With no Notepad in the Windows directory nothing is started, whatever the path.
+    Set_Windows_Directory_Override(Executable_Directory() + L"no-windows");
+    View_In_Notepad(L"");
+    View_Readme_File();
+    Expect_Information(1, "Windows Notepad could not be found.");
+    Expect_Information(2, "Windows Notepad could not be found.");
+    EXPECT_TRUE(Started.empty());
+}
+
+}  // namespace
+}  // namespace halvorn::test
