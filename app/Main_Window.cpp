@@ -13,6 +13,9 @@
 #include "app/Window_Placement.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
+#include "winint/Auto_Run.h"
+#include "winint/Notepad_Documents.h"
+#include "winint/Windows_Messages.h"
 
 namespace halvorn {
 
@@ -41,6 +44,16 @@ const Command_Binding Commands[] = {
     {Next_Graph_SpeedButton, 0, [](TMainForm1& form) { form.Graph().Next_Graph_SpeedButtonClick(); }},
     {Copy_Graph_To_Windows_Clipboard_Option, 0,
      [](TMainForm1& form) { form.Graph().Copy_Graph_To_Windows_Clipboard_BitBtnClick(); }},
+    {Copy_Table_To_Windows_Clipboard_Option, 0,
+     [](TMainForm1& form) { form.Picture().Copy_Table_To_Windows_Clipboard_BitBtnClick(); }},
+    {Save_Halvorn_Image_To_File_Option, 0,
+     [](TMainForm1& form) { form.Picture().Save_Halvorn_Image_To_File_OptionClick(); }},
+    {Set_Halvorn_Image_To_Be_Windows_Desktop_Option, 0,
+     [](TMainForm1& form) { form.Picture().Set_Halvorn_Image_To_Be_Windows_Desktop_OptionClick(); }},
+    {Auto_Run_at_Windows_Startup_Option, 0, [](TMainForm1& form) { form.Auto_Run_at_Windows_Startup_OptionClick(); }},
+    {View_Readme_file_Option, 0, [](TMainForm1& form) { form.View_Readme_file_OptionClick(); }},
+    {View_Shareware_Catalog_Option, 0, [](TMainForm1& form) { form.View_Shareware_Catalog_OptionClick(); }},
+    {AboutOption, 0, [](TMainForm1& form) { form.AboutOptionClick(); }},
 };
 
 }  // namespace
@@ -72,12 +85,14 @@ void TMainForm1::Create()
     factory_.emplace(Main_Form_Parts::Components, fonts_, Buttons, program_.Application.Handle());
     pages_.emplace(Main_Form_Parts::Components, fonts_);
     pages_->Create(*form_);
-    table_.emplace(*factory_, fonts_, program_.Element_Report_Form, Handle());
+    table_.emplace(*factory_, fonts_, program_.Element_Report_Form, program_.Texts, Handle(),
+                   [this] { pages_->Show_Page(0); });
     table_->Create(pages_->Page(0));
     graph_.emplace(*factory_, program_.Texts, program_.Element_Report_Form, [this] { pages_->Show_Page(1); });
     graph_->Create(pages_->Page(1));
     table_->Create_State_Legend(*form_);
     search_.emplace(program_.Dialog_Item_Select_Form, program_.Element_Report_Form, Handle());
+    picture_.emplace(*table_, program_.Dialog_WallPaper_Style_Form, Handle());
     scaler_.emplace(Main_Form_Parts::Components);
 }
 
@@ -127,6 +142,10 @@ void TMainForm1::FormShow()
     // The toggle flips the option, so it starts from the opposite of the saved one.
     settings_.Always_On_Top = !settings_.Always_On_Top;
     Toggle_Always_On_Top();
+    // Whatever the settings file says, the registry knows whether the program runs at start-up.
+    Windows_Messages messages(Handle());
+    settings_.Auto_Run = Verify_Auto_Run(*program_.Registry, messages, Executable_Path());
+    Show_Options();
 
     pages_->Show_Page(0);
     table_->Build_Array_Data_ButtonClick();
@@ -202,6 +221,23 @@ void TMainForm1::Toggle_Always_On_Top()
     SetWindowPos(Handle(), settings_.Always_On_Top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
+
+void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick()
+{
+    Windows_Messages messages(Handle());
+    if (settings_.Auto_Run) {
+        if (Disable_Auto_Run(*program_.Registry, messages, Executable_Path())) settings_.Auto_Run = false;
+    } else {
+        if (Enable_Auto_Run(*program_.Registry, messages, Executable_Path())) settings_.Auto_Run = true;
+    }
+    Show_Options();
+}
+
+void TMainForm1::AboutOptionClick() { program_.AboutBox.Show_Modal(Handle()); }
+
+void TMainForm1::View_Readme_file_OptionClick() { View_Readme_File(); }
+
+void TMainForm1::View_Shareware_Catalog_OptionClick() { View_Shareware_Catalog(program_.Texts.Product_Name); }
 
 void TMainForm1::FormResize()
 {

@@ -11,6 +11,7 @@
 #include "app/Layout_Scaler.h"
 #include "app/Page_Control.h"
 #include "app/Program_Settings.h"
+#include "export/Table_Picture.h"
 #include "graphs/Graph_Page.h"
 #include "platform/Control_Factory.h"
 #include "table_view/Element_Search.h"
@@ -43,6 +44,7 @@ public:
     Graph_Page& Graph() { return *graph_; }
     Page_Control& Pages() { return *pages_; }
     Element_Search& Search() { return *search_; }
+    Table_Picture& Picture() { return *picture_; }
     const Layout_Scaler& Scaler() const { return *scaler_; }
     const Program_Settings& Settings() const { return settings_; }
     bool Menu_Checked(unsigned short command) const;
@@ -57,6 +59,10 @@ public:
     void Always_On_Top_OptionClick() { Toggle_Always_On_Top(); }
     void Toggle_Always_On_Top();
     void Restore_Factory_Defaults_OptionClick();
+    void Auto_Run_at_Windows_Startup_OptionClick();
+    void AboutOptionClick();
+    void View_Readme_file_OptionClick();
+    void View_Shareware_Catalog_OptionClick();
 
 protected:
     LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;
@@ -77,6 +83,7 @@ private:
     std::optional<Table_Page> table_;
     std::optional<Graph_Page> graph_;
     std::optional<Element_Search> search_;
+    std::optional<Table_Picture> picture_;
     std::optional<Layout_Scaler> scaler_;
 };
 

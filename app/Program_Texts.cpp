@@ -13,10 +13,10 @@ Program_Texts Program_Texts_For_Year(int year)
         std::string("Tandrel Software") + ", " + "November 2002",
         "Written in C++ for the Win32 API",
         "Copyright \xA9 Tandrel Software 2002-" + std::to_string(year),
-        "A desktop reference to the chemical elements.",
-        "New versions and more programs on the web :",
-        "halvorn@tandrel.example",
-        "http://www.tandrel.example/halvorn/",
+        "Comments and suggestions :",
+        "Visit our web page :",
+        "mail@tandrel.example",
+        "http://tandrel.example/",
     };
 }
 

@@ -8,6 +8,7 @@
 #include "report/Report_Window.h"
 #include "table_view/Item_Select_Dialog.h"
 #include "winint/About_Window.h"
+#include "winint/Windows_Registry.h"
 
 namespace halvorn {
 
@@ -25,6 +26,10 @@ struct Program_Windows {
 
     // Registers the window classes and creates every window, all hidden.
     void Create();
+
+    // The registry the program reads and writes; tests give it another.
+    Windows_Registry System_Registry;
+    Registry* Registry = &System_Registry;
 
     // The program's title and fixed texts, set by every show sequence, for whoever
     // prints them.

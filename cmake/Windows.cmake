@@ -17,6 +17,7 @@ add_library(halvorn_ui STATIC
   app/Settings_File.cpp
   app/Window_Placement.cpp
   export/Desktop_Wallpaper.cpp
+  export/Table_Picture.cpp
   export/Table_Snapshot.cpp
   export/Wallpaper_Style_Dialog.cpp
   graphs/Graph_Page.cpp
@@ -74,6 +75,7 @@ add_executable(halvorn_win_tests
   tests/win/Snapshot_File_Test.cpp
   tests/win/Wallpaper_Dialog_Test.cpp
   tests/win/Graph_Page_Test.cpp
+  tests/win/Table_Picture_Test.cpp
   tests/win/Win_Test_Support.cpp
   resources/Halvorn.rc)
 target_link_libraries(halvorn_win_tests PRIVATE halvorn_ui gtest)

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Command_Ids.h"
+#include "app/Program_Texts.h"
 #include "elements/Code_Tables.h"
 #include "elements/Text_Helpers.h"
 #include "platform/Seams.h"
@@ -195,6 +196,24 @@ void Table_Page::Set_Swatch_Colours(const std::array<std::uint32_t, 10>& colours
         swatches_[i]->Fill = colours[i];
         Component_List::Invalidate(*swatches_[i]);
     }
+}
+
+void Table_Page::Show_Snapshot_Caption()
+{
+    message_label_->Caption = texts_.Product_Name + "\r\n" + texts_.Web_Address;
+    message_label_->Visible = true;
+    Component_List::Invalidate(*message_label_);
+}
+
+void Table_Page::Hide_Snapshot_Caption()
+{
+    message_label_->Visible = false;
+    Component_List::Invalidate(*message_label_);
+}
+
+Snapshot_Measures Table_Page::Measures() const
+{
+    return {page_->Parent->Width, page_->Left, page_->Top, exit_button_->Top};
 }
 
 void Table_Page::Repaint() const { InvalidateRect(page_->Window, nullptr, FALSE); }

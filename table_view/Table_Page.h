@@ -7,21 +7,27 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string_view>
 
 #include "elements/Element_Record.h"
+#include "export/Table_Snapshot.h"
 #include "platform/Control_Factory.h"
 #include "table_view/Table_Layout.h"
 
 namespace halvorn {
 
+struct Program_Texts;
 class TElement_Report_Form;
 
-class Table_Page {
+class Table_Page final : public Snapshot_Source {
 public:
-    Table_Page(Control_Factory& factory, Font_Cache& fonts, TElement_Report_Form& report, HWND owner)
-        : factory_(factory), fonts_(fonts), report_(report), owner_(owner) {}
+    // owner is the main window; show_page brings the table page to the front.
+    Table_Page(Control_Factory& factory, Font_Cache& fonts, TElement_Report_Form& report, const Program_Texts& texts,
+               HWND owner, std::function<void()> show_page)
+        : factory_(factory), fonts_(fonts), report_(report), texts_(texts), owner_(owner),
+          show_page_(std::move(show_page)) {}
 
     void Create(Component& page);
     // The legend stands outside the page, on the window itself.
@@ -47,6 +53,13 @@ public:
     std::array<std::uint32_t, 10> Swatch_Colours() const;
     void Set_Swatch_Colours(const std::array<std::uint32_t, 10>& colours);
 
+    // What a picture of the table needs of the page.
+    void Show_Table_Page() override { show_page_(); }
+    void Show_Snapshot_Caption() override;
+    void Hide_Snapshot_Caption() override;
+    HWND Client_Window() const override { return owner_; }
+    Snapshot_Measures Measures() const override;
+
 private:
     void Create_Colour_Key(Component& page);
     void Repaint() const;
@@ -54,7 +67,9 @@ private:
     Control_Factory& factory_;
     Font_Cache& fonts_;
     TElement_Report_Form& report_;
+    const Program_Texts& texts_;
     HWND owner_;
+    std::function<void()> show_page_;
     std::string_view database_text_ = Element_Database_Text();
     std::shared_ptr<const Bitmap_Handle> connector_;
     Component* page_ = nullptr;

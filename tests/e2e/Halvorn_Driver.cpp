@@ -6,6 +6,12 @@
 //   halvorn_driver wait-window TITLE [seconds]  a visible window with that title exists
 //   halvorn_driver click-button CAPTION         presses a visible button with the mouse
 //   halvorn_driver command ID                   posts a menu command to the main window
+//   halvorn_driver wait-title-part TEXT [seconds] a visible window whose title holds TEXT exists
+//   halvorn_driver close-title-part TEXT         closes the visible windows whose title holds TEXT
+//   halvorn_driver key TITLE VK                  posts a key press to a visible window
+//   halvorn_driver window-rect TITLE             prints the window's screen rectangle: x y width height
+//   halvorn_driver clipboard-bitmap              prints the clipboard bitmap's width and height
+//   halvorn_driver answer-message-box [seconds]  waits for a message box and presses its OK
 //   halvorn_driver close [TITLE]                closes the main window as the title bar does
 //   halvorn_driver startup-bench HALVORN REFERENCE RUNS
 //   halvorn_driver resize-bench RUNS [TITLE]    times resizes of the running program
@@ -48,10 +54,39 @@ bool Wait_For(double seconds, Condition condition)
     return condition();
 }
 
+// The first visible top-level window with exactly this title (the program's hidden
+// application window and its message boxes share the main window's title).
 HWND Visible_Window(const std::wstring& title)
 {
-    HWND window = FindWindowW(nullptr, title.c_str());
-    return window && IsWindowVisible(window) ? window : nullptr;
+    for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, title.c_str()); window;
+         window = FindWindowExW(nullptr, window, nullptr, title.c_str()))
+        if (IsWindowVisible(window) && GetMenu(window)) return window;
+    for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, title.c_str()); window;
+         window = FindWindowExW(nullptr, window, nullptr, title.c_str()))
+        if (IsWindowVisible(window)) return window;
+    return nullptr;
+}
+
+struct Title_Search {
+    std::wstring Part;
+    std::vector<HWND> Found;
+};
+
+BOOL CALLBACK Find_Title_Part(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<Title_Search*>(data);
+    wchar_t title[256] = L"";
+    GetWindowTextW(window, title, 256);
+    if (IsWindowVisible(window) && std::wstring(title).find(search->Part) != std::wstring::npos)
+        search->Found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> Windows_With_Title_Part(const std::wstring& part)
+{
+    Title_Search search{part, {}};
+    EnumWindows(Find_Title_Part, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
 }
 
 struct Child_Search {
@@ -220,6 +255,46 @@ int main(int argc, char** argv)
         HWND main = Visible_Window(Main_Title);
         if (!main) return Fail("no main window");
         PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0);
+        return 0;
+    }
+    if (command == "wait-title-part" && argc > 2) {
+        const std::wstring part = Widen(argv[2]);
+        return Wait_For(seconds, [&] { return !Windows_With_Title_Part(part).empty(); }) ? 0 : Fail("window not shown");
+    }
+    if (command == "close-title-part" && argc > 2) {
+        for (HWND window : Windows_With_Title_Part(Widen(argv[2]))) PostMessageW(window, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (command == "key" && argc > 3) {
+        HWND window = Visible_Window(Widen(argv[2]));
+        if (!window) return Fail("no such window");
+        const auto key = static_cast<WPARAM>(std::atoi(argv[3]));
+        PostMessageW(window, WM_KEYDOWN, key, 1);
+        PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+        return 0;
+    }
+    if (command == "window-rect" && argc > 2) {
+        HWND window = Visible_Window(Widen(argv[2]));
+        if (!window) return Fail("no such window");
+        RECT rect;
+        GetWindowRect(window, &rect);
+        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+        return 0;
+    }
+    if (command == "answer-message-box") {
+        HWND box = nullptr;
+        const double limit = argc > 2 ? std::atof(argv[2]) : 30;
+        if (!Wait_For(limit, [&] { return (box = FindWindowW(L"#32770", nullptr)) && IsWindowVisible(box); }))
+            return Fail("no message box");
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return 0;
+    }
+    if (command == "clipboard-bitmap") {
+        if (!IsClipboardFormatAvailable(CF_BITMAP) || !OpenClipboard(nullptr)) return Fail("no bitmap on the clipboard");
+        BITMAP info{};
+        GetObjectW(GetClipboardData(CF_BITMAP), sizeof info, &info);
+        CloseClipboard();
+        std::printf("%ld %ld\n", info.bmWidth, info.bmHeight);
         return 0;
     }
     if (command == "close") {

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end test of the real program under Wine, driven from outside as a user would:
 # wait for the painted table, press box 26 with the mouse, see the iron report window,
-# take a screenshot, press Exit, and find the settings file written beside the exe.
+# copy the table picture and save it beside the exe, open the readme in Notepad and the
+# About window with its logo moving, take a screenshot, press Exit, and find the
+# settings file written beside the exe.
 # Usage: smoke.sh HALVORN_EXE DRIVER_EXE WORK_DIR
 set -euo pipefail
 exe=$1 driver=$2 work=$3
@@ -11,6 +13,7 @@ run() { "$root/scripts/wine-run" "$@"; }
 rm -rf "$work"
 mkdir -p "$work"
 cp "$exe" "$work/Halvorn.exe"
+cp "$(dirname "$exe")/Halvorn.txt" "$(dirname "$exe")/catalog.txt" "$work/"
 # The report window opens beside the table rather than over its Exit button.
 printf '[Halvorn]\r\nElement_Report_Form.Left=720\r\n' > "$work/Halvorn.ini"
 run "$work/Halvorn.exe" &
@@ -25,6 +28,37 @@ run "$driver" click-box 26
 run "$driver" wait-window "Iron Properties :" 20
 step "screenshot"
 import -window root "$work/screenshot.png"
+
+step "copying the table picture and saving it beside the exe"
+run "$driver" command 1002
+sleep 0.5
+copied=$(run "$driver" clipboard-bitmap | tr -d '\r')
+run "$driver" command 1003
+run "$driver" answer-message-box 20
+[ "$(head -c 2 "$work/Halvorn.bmp")" = "BM" ] || { echo "no Halvorn.bmp beside the exe"; exit 1; }
+saved=$(identify -format '%w %h' "$work/Halvorn.bmp")
+echo "clipboard picture $copied, saved picture $saved"
+[ "$copied" = "$saved" ] && [ "${saved%% *}" -gt 600 ] || { echo "the pictures differ in size"; exit 1; }
+
+step "opening the readme in Notepad"
+run "$driver" command 1012
+run "$driver" wait-title-part "Notepad" 30
+run "$driver" close-title-part "Notepad"
+
+step "opening the About window"
+run "$driver" command 1014
+run "$driver" wait-window "About Halvorn v2.0b ..." 20
+read -r x y w h < <(run "$driver" window-rect "About Halvorn v2.0b ..." | tr -d '\r')
+# The logo's place: left of the texts, below the banner.
+logo="180x170+$((x + 10))+$((y + h - 300))"
+import -window root -crop "$logo" "$work/logo-1.png"
+sleep 0.7
+import -window root -crop "$logo" "$work/logo-2.png"
+changed=$(compare -metric AE "$work/logo-1.png" "$work/logo-2.png" null: 2>&1 || true)
+[ "${changed%%.*}" -gt 50 ] || { echo "the logo does not move ($changed pixels changed)"; exit 1; }
+echo "logo moved: $changed pixels changed"
+run "$driver" key "About Halvorn v2.0b ..." 27
+for _ in $(seq 50); do run "$driver" wait-window "About Halvorn v2.0b ..." 0 2>/dev/null || break; sleep 0.1; done
 step "pressing Exit"
 run "$driver" click-button Exit
 for _ in $(seq 150); do kill -0 $halvorn 2>/dev/null || break; sleep 0.1; done

@@ -72,7 +72,7 @@ protected:
         expected.insert(expected.end(), {"", divider, "", "The above information is courtesy of : ", "Halvorn v2.0b",
                                          "by Tandrel Software, November 2002", "",
                                          "For this and other great software visit : ",
-                                         "http://www.tandrel.example/halvorn/", "", divider, "", "End of Report."});
+                                         "http://tandrel.example/", "", divider, "", "End of Report."});
         const std::vector<std::string> actual = Lines_Of(number);
         EXPECT_EQ(actual.size(), expected.size()) << "element " << number;
         for (std::size_t i = 0; i < std::min(actual.size(), expected.size()); ++i)

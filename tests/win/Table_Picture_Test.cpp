@@ -1,0 +1,239 @@
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Command_Ids.h"
+#include "export/Table_Snapshot.h"
+#include "platform/Gdi_Owners.h"
+#include "platform/Seams.h"
+#include "platform/Win_Text.h"
+#include "tests/win/Win_Test_Support.h"
+#include "winint/Auto_Run.h"
+#include "winint/Memory_Registry.h"
+#include "winint/Notepad_Documents.h"
+
+namespace halvorn::test {
+namespace {
+
+constexpr Registry_Root HKLM = Registry_Root::Local_Machine;
+constexpr Registry_Root HKCU = Registry_Root::Current_User;
+
+// The program's windows with the registry, the desktop and Notepad kept in the test.
+class Program_Commands : public Program_Test {
+protected:
+    void SetUp() override
+    {
+        Program_Test::SetUp();
+        Store.Add_Key(HKLM, std::wstring(Run_Key));
+        Store.Add_Key(HKCU, L"\\Control Panel\\Desktop");
+        Program().Registry = &Store;
+        Program().Dialog_WallPaper_Style_Form.Use(Store, [this](const std::wstring& path) { Reapplied.push_back(path); });
+        Set_Process_Start_Hook([this](const std::wstring& command_line) { Started.push_back(command_line); });
+    }
+    void TearDown() override
+    {
+        Set_Process_Start_Hook(nullptr);
+        Program_Test::TearDown();
+    }
+    void Start_With_Picture_Hooks()
+    {
+        Start();
+        Main().Picture().Set_Wallpaper = [this](const std::wstring& path) { Wallpapers.push_back(path); };
+    }
+    void Command(int id) { SendMessageW(Main().Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
+
+    // Runs a command that opens a modal window, taking the steps in turn inside its loop.
+    void Command_With_Steps(int id, std::vector<std::function<void()>> steps)
+    {
+        pending = std::move(steps);
+        const UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (pending.empty()) return;
+            const auto step = pending.front();
+            pending.erase(pending.begin());
+            step();
+        });
+        Command(id);
+        KillTimer(nullptr, timer);
+        EXPECT_TRUE(pending.empty());
+        pending.clear();
+    }
+
+    std::wstring Picture_Path() const { return Executable_Directory() + L"Halvorn.bmp"; }
+    SIZE Picture_Size() const
+    {
+        Bitmap_Handle picture(static_cast<HBITMAP>(
+            LoadImageW(nullptr, Picture_Path().c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+        BITMAP info{};
+        if (picture) GetObjectW(picture.Get(), sizeof info, &info);
+        return {info.bmWidth, info.bmHeight};
+    }
+    SIZE Expected_Size()
+    {
+        return {Main().Component_Named("PageControl1").Width,
+                Main().Table().Exit_BitBtn().Top - Main().Component_Named("TabSheet1").Top};
+    }
+
+    Memory_Registry Store;
+    std::vector<std::wstring> Reapplied, Wallpapers, Started;
+    static inline std::vector<std::function<void()>> pending;
+};
+
+// Pure red pixels of a bitmap inside rect.
+int Red_Pixels(HDC dc, const RECT& rect)
+{
+    int red = 0;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            if (GetPixel(dc, x, y) == RGB(255, 0, 0)) ++red;
+    return red;
+}
+
+TEST_F(Program_Commands, SavedPictureFollowsTheControlsAndBringsTheTableToTheFront)
+{
+    Start_With_Picture_Hooks();
+    Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
+    Main().Pages().Show_Page(1);
+    Command(Save_Halvorn_Image_To_File_Option);
+    EXPECT_EQ(Main().Pages().Active_Page(), 0);
+    EXPECT_FALSE(Main().Table().Message_Label_1().Visible);
+    const SIZE design = Picture_Size();
+    EXPECT_EQ(design.cx, Expected_Size().cx);
+    EXPECT_EQ(design.cy, Expected_Size().cy);
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0].Text, "Periodic Table image saved to the file : " + Narrow(Picture_Path()));
+    EXPECT_EQ(Boxes[0].Flags & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
+
+    // A second save at twice the size replaces the first picture.
+    Set_Client_Size(1382, 970);
+    Command(Save_Halvorn_Image_To_File_Option);
+    const SIZE twice = Picture_Size();
+    EXPECT_EQ(twice.cx, Expected_Size().cx);
+    EXPECT_EQ(twice.cy, Expected_Size().cy);
+    EXPECT_GT(twice.cx, design.cx * 19 / 10);
+    EXPECT_EQ(Boxes.size(), 2u);
+}
+
+TEST_F(Program_Commands, TheCaptionIsInTheCopiedPictureButNotLeftOnScreen)
+{
+    Start_With_Picture_Hooks();
+    Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    Command(Copy_Table_To_Windows_Clipboard_Option);
+    EXPECT_TRUE(Boxes.empty());
+    ASSERT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+
+    // The caption's place on the page, in the client area (the page control and the page
+    // offset it; the picture's own offsets differ by a few pixels only).
+    const Component& label = Main().Table().Message_Label_1();
+    const RECT page = Component_List::Host_Rect(Main().Component_Named("TabSheet1"));
+    const RECT control = Component_List::Host_Rect(Main().Component_Named("PageControl1"));
+    RECT around{control.left + page.left + label.Left - 8, control.top + page.top + label.Top - 8,
+                control.left + page.left + label.Left + label.Width + 8,
+                control.top + page.top + label.Top + label.Height + 8};
+
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const auto copied = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    Memory_Dc picture(nullptr);
+    const HGDIOBJ previous = SelectObject(picture.Get(), copied);
+    RECT in_picture = around;
+    OffsetRect(&in_picture, -page.left, -page.top);
+    EXPECT_GT(Red_Pixels(picture.Get(), in_picture), 30) << "the red caption is in the picture";
+    SelectObject(picture.Get(), previous);
+    CloseClipboard();
+
+    EXPECT_FALSE(label.Visible);
+    Window_Dc screen(Main().Handle());
+    EXPECT_EQ(Red_Pixels(screen.Get(), around), 0) << "and gone from the window";
+}
+
+TEST_F(Program_Commands, WallpaperCommandSavesQuietlyInTheChosenStyleAndCancelTouchesNothing)
+{
+    Start_With_Picture_Hooks();
+    TDialog_WallPaper_Style_Form& dialog = Program().Dialog_WallPaper_Style_Form;
+    Command_With_Steps(Set_Halvorn_Image_To_Be_Windows_Desktop_Option,
+                       {[&] { PostMessageW(dialog.Components().Find("Cancel_BitBtn")->Window, BM_CLICK, 0, 0); }});
+    EXPECT_EQ(Store.Write_Count(), 0);
+    EXPECT_EQ(GetFileAttributesW(Picture_Path().c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(Wallpapers.empty());
+    EXPECT_TRUE(Reapplied.empty());
+
+    Main().Pages().Show_Page(1);
+    Command_With_Steps(Set_Halvorn_Image_To_Be_Windows_Desktop_Option,
+                       {[&] { SendMessageW(dialog.Item_Button(1), BM_CLICK, 0, 0); },
+                        [&] { PostMessageW(dialog.Components().Find("OK_BitBtn")->Window, BM_CLICK, 0, 0); }});
+    EXPECT_EQ(Main().Pages().Active_Page(), 0);
+    EXPECT_EQ(Store.Value(HKCU, L"\\Control Panel\\Desktop", L"WallpaperStyle"), L"0");
+    EXPECT_EQ(Store.Value(HKCU, L"\\Control Panel\\Desktop", L"TileWallpaper"), L"1");
+    EXPECT_EQ(Wallpapers, std::vector<std::wstring>{Picture_Path()});
+    EXPECT_NE(GetFileAttributesW(Picture_Path().c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(Boxes.empty()) << "no confirmation while the picture becomes the wallpaper";
+    EXPECT_FALSE(Main().Picture().Quiet_Save());
+
+    Command(Save_Halvorn_Image_To_File_Option);
+    ASSERT_EQ(Boxes.size(), 1u) << "the next save confirms again";
+}
+
+TEST_F(Program_Commands, AutoRunFollowsTheRegistryAndOffersToMendAMovedProgram)
+{
+    const std::wstring here = Executable_Path();
+    Start_With_Picture_Hooks();
+    EXPECT_FALSE(Main().Menu_Checked(Auto_Run_at_Windows_Startup_Option));
+    Command(Auto_Run_at_Windows_Startup_Option);
+    EXPECT_TRUE(Main().Menu_Checked(Auto_Run_at_Windows_Startup_Option));
+    EXPECT_EQ(Store.Value(HKLM, std::wstring(Run_Key), L"Halvorn.exe"), here);
+    Command(Auto_Run_at_Windows_Startup_Option);
+    EXPECT_FALSE(Main().Menu_Checked(Auto_Run_at_Windows_Startup_Option));
+    EXPECT_FALSE(Store.Value(HKLM, std::wstring(Run_Key), L"Halvorn.exe"));
+    ASSERT_EQ(Boxes.size(), 2u);
+    EXPECT_EQ(Boxes[0].Text, "This program (Halvorn.exe) will now run automatically at Windows Start-Up.");
+    EXPECT_EQ(Boxes[1].Text, "This program (Halvorn.exe) will now no-longer run automatically at Windows Start-Up.");
+
+    // Registered from elsewhere, seen by the next show sequence: the question, then Yes
+    // points the value here and No leaves it.
+    for (const int answer : {IDNO, IDYES}) {
+        Store.Put(HKLM, std::wstring(Run_Key), L"Halvorn.exe", L"C:\\Old Place\\Halvorn.exe");
+        Boxes.clear();
+        Box_Answers = {answer};
+        Main().FormShow();
+        EXPECT_EQ(Boxes.size(), answer == IDYES ? 2u : 1u) << "Yes is confirmed";
+        ASSERT_GE(Boxes.size(), 1u);
+        EXPECT_EQ(Boxes[0].Flags & MB_ICONMASK, static_cast<UINT>(MB_ICONWARNING));
+        EXPECT_NE(Boxes[0].Text.find(" Old      = C:\\Old Place\\Halvorn.exe\r\n"), std::string::npos);
+        EXPECT_TRUE(Main().Menu_Checked(Auto_Run_at_Windows_Startup_Option)) << answer;
+        EXPECT_EQ(Store.Value(HKLM, std::wstring(Run_Key), L"Halvorn.exe"),
+                  answer == IDYES ? here : std::wstring(L"C:\\Old Place\\Halvorn.exe"));
+    }
+}
+
+TEST_F(Program_Commands, HelpMenuOpensTheDocumentsAndTheAboutWindow)
+{
+    Start_With_Picture_Hooks();
+    Set_Windows_Directory_Override(Executable_Directory());
+    const HANDLE notepad = CreateFileW((Executable_Directory() + L"Notepad.EXE").c_str(), GENERIC_WRITE, 0, nullptr,
+                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    CloseHandle(notepad);
+    Command(View_Readme_file_Option);
+    EXPECT_EQ(Started, std::vector<std::wstring>{L"Notepad.exe " + Executable_Directory() + L"Halvorn.txt"});
+    Command(View_Shareware_Catalog_Option);
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_NE(Boxes[0].Text.find("same directory as Halvorn v2.0b.  "), std::string::npos);
+    DeleteFileW((Executable_Directory() + L"Notepad.EXE").c_str());
+    Set_Windows_Directory_Override(L"");
+
+    const HWND about = Program().AboutBox.Handle();
+    bool shown = false;
+    Command_With_Steps(AboutOption, {[&] {
+                                         shown = IsWindowVisible(about) != FALSE;
+                                         PostMessageW(about, WM_KEYDOWN, VK_ESCAPE, 0);
+                                     }});
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(IsWindowVisible(about));
+    EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
+}
+
+}  // namespace
+}  // namespace halvorn::test
