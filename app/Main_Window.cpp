@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <ctime>
 #include <stdexcept>
 #include <string>
 
@@ -61,13 +60,6 @@ const Command_Binding Commands[] = {
 TMainForm1::TMainForm1(Program_Windows& program)
     : Host_Window(Main_Form_Parts::Components, Main_Form_Parts::Fonts), program_(program)
 {
-}
-
-Component& TMainForm1::Component_Named(std::string_view name) const
-{
-    Component* component = Main_Form_Parts::Components.Find(name);
-    if (!component) throw std::logic_error("no component " + std::string(name));
-    return *component;
 }
 
 void TMainForm1::Create()
@@ -255,10 +247,7 @@ void TMainForm1::FormResize()
 
 void TMainForm1::Set_Program_Texts()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_s(&local, &now);
-    program_.Texts = Program_Texts_For_Year(local.tm_year + 1900);
+    program_.Texts = Program_Texts_For_Year(Current_Year());
     Set_Application_Title(program_.Texts.Application_Title);
     Set_Window_Text(program_.Application.Handle(), program_.Texts.Application_Title);
     Set_Window_Text(Handle(), program_.Texts.Main_Caption);

@@ -39,7 +39,7 @@ public:
 
     Component_List& Components() { return Main_Form_Parts::Components; }
     // A component by its design name, for tests; the program itself holds what it uses.
-    Component& Component_Named(std::string_view name) const;
+    Component& Component_Named(std::string_view name) const { return Main_Form_Parts::Components.Named(name); }
     Table_Page& Table() { return *table_; }
     Graph_Page& Graph() { return *graph_; }
     Page_Control& Pages() { return *pages_; }

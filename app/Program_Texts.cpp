@@ -1,5 +1,7 @@
 #include "app/Program_Texts.h"
 
+#include <ctime>
+
 namespace halvorn {
 
 Program_Texts Program_Texts_For_Year(int year)
@@ -18,6 +20,18 @@ Program_Texts Program_Texts_For_Year(int year)
         "mail@tandrel.example",
         "http://tandrel.example/",
     };
+}
+
+int Current_Year()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return local.tm_year + 1900;
 }
 
 }  // namespace halvorn

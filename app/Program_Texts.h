@@ -23,5 +23,7 @@ struct Program_Texts {
 };
 
 Program_Texts Program_Texts_For_Year(int year);
+// The year of the system date, in local time.
+int Current_Year();
 
 }  // namespace halvorn

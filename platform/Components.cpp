@@ -1,5 +1,7 @@
 #include "platform/Components.h"
 
+#include <stdexcept>
+
 #include <algorithm>
 
 #include "platform/Gdi_Owners.h"
@@ -46,6 +48,13 @@ Component* Component_List::Find(std::string_view name) const
 {
     const auto found = by_name_.find(std::string(name));
     return found == by_name_.end() ? nullptr : found->second;
+}
+
+Component& Component_List::Named(std::string_view name) const
+{
+    Component* component = Find(name);
+    if (!component) throw std::logic_error("no component " + std::string(name));
+    return *component;
 }
 
 HWND Component_List::Host_Of(const Component& component)

@@ -95,6 +95,8 @@ class Component_List {
 public:
     Component& Add(Component component);
     Component* Find(std::string_view name) const;
+    // The component of that name, which must exist.
+    Component& Named(std::string_view name) const;
     Component& At(std::size_t index) const { return *components_[index]; }
     std::size_t Count() const { return components_.size(); }
 
