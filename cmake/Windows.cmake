@@ -43,7 +43,29 @@ add_library(halvorn_ui STATIC
   winint/Notepad_Documents.cpp
   winint/Windows_Messages.cpp
   winint/Windows_Registry.cpp)
-target_link_libraries(halvorn_ui PUBLIC halvorn_core advapi32 comctl32 gdi32 gdiplus user32 shlwapi shell32)
+if(MSVC)
+  target_link_libraries(halvorn_ui PUBLIC halvorn_core advapi32 comctl32 gdi32 user32 gdiplus shell32 shlwapi)
+else()
+  # GDI+, the shell and its helpers, and all they pull in, are loaded when first used
+  # rather than at start-up: delay-load import libraries of the functions the program
+  # calls (cmake/*-delay.def; a function missing there fails the link).
+  find_program(DLLTOOL NAMES x86_64-w64-mingw32-dlltool dlltool REQUIRED)
+  set(delay_libraries "")
+  foreach(dll gdiplus shell32 shlwapi)
+    set(def "${CMAKE_SOURCE_DIR}/cmake/${dll}-delay.def")
+    set(library "${CMAKE_BINARY_DIR}/lib${dll}_delay.a")
+    add_custom_command(OUTPUT "${library}"
+                       COMMAND "${DLLTOOL}" --input-def "${def}" --output-delaylib "${library}" --dllname ${dll}.dll
+                       DEPENDS "${def}")
+    list(APPEND delay_libraries "${library}")
+  endforeach()
+  add_custom_target(delay_imports DEPENDS ${delay_libraries})
+  add_dependencies(halvorn_ui delay_imports)
+  # The plain GDI+ library after them only supplies the header's cached objects.
+  target_link_libraries(halvorn_ui PUBLIC halvorn_core advapi32 comctl32 gdi32 user32 ${delay_libraries} gdiplus)
+  # Release builds carry no symbols.
+  add_link_options($<$<CONFIG:Release>:-s>)
+endif()
 
 add_executable(Halvorn WIN32 app/Program_Main.cpp resources/Halvorn.rc)
 target_link_libraries(Halvorn PRIVATE halvorn_ui)
