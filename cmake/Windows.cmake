@@ -54,6 +54,8 @@ add_executable(halvorn_win_tests
   tests/win/Report_Window_Test.cpp
   tests/win/Search_Test.cpp
   tests/win/Colour_Key_Test.cpp
+  tests/win/Keyboard_Test.cpp
+  tests/win/Painting_Test.cpp
   tests/win/Scaling_Test.cpp
   tests/win/Settings_Test.cpp
   tests/win/Win_Test_Support.cpp

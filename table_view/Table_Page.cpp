@@ -90,14 +90,10 @@ void Table_Page::Create(Component& page)
         box.On_Mouse_Down = [this](Component& sender) { StaticText1MouseDown(sender); };
         boxes_[static_cast<std::size_t>(n - 1)] = &box;
     }
-    for (const Group_Heading& heading : Group_Headings) {
-        Component& label = factory_.Create({.Type = Control_Type::Label, .Name = heading.Name, .Left = heading.Left,
-                                            .Top = heading.Top, .Caption = heading.Caption, .Font = &Heading_Font,
-                                            .Auto_Size = true},
-                                           &page);
-        // Some headings keep a width of their own.
-        if (heading.Width > 0) label.Width = heading.Width, label.Auto_Size = false;
-    }
+    for (const Group_Heading& heading : Group_Headings)
+        factory_.Create({.Type = Control_Type::Label, .Name = heading.Name, .Left = heading.Left, .Top = heading.Top,
+                         .Caption = heading.Caption, .Font = &Heading_Font, .Auto_Size = true},
+                        &page);
     connector_ = std::make_shared<const Bitmap_Handle>(static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CONNECTOR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     for (const Control_Spec& spec : Connector_Specs) factory_.Create(spec, &page).Picture = connector_;
@@ -109,7 +105,7 @@ void Table_Page::Create(Component& page)
     }
     message_label_ = &factory_.Create(Message_Label_Spec, &page);
     message_label_->Text_Colour = RGB(255, 0, 0);
-    message_label_->Text_Format = DT_CENTER | DT_WORDBREAK;
+    message_label_->Text_Format = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
 }
 
 void Table_Page::Create_Colour_Key(Component& page)

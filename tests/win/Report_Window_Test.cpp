@@ -1,7 +1,9 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/Menu_Design.h"
@@ -133,22 +135,24 @@ TEST_F(Report_Window, ASecondReportReplacesTheFirstAndOkHides)
 {
     Start();
     Press(Main().Table().Element_Box(26));
-    Press(Main().Table().Element_Box(10));
     const HWND form = Program().Element_Report_Form.Handle();
     const HWND edit = Program().Element_Report_Form.Element_Report_RichEdit();
+    SendMessageW(edit, WM_VSCROLL, SB_BOTTOM, 0);
+    SCROLLINFO bar{sizeof bar, SIF_POS};
+    GetScrollInfo(edit, SB_VERT, &bar);
+    ASSERT_GT(bar.nPos, 0) << "the first report scrolled down";
+    Press(Main().Table().Element_Box(10));
     EXPECT_EQ(Window_Text(form), "Neon Properties :");
     const std::vector<std::string> lines = Paragraphs(edit);
     EXPECT_EQ(lines.front(), "Neon");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "End of Report."), 1);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "              Atomic Number : 10"), lines.end());
     EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "scrolled to the top";
-
-    // Tab order: the text, OK, copy, glossary, and round again.
-    std::vector<HWND> order{edit};
-    for (int i = 0; i < 4; ++i) order.push_back(GetNextDlgTabItem(form, order.back(), FALSE));
-    const auto window = [this](const char* name) { return Program().Element_Report_Form.Components().Find(name)->Window; };
-    EXPECT_EQ(order, (std::vector<HWND>{edit, window("OK_BitBtn"), window("Clipboard_Copy_Element_Report_BitBtn"),
-                                        window("BitBtn1"), edit}));
+    GetScrollInfo(edit, SB_VERT, &bar);
+    EXPECT_EQ(bar.nPos, 0) << "and the scroll bar says so";
+    const Client_Pixels shown = Read_Client_Pixels(edit, true);
+    RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(shown.Colours == Read_Client_Pixels(edit, true).Colours) << "the thumb is drawn where it now is";
 
     SendMessageW(Program().Element_Report_Form.Components().Find("OK_BitBtn")->Window, BM_CLICK, 0, 0);
     Process_Messages();
@@ -195,6 +199,75 @@ TEST_F(Report_Window, GlossaryIsOneWindowWithFortyThreeBlueBoldHeadings)
 
     SendMessageW(glossary.Components().Find("OK_BitBtn")->Window, BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowVisible(glossary.Handle()));
+}
+
+// Holds the clipboard open from a window of its own thread, as another program would.
+class Clipboard_Holder {
+public:
+    Clipboard_Holder()
+        : thread_([this] {
+              const HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+              held_ = OpenClipboard(window) != FALSE;
+              SetEvent(opened_);
+              WaitForSingleObject(release_, INFINITE);
+              if (held_) CloseClipboard();
+              DestroyWindow(window);
+          })
+    {
+        WaitForSingleObject(opened_, INFINITE);
+    }
+    ~Clipboard_Holder()
+    {
+        SetEvent(release_);
+        thread_.join();
+        CloseHandle(opened_);
+        CloseHandle(release_);
+    }
+    bool Held() const { return held_; }
+
+private:
+    HANDLE opened_ = CreateEventW(nullptr, TRUE, FALSE, nullptr), release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    bool held_ = false;
+    std::thread thread_;
+};
+
+std::wstring Clipboard_Text()
+{
+    if (!OpenClipboard(nullptr)) return L"(not opened)";
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    std::wstring text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+    return text;
+}
+
+TEST_F(Report_Window, CopyWhileAnotherProgramHoldsTheClipboardIsReportedAndChangesNothing)
+{
+    Start();
+    Press(Main().Table().Element_Box(26));
+    Program().Glossary_of_Terms_Form.Show_In_Front();
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL kept = GlobalAlloc(GMEM_MOVEABLE, sizeof L"kept");
+    std::copy_n(L"kept", 5, static_cast<wchar_t*>(GlobalLock(kept)));
+    GlobalUnlock(kept);
+    SetClipboardData(CF_UNICODETEXT, kept);
+    CloseClipboard();
+    {
+        const Clipboard_Holder holder;
+        ASSERT_TRUE(holder.Held());
+        SendMessageW(Program().Element_Report_Form.Components().Find("Clipboard_Copy_Element_Report_BitBtn")->Window,
+                     BM_CLICK, 0, 0);
+        SendMessageW(Program().Glossary_of_Terms_Form.Components().Find("Clipboard_Copy_Glossary_of_Terms_BitBtn")->Window,
+                     BM_CLICK, 0, 0);
+    }
+    ASSERT_EQ(Boxes.size(), 2u);
+    for (const Recorded_Box& box : Boxes) {
+        EXPECT_EQ(box.Text, "Cannot open clipboard.");
+        EXPECT_EQ(box.Title, "Halvorn v2.0b");
+        EXPECT_EQ(box.Flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    }
+    EXPECT_EQ(Clipboard_Text(), L"kept");
 }
 
 }  // namespace
