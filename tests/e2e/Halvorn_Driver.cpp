@@ -5,6 +5,7 @@
 //   halvorn_driver click-box NUMBER             presses an element box with the mouse
 //   halvorn_driver wait-window TITLE [seconds]  a visible window with that title exists
 //   halvorn_driver click-button CAPTION         presses a visible button with the mouse
+//   halvorn_driver answer-message-box [seconds] prints a message box's text, presses its OK
 //   halvorn_driver close [TITLE]                closes the main window as the title bar does
 //   halvorn_driver startup-bench HALVORN REFERENCE RUNS
 //   halvorn_driver resize-bench RUNS [TITLE]    times resizes of the running program
@@ -121,6 +122,21 @@ void Click_At(POINT at)
     SendInput(3, inputs, sizeof(INPUT));
 }
 
+struct Message_Box_Search {
+    HWND Found = nullptr;
+};
+
+BOOL CALLBACK Find_Message_Box(HWND window, LPARAM data)
+{
+    wchar_t class_name[16];
+    GetClassNameW(window, class_name, 16);
+    if (IsWindowVisible(window) && std::wstring(class_name) == L"#32770") {
+        reinterpret_cast<Message_Box_Search*>(data)->Found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 int Fail(const char* what)
 {
     std::fprintf(stderr, "halvorn_driver: %s\n", what);
@@ -197,6 +213,26 @@ int main(int argc, char** argv)
     if (command == "wait-window" && argc > 2) {
         const std::wstring title = Widen(argv[2]);
         return Wait_For(seconds, [&] { return Visible_Window(title) != nullptr; }) ? 0 : Fail("window not shown");
+    }
+    if (command == "answer-message-box") {
+        const double limit = argc > 2 ? std::atof(argv[2]) : 30;
+        Message_Box_Search search;
+        if (!Wait_For(limit, [&] { return EnumWindows(Find_Message_Box, reinterpret_cast<LPARAM>(&search)), search.Found; }))
+            return Fail("no message box");
+        // The message text is the box's static control 0xFFFF.
+        wchar_t text[1024] = L"";
+        GetDlgItemTextW(search.Found, 0xFFFF, text, 1024);
+        char narrow[2048] = "";
+        WideCharToMultiByte(1252, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
+        std::printf("%s\n", narrow);
+        std::fflush(stdout);
+        HWND ok = Find_Visible_Child(search.Found, L"Button", L"OK");
+        if (!ok) return Fail("no OK button on the message box");
+        SetForegroundWindow(search.Found);
+        RECT rect;
+        GetWindowRect(ok, &rect);
+        Click_At({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+        return Wait_For(15, [&] { return !IsWindow(search.Found); }) ? 0 : Fail("the message box stayed open");
     }
     if (command == "click-box" && argc > 2) {
         HWND main = Visible_Window(Main_Title);
