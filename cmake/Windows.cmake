@@ -64,9 +64,11 @@ target_link_libraries(halvorn_win_tests PRIVATE halvorn_ui gtest)
 add_test(NAME windows_side COMMAND halvorn_win_tests)
 set_tests_properties(windows_side PROPERTIES TIMEOUT 300)
 
-# Drives the real exe from outside, as a user would, and measures start-up.
+# Drives the real exe from outside, as a user would; the timing driver measures it.
 add_executable(halvorn_driver tests/e2e/Halvorn_Driver.cpp)
-target_link_libraries(halvorn_driver PRIVATE halvorn_core user32 gdi32 psapi)
+target_link_libraries(halvorn_driver PRIVATE halvorn_core user32 gdi32)
+add_executable(halvorn_timing bench/Timing_Driver.cpp)
+target_link_libraries(halvorn_timing PRIVATE halvorn_core user32 gdi32 psapi)
 add_test(NAME end_to_end
   COMMAND "${CMAKE_SOURCE_DIR}/tests/e2e/smoke.sh" $<TARGET_FILE:Halvorn> $<TARGET_FILE:halvorn_driver>
           "${CMAKE_BINARY_DIR}/e2e")

@@ -112,41 +112,6 @@ TEST_F(Main_Window, ExitByMenuButtonOrTitleBarClosesAndSaves)
     }
 }
 
-TEST_F(Main_Window, MalformedDatabaseTextIsReportedAndStopsTheBuild)
-{
-    Start();
-    // Row 3 gets a bad atomic weight; rows 1 and 2 are read, the rest stays as it was.
-    const std::string_view text = Element_Database_Text();
-    std::string broken, bad_weight;
-    for (std::size_t line = 0; line <= 5; ++line) {
-        std::string row(Text_Line(text, line));
-        if (line == 3) {
-            std::size_t at = 0;
-            for (int tab = 0; tab < 3; ++tab) at = row.find('\t', at) + 1;
-            row.insert(at, "x");
-            bad_weight = row.substr(at, row.find('\t', at) - at);
-        }
-        broken += row + "\n";
-    }
-    Main().Table().Element_Box(1).Caption = "old";
-    Main().Table().Element_Box(3).Caption = "old";
-    Main().Table().Element_Box(26).Fill = RGB(1, 2, 3);
-    Main().Table().Set_Database_Text(broken);
-    Run_Guarded(Main().Handle(), [this] { Main().Table().Build_Array_Data_ButtonClick(); });
-
-    ASSERT_EQ(Boxes.size(), 1u);
-    EXPECT_EQ(Boxes[0].Text, "'" + bad_weight + "' is not a valid floating point value.");
-    EXPECT_EQ(Boxes[0].Title, "Halvorn v2.0b");
-    EXPECT_EQ(Boxes[0].Flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
-    EXPECT_EQ(Number_of_Elements, 3);
-    EXPECT_EQ(Main().Table().Element_Box(1).Caption, "1\rH") << "rows before the fault are captioned";
-    EXPECT_EQ(Main().Table().Element_Box(3).Caption, "old") << "the failing row is not";
-    EXPECT_EQ(Elements[3].Element_Name, "Lithium") << "its record is partly filled";
-    EXPECT_EQ(Elements[3].Atomic_Weight, Missing_Double);
-    EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(1, 2, 3)) << "no colouring after the fault";
-    EXPECT_TRUE(Main().Table().Element_Box(50).Visible) << "no hiding after the fault";
-}
-
 TEST_F(Main_Window, ShorterOrHeaderOnlyTextsHideTheBoxesPastTheirRows)
 {
     Start();
