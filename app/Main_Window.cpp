@@ -79,7 +79,7 @@ void TMainForm1::Create()
     pages_->Create(*form_);
     table_.emplace(*factory_, fonts_, program_.Element_Report_Form, program_.Texts, Handle(),
                    [this] { pages_->Show_Page(0); });
-    table_->Create(pages_->Page(0));
+    table_->Create(pages_->Page(0), pages_->Control());
     graph_.emplace(*factory_, program_.Texts, program_.Element_Report_Form, [this] { pages_->Show_Page(1); });
     graph_->Create(pages_->Page(1));
     table_->Create_State_Legend(*form_);

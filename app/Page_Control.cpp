@@ -40,6 +40,8 @@ void Page_Control::Create(Component& form)
         item.pszText = caption.data();
         SendMessageW(control_->Window, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     }
+    // The pages stand over the tab control's display area as its siblings, above it: the
+    // dialog keys then reach their controls, and the tab control stays a tab stop itself.
     RECT display;
     GetClientRect(control_->Window, &display);
     SendMessageW(control_->Window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
@@ -47,15 +49,22 @@ void Page_Control::Create(Component& form)
         Component page;
         page.Name = Page_Names[i];
         page.Kind = Component_Kind::Windowed;
-        page.Parent = control_;
-        page.Left = display.left, page.Top = display.top;
-        page.Width = display.right - display.left, page.Height = display.bottom - display.top;
+        page.Parent = &form;
         page.Caption = Page_Captions[i];
         page.Font = form.Font;
         pages_[i] = &components_.Add(std::move(page));
+        Fit_Page(*pages_[i], display);
         page_windows_[i] = std::make_unique<Host_Window>(components_, fonts_);
         page_windows_[i]->Create_For(*pages_[i], i == 0 ? WS_VISIBLE : 0);
+        SetWindowPos(pages_[i]->Window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+}
+
+void Page_Control::Fit_Page(Component& page, const RECT& display) const
+{
+    page.Left = control_->Left + display.left, page.Top = control_->Top + display.top;
+    page.Width = std::max<int>(display.right - display.left, 0);
+    page.Height = std::max<int>(display.bottom - display.top, 0);
 }
 
 int Page_Control::Active_Page() const
@@ -90,11 +99,7 @@ void Page_Control::Apply_Scaled_Bounds()
     // The pages fill the page control's display area, as the control lays them out.
     RECT display{0, 0, control_->Width, control_->Height};
     SendMessageW(control_->Window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-    for (Component* page : pages_) {
-        page->Left = display.left, page->Top = display.top;
-        page->Width = std::max<int>(display.right - display.left, 0);
-        page->Height = std::max<int>(display.bottom - display.top, 0);
-    }
+    for (Component* page : pages_) Fit_Page(*page, display);
     // Every real window costs a round trip through the platform: only the showing page
     // and its controls move now.
     laid_out_ = {false, false};

@@ -1,5 +1,6 @@
 // The main window's page control: the tab control with its two pages, each a host
-// window for its controls, and the re-layout of its real windows after scaling.
+// window for its controls standing over the tab control's display area, and the
+// re-layout of its real windows after scaling.
 #pragma once
 
 #include <array>
@@ -29,6 +30,9 @@ public:
 
 private:
     void Apply_Page_Controls(int index);
+    // Places a page over the tab control's display area (given in the tab control's client
+    // coordinates).
+    void Fit_Page(Component& page, const RECT& display) const;
 
     Component_List& components_;
     Font_Cache& fonts_;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/Seams.h"
 #include "resources/Resource_Ids.h"
 
 namespace halvorn {
@@ -33,15 +34,13 @@ int Run_Program()
 {
     Program_Windows program;
     program.Create();
-    program.MainForm1.Show_First();
+    // The first show runs outside any window procedure: a fault in it (a database text that
+    // does not build) is shown here, the rest of that show is left undone, and the program
+    // goes on.
+    Run_Guarded(program.MainForm1.Handle(), [&program] { program.MainForm1.Show_First(); });
 
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-        if (root && IsDialogMessageW(root, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch_Program_Message(message);
     return static_cast<int>(message.wParam);
 }
 

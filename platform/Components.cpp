@@ -1,8 +1,9 @@
 #include "platform/Components.h"
 
-#include <stdexcept>
-
 #include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+#include <utility>
 
 #include "platform/Gdi_Owners.h"
 #include "platform/Win_Text.h"
@@ -129,11 +130,20 @@ void Paint_Label(HDC dc, const Component& label, RECT rect, HFONT font)
     Selected_Object chosen(dc, font);
     SetTextColor(dc, label.Text_Colour);
     const std::wstring caption = Widen(label.Caption);
+    const int length = static_cast<int>(caption.size());
+    UINT format = label.Text_Format | DT_NOPREFIX;
+    if ((format & (DT_VCENTER | DT_WORDBREAK)) == (DT_VCENTER | DT_WORDBREAK)) {
+        // DrawText centres only a single line: measure the wrapped lines and move them down
+        // by half the room left.
+        format &= ~static_cast<UINT>(DT_VCENTER);
+        RECT text = rect;
+        DrawTextW(dc, caption.c_str(), length, &text, format | DT_CALCRECT);
+        rect.top += std::max<LONG>((rect.bottom - rect.top - (text.bottom - text.top)) / 2, 0);
+    }
     // A one-line label is not cut at its box: the box is its text's extent, and glyphs
     // may reach a pixel or two past that.
-    const UINT wrap = label.Text_Format & DT_WORDBREAK;
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
-              label.Text_Format | DT_NOPREFIX | (wrap ? 0 : DT_NOCLIP));
+    if (!(format & DT_WORDBREAK)) format |= DT_NOCLIP;
+    DrawTextW(dc, caption.c_str(), length, &rect, format);
 }
 
 void Paint_Shape(HDC dc, const Component& shape, RECT rect, HFONT)
@@ -148,11 +158,52 @@ void Paint_Picture(HDC dc, const Component& picture, RECT rect, HFONT)
 {
     BITMAP info{};
     if (!picture.Picture || !GetObjectW(picture.Picture->Get(), sizeof info, &info)) return;
-    Memory_Dc source(dc);
-    Selected_Object chosen(source.Get(), picture.Picture->Get());
-    const COLORREF transparent = GetPixel(source.Get(), 0, info.bmHeight - 1);
-    GdiTransparentBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                      source.Get(), 0, 0, info.bmWidth, info.bmHeight, transparent);
+    const int source_width = info.bmWidth, source_height = std::abs(info.bmHeight);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    format.bmiHeader.biWidth = source_width, format.bmiHeader.biHeight = -source_height;
+    format.bmiHeader.biPlanes = 1, format.bmiHeader.biBitCount = 32;
+    std::vector<std::uint32_t> source(static_cast<std::size_t>(source_width) * source_height);
+    if (!GetDIBits(dc, picture.Picture->Get(), 0, static_cast<UINT>(source_height), source.data(), &format,
+                   DIB_RGB_COLORS))
+        return;
+
+    // Stretching by GDI blends or drops the picture's pixels, which loses its transparent
+    // colour (black specks, jagged lines). Each pixel here takes a colour of the picture
+    // that falls within it, the picture's own over the transparent one, so thin lines stay
+    // whole and in their colour at any size; the result is then drawn 1:1.
+    const std::uint32_t transparent = source[static_cast<std::size_t>(source_height - 1) * source_width];
+    format.bmiHeader.biWidth = width, format.bmiHeader.biHeight = -height;
+    void* bits = nullptr;
+    Bitmap_Handle scaled(CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!scaled) return;
+    auto* target = static_cast<std::uint32_t*>(bits);
+    const auto span = [](int at, int size, int source_size) {
+        const int first = static_cast<int>(static_cast<long long>(at) * source_size / size);
+        const int last = static_cast<int>((static_cast<long long>(at + 1) * source_size + size - 1) / size);
+        return std::pair{first, std::max(last, first + 1)};
+    };
+    for (int y = 0; y < height; ++y) {
+        const auto [top, bottom] = span(y, height, source_height);
+        for (int x = 0; x < width; ++x) {
+            const auto [left, right] = span(x, width, source_width);
+            std::uint32_t colour = transparent;
+            for (int sy = top; sy < bottom && colour == transparent; ++sy)
+                for (int sx = left; sx < right; ++sx) {
+                    const std::uint32_t pixel = source[static_cast<std::size_t>(sy) * source_width + sx];
+                    if (pixel != transparent) {
+                        colour = pixel;
+                        break;
+                    }
+                }
+            target[static_cast<std::size_t>(y) * width + x] = colour;
+        }
+    }
+    Memory_Dc scratch(dc);
+    Selected_Object chosen(scratch.Get(), scaled.Get());
+    GdiTransparentBlt(dc, rect.left, rect.top, width, height, scratch.Get(), 0, 0, width, height,
+                      RGB(transparent >> 16 & 0xFF, transparent >> 8 & 0xFF, transparent & 0xFF));
 }
 
 void Paint_Bevel(HDC dc, const Component&, RECT rect, HFONT) { DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT); }

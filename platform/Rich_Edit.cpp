@@ -1,9 +1,12 @@
 #include "platform/Rich_Edit.h"
 
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <algorithm>
 #include <stdexcept>
+
+#include "platform/Clipboard_Session.h"
 
 namespace halvorn {
 
@@ -12,6 +15,25 @@ void Load_Rich_Edit_Library()
     static HMODULE library = LoadLibraryW(L"riched20.dll");
     if (!library) throw std::runtime_error("Cannot load the rich text control (riched20.dll)");
 }
+
+namespace {
+
+// Read-only text is no place to type a Tab: the key moves on to the next control, as in
+// any dialog, and entering the text by Tab selects none of it.
+LRESULT CALLBACK Read_Only_Keys(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR)
+{
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, Read_Only_Keys, id);
+    LRESULT result = DefSubclassProc(edit, message, w, l);
+    if (message == WM_GETDLGCODE) {
+        result &= ~static_cast<LRESULT>(DLGC_WANTTAB | DLGC_HASSETSEL);
+        const MSG* key = reinterpret_cast<const MSG*>(l);
+        if (key && key->message == WM_KEYDOWN && key->wParam == VK_TAB)
+            result &= ~static_cast<LRESULT>(DLGC_WANTMESSAGE | DLGC_WANTALLKEYS);
+    }
+    return result;
+}
+
+}  // namespace
 
 HWND Create_Rich_Edit(HWND parent, int left, int top, int width, int height, bool horizontal_scroll_bar, HFONT font)
 {
@@ -23,6 +45,7 @@ HWND Create_Rich_Edit(HWND parent, int left, int top, int width, int height, boo
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!edit) throw std::runtime_error("Cannot create the rich text control");
     SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowSubclass(edit, Read_Only_Keys, 0, 0);
     return edit;
 }
 
@@ -68,6 +91,9 @@ void Caret_To_Start(HWND rich_edit)
 
 void Copy_All_To_Clipboard(HWND rich_edit)
 {
+    // The control's own copy fails silently while another program holds the clipboard:
+    // find out first, and report it through the general error box.
+    { Clipboard_Session probe(rich_edit); }
     SendMessageW(rich_edit, EM_SETSEL, 0, -1);
     SendMessageW(rich_edit, WM_COPY, 0, 0);
     Caret_To_Start(rich_edit);

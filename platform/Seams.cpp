@@ -110,9 +110,16 @@ void Process_Messages()
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        Dispatch_Program_Message(message);
     }
+}
+
+void Dispatch_Program_Message(MSG& message)
+{
+    const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root && IsDialogMessageW(root, &message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
 }
 
 }  // namespace halvorn

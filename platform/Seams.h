@@ -44,6 +44,11 @@ const std::string& Application_Title();
 // no further (never into Windows).
 void Run_Guarded(HWND owner, const std::function<void()>& command) noexcept;
 
+// Hands one message on as every loop of the program does: the keys that move between
+// and press controls (Tab, Shift+Tab, Enter, Space) go to the dialog handling of the
+// message's top-level window, everything else to its window procedure.
+void Dispatch_Program_Message(MSG& message);
+
 // Handles every window message already waiting, so that what a command changed is
 // painted before it returns.
 void Process_Messages();

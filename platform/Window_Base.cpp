@@ -115,6 +115,13 @@ LRESULT Host_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
     case WM_MOUSELEAVE:
         Mouse_Moved({-1, -1});
         return 0;
+    case DM_GETDEFID:
+        // Enter presses the push button that has the focus, however the focus got there;
+        // elsewhere there is no default button and Enter confirms nothing.
+        if (const HWND focus = GetFocus(); focus && IsChild(Handle(), focus) &&
+            (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
+            return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+        return 0;
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_CTLCOLORSTATIC:

@@ -67,9 +67,11 @@ void TElement_Report_Form::Show_Report(const Report_Document& report)
     SendMessageW(rich_edit_, WM_SETREDRAW, FALSE, 0);
     Set_Rich_Text(rich_edit_, Document_Rtf(report.Lines, "Courier New"));
     SendMessageW(rich_edit_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(rich_edit_, nullptr, TRUE);
     Set_Window_Text(Handle(), report.Caption);
     Caret_To_Start(rich_edit_);
+    // The scroll bars are redrawn too: the text starts at the top again, and the thumb
+    // must say so.
+    RedrawWindow(rich_edit_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     BringWindowToTop(Handle());

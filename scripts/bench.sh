@@ -9,14 +9,14 @@ scripts/setup.sh
 cmake --preset native >/dev/null
 cmake --build --preset native --target halvorn_benchmarks
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target Halvorn halvorn_driver reference_statics lean_composition
+cmake --build --preset windows --target Halvorn halvorn_driver halvorn_timing reference_statics lean_composition
 build/native/halvorn_benchmarks --benchmark_min_time=1
 source scripts/display.sh
 export WINEPREFIX="$root/build/wine" WINEDEBUG=-all
 wineserver -p 60
 to_windows() { echo "Z:$1" | tr / '\\'; }
 ls -l build/windows/Halvorn.exe | awk '{printf "Halvorn.exe size: %.2f MiB\n", $5 / 1048576}'
-scripts/wine-run build/windows/halvorn_driver.exe startup-bench "$(to_windows "$root/build/windows/Halvorn.exe")" \
+scripts/wine-run build/windows/halvorn_timing.exe startup-bench "$(to_windows "$root/build/windows/Halvorn.exe")" \
   "$(to_windows "$root/build/windows/reference_statics.exe")" 9
 # Resizes of Halvorn and of the lean program of the same composition, alternated.
 scripts/wine-run build/windows/Halvorn.exe &
@@ -25,7 +25,7 @@ scripts/wine-run build/windows/lean_composition.exe &
 lean=$!
 scripts/wine-run build/windows/halvorn_driver.exe wait-painted 60
 scripts/wine-run build/windows/halvorn_driver.exe wait-window "Lean Reference" 60
-scripts/wine-run build/windows/halvorn_driver.exe resize-pair 40 "Halvorn v2.0b" "Lean Reference"
+scripts/wine-run build/windows/halvorn_timing.exe resize-pair 40 "Halvorn v2.0b" "Lean Reference"
 scripts/wine-run build/windows/halvorn_driver.exe close
 scripts/wine-run build/windows/halvorn_driver.exe close "Lean Reference"
 wait $halvorn $lean

@@ -42,22 +42,22 @@ Design_Point Element_Box_Place(int n)
 }
 
 const std::array<Group_Heading, 16> Group_Headings{{
-    {"StaticText1000", 16, 18, 0, "Ia"},
-    {"StaticText1001", 50, 59, 0, "IIa"},
-    {"StaticText1003", 87, 137, 0, "IIIb"},
-    {"StaticText1004", 124, 137, 0, "IVb"},
-    {"StaticText1005", 162, 137, 0, "Vb"},
-    {"StaticText1006", 197, 137, 0, "VIb"},
-    {"StaticText1007", 232, 137, 0, "VIIb"},
-    {"StaticText1008", 268, 137, 100, "-------- VIIIa --------"},
-    {"StaticText1009", 384, 137, 0, "Ib"},
-    {"StaticText1010", 421, 137, 0, "IIb"},
-    {"StaticText1011", 455, 59, 0, "IIIa"},
-    {"StaticText1012", 498, 59, 0, "IVa"},
-    {"StaticText1013", 535, 59, 0, "Va"},
-    {"StaticText1014", 572, 59, 0, "VIa"},
-    {"StaticText1015", 605, 59, 0, "VIIa"},
-    {"StaticText1016", 637, 17, 0, "VIIIb"},
+    {"StaticText1000", 16, 18, "Ia"},
+    {"StaticText1001", 50, 59, "IIa"},
+    {"StaticText1003", 87, 137, "IIIb"},
+    {"StaticText1004", 124, 137, "IVb"},
+    {"StaticText1005", 162, 137, "Vb"},
+    {"StaticText1006", 197, 137, "VIb"},
+    {"StaticText1007", 232, 137, "VIIb"},
+    {"StaticText1008", 268, 137, "-------- VIIIa --------"},
+    {"StaticText1009", 384, 137, "Ib"},
+    {"StaticText1010", 421, 137, "IIb"},
+    {"StaticText1011", 455, 59, "IIIa"},
+    {"StaticText1012", 498, 59, "IVa"},
+    {"StaticText1013", 535, 59, "Va"},
+    {"StaticText1014", 572, 59, "VIa"},
+    {"StaticText1015", 605, 59, "VIIa"},
+    {"StaticText1016", 637, 17, "VIIIb"},
 }};
 
 const std::array<Group_Swatch, 10> Group_Swatches{{

@@ -20,10 +20,11 @@ struct Design_Point {
 // Design position of element box n (1 to 118) on the table page.
 Design_Point Element_Box_Place(int number);
 
+// Every heading is sized to its caption, the one over columns 8 to 10 included (about
+// 100 wide at the design size).
 struct Group_Heading {
     std::string_view Name;
     int Left, Top;
-    int Width;  // 0: sized to the caption
     std::string_view Caption;
 };
 

@@ -77,9 +77,10 @@ private:
 
 }  // namespace
 
-void Table_Page::Create(Component& page)
+void Table_Page::Create(Component& page, const Component& page_control)
 {
     page_ = &page;
+    page_control_ = &page_control;
     for (int n = 1; n <= Element_Box_Count; ++n) {
         const Design_Point place = Element_Box_Place(n);
         const std::string name = Box_Name(n);
@@ -91,14 +92,10 @@ void Table_Page::Create(Component& page)
         box.On_Mouse_Down = [this](Component& sender) { StaticText1MouseDown(sender); };
         boxes_[static_cast<std::size_t>(n - 1)] = &box;
     }
-    for (const Group_Heading& heading : Group_Headings) {
-        Component& label = factory_.Create({.Type = Control_Type::Label, .Name = heading.Name, .Left = heading.Left,
-                                            .Top = heading.Top, .Caption = heading.Caption, .Font = &Heading_Font,
-                                            .Auto_Size = true},
-                                           &page);
-        // Some headings keep a width of their own.
-        if (heading.Width > 0) label.Width = heading.Width, label.Auto_Size = false;
-    }
+    for (const Group_Heading& heading : Group_Headings)
+        factory_.Create({.Type = Control_Type::Label, .Name = heading.Name, .Left = heading.Left, .Top = heading.Top,
+                         .Caption = heading.Caption, .Font = &Heading_Font, .Auto_Size = true},
+                        &page);
     connector_ = std::make_shared<const Bitmap_Handle>(static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CONNECTOR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     for (const Control_Spec& spec : Connector_Specs) factory_.Create(spec, &page).Picture = connector_;
@@ -110,7 +107,7 @@ void Table_Page::Create(Component& page)
     }
     message_label_ = &factory_.Create(Message_Label_Spec, &page);
     message_label_->Text_Colour = RGB(255, 0, 0);
-    message_label_->Text_Format = DT_CENTER | DT_WORDBREAK;
+    message_label_->Text_Format = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
 }
 
 void Table_Page::Create_Colour_Key(Component& page)
@@ -213,7 +210,9 @@ void Table_Page::Hide_Snapshot_Caption()
 
 Snapshot_Measures Table_Page::Measures() const
 {
-    return {page_->Parent->Width, page_->Left, page_->Top, exit_button_->Top};
+    // The page's place within the page control, as the picture's measures take it.
+    return {page_control_->Width, page_->Left - page_control_->Left, page_->Top - page_control_->Top,
+            exit_button_->Top};
 }
 
 void Table_Page::Repaint() const { InvalidateRect(page_->Window, nullptr, FALSE); }

@@ -29,7 +29,8 @@ public:
         : factory_(factory), fonts_(fonts), report_(report), texts_(texts), owner_(owner),
           show_page_(std::move(show_page)) {}
 
-    void Create(Component& page);
+    // The page stands over the page control's display area.
+    void Create(Component& page, const Component& page_control);
     // The legend stands outside the page, on the window itself.
     void Create_State_Legend(Component& form);
 
@@ -73,6 +74,7 @@ private:
     std::string_view database_text_ = Element_Database_Text();
     std::shared_ptr<const Bitmap_Handle> connector_;
     Component* page_ = nullptr;
+    const Component* page_control_ = nullptr;
     std::array<Component*, Element_Box_Count> boxes_{};
     std::array<Component*, 10> swatches_{};
     std::array<Component*, 4> state_labels_{};  // gas, liquid, solid, unknown

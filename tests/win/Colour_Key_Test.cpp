@@ -83,36 +83,5 @@ TEST_F(Colour_Key, ConfirmedColourRecolorsOnlyThatGroupAndCancelChangesNothing)
     EXPECT_EQ(Main().Table().Element_Box(26).Fill, chosen);
 }
 
-TEST_F(Colour_Key, SwatchesAndCaptionsStandWhereDesigned)
-{
-    Start();
-    Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
-    const Component& key = Main().Component_Named("GroupBox1000");
-    EXPECT_EQ(key.Left, 88);
-    EXPECT_EQ(key.Top, 2);
-    EXPECT_EQ(key.Width, 345);
-    EXPECT_EQ(key.Height, 130);
-    EXPECT_EQ(key.Caption, " Element Group Key :    (Click box to change colour) ");
-    const struct { const char* Swatch; int Left, Top; const char* Label; const char* Caption; } design[] = {
-        {"Other_Non_Metals_Colour_Shape", 8, 19, "Label1000", "Other Non-Metals"},
-        {"Non_Metals_Halogens_Colour_Shape", 8, 103, "Label1005", "Non-Metals (Halogens)"},
-        {"Other_Metals_Colour_Shape", 200, 19, "Label1004", "Other Metals"},
-        {"Actinide_Series_Colour_Shape", 200, 82, "Label119", "Actinide Series"},
-        {"Unknown_Colour_Shape", 200, 103, "Label1009", "Unknown"}};
-    for (const auto& d : design) {
-        const Component& swatch = Main().Component_Named(d.Swatch);
-        const Component& label = Main().Component_Named(d.Label);
-        EXPECT_EQ(swatch.Parent, &key);
-        EXPECT_EQ(swatch.Left, d.Left);
-        EXPECT_EQ(swatch.Top, d.Top);
-        EXPECT_EQ(swatch.Width, 25);
-        EXPECT_EQ(swatch.Height, 20);
-        EXPECT_EQ(label.Left, d.Left + 29);
-        EXPECT_EQ(label.Top, d.Top + 2);
-        EXPECT_EQ(label.Caption, d.Caption);
-        EXPECT_TRUE(label.Font.Bold);
-    }
-}
-
 }  // namespace
 }  // namespace halvorn::test

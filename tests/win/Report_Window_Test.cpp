@@ -1,7 +1,9 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/Menu_Design.h"
@@ -65,6 +67,25 @@ Paragraph_Format Format_Of(HWND edit, int index)
             (character.dwEffects & CFE_AUTOCOLOR) != 0};
 }
 
+// The clipboard's plain text, or a text of one's own put there.
+std::wstring Clipboard_Text(const wchar_t* put = nullptr)
+{
+    if (!OpenClipboard(nullptr)) return L"(not opened)";
+    if (put) {
+        EmptyClipboard();
+        const std::size_t size = (wcslen(put) + 1) * sizeof(wchar_t);
+        const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, size);
+        memcpy(GlobalLock(data), put, size);
+        GlobalUnlock(data);
+        SetClipboardData(CF_UNICODETEXT, data);
+    }
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    std::wstring text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+    return text;
+}
+
 using Report_Window = Program_Test;
 
 TEST_F(Report_Window, ShowsTheWholeReportFormattedAndCopiesIt)
@@ -108,18 +129,11 @@ TEST_F(Report_Window, ShowsTheWholeReportFormattedAndCopiesIt)
     EXPECT_EQ(lines.back(), "End of Report.");
 
     // The copy button puts rich and plain text of the whole report on the clipboard.
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    CloseClipboard();
+    Clipboard_Text(L"");
     SendMessageW(Program().Element_Report_Form.Components().Find("Clipboard_Copy_Element_Report_BitBtn")->Window,
                  BM_CLICK, 0, 0);
-    Process_Messages();
     EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Rich Text Format")));
-    ASSERT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    std::wstring copied = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
-    GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
-    CloseClipboard();
+    const std::wstring copied = Clipboard_Text();
     EXPECT_EQ(copied.rfind(L"Iron", 0), 0u);
     EXPECT_NE(copied.find(L"          Boiling Point (K) : 3,134 (K), 2,860.85 (C)"), std::wstring::npos);
     EXPECT_NE(copied.find(L"End of Report."), std::wstring::npos);
@@ -133,22 +147,24 @@ TEST_F(Report_Window, ASecondReportReplacesTheFirstAndOkHides)
 {
     Start();
     Press(Main().Table().Element_Box(26));
-    Press(Main().Table().Element_Box(10));
     const HWND form = Program().Element_Report_Form.Handle();
     const HWND edit = Program().Element_Report_Form.Element_Report_RichEdit();
+    SendMessageW(edit, WM_VSCROLL, SB_BOTTOM, 0);
+    SCROLLINFO bar{sizeof bar, SIF_POS};
+    GetScrollInfo(edit, SB_VERT, &bar);
+    ASSERT_GT(bar.nPos, 0) << "the first report scrolled down";
+    Press(Main().Table().Element_Box(10));
     EXPECT_EQ(Window_Text(form), "Neon Properties :");
     const std::vector<std::string> lines = Paragraphs(edit);
     EXPECT_EQ(lines.front(), "Neon");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "End of Report."), 1);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "              Atomic Number : 10"), lines.end());
     EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "scrolled to the top";
-
-    // Tab order: the text, OK, copy, glossary, and round again.
-    std::vector<HWND> order{edit};
-    for (int i = 0; i < 4; ++i) order.push_back(GetNextDlgTabItem(form, order.back(), FALSE));
-    const auto window = [this](const char* name) { return Program().Element_Report_Form.Components().Find(name)->Window; };
-    EXPECT_EQ(order, (std::vector<HWND>{edit, window("OK_BitBtn"), window("Clipboard_Copy_Element_Report_BitBtn"),
-                                        window("BitBtn1"), edit}));
+    GetScrollInfo(edit, SB_VERT, &bar);
+    EXPECT_EQ(bar.nPos, 0) << "and the scroll bar says so";
+    const Client_Pixels shown = Read_Client_Pixels(edit, true);
+    RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(shown.Colours == Read_Client_Pixels(edit, true).Colours) << "the thumb is drawn where it now is";
 
     SendMessageW(Program().Element_Report_Form.Components().Find("OK_BitBtn")->Window, BM_CLICK, 0, 0);
     Process_Messages();
@@ -195,6 +211,40 @@ TEST_F(Report_Window, GlossaryIsOneWindowWithFortyThreeBlueBoldHeadings)
 
     SendMessageW(glossary.Components().Find("OK_BitBtn")->Window, BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowVisible(glossary.Handle()));
+}
+
+TEST_F(Report_Window, CopyWhileAnotherProgramHoldsTheClipboardIsReportedAndChangesNothing)
+{
+    Start();
+    Press(Main().Table().Element_Box(26));
+    Program().Glossary_of_Terms_Form.Show_In_Front();
+    Clipboard_Text(L"kept");
+    // Another program holds the clipboard open: a window of another thread.
+    const HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr), release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    bool held = false;
+    std::thread holder([&] {
+        const HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        held = OpenClipboard(window) != FALSE;
+        SetEvent(opened);
+        WaitForSingleObject(release, INFINITE);
+        CloseClipboard();
+        DestroyWindow(window);
+    });
+    WaitForSingleObject(opened, INFINITE);
+    SendMessageW(Program().Element_Report_Form.Components().Find("Clipboard_Copy_Element_Report_BitBtn")->Window,
+                 BM_CLICK, 0, 0);
+    SendMessageW(Program().Glossary_of_Terms_Form.Components().Find("Clipboard_Copy_Glossary_of_Terms_BitBtn")->Window,
+                 BM_CLICK, 0, 0);
+    SetEvent(release);
+    holder.join();
+    CloseHandle(opened), CloseHandle(release);
+    ASSERT_TRUE(held);
+    ASSERT_EQ(Boxes.size(), 2u);
+    for (const Recorded_Box& box : Boxes) {
+        EXPECT_EQ(box.Text, "Cannot open clipboard.");
+        EXPECT_EQ(box.Flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    }
+    EXPECT_EQ(Clipboard_Text(), L"kept");
 }
 
 }  // namespace

@@ -34,6 +34,20 @@ public:
     {
         Steps.push_back([this, key] { PostMessageW(List(), WM_KEYDOWN, key, 0); });
     }
+    // Escape with the focus on the dialog window itself, as after the message box closes
+    // or after the user comes back from another window.
+    void Escape_On_Dialog(bool shift)
+    {
+        Steps.push_back([this, shift] {
+            SetFocus(Dialog().Handle());
+            EXPECT_EQ(GetFocus(), Dialog().Handle());
+            BYTE keys[256];
+            GetKeyboardState(keys);
+            keys[VK_SHIFT] = shift ? 0x80 : 0;
+            SetKeyboardState(keys);
+            PostMessageW(Dialog().Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+        });
+    }
     void Post(UINT message, WPARAM w = 0, LPARAM l = 0)
     {
         Steps.push_back([this, message, w, l] { PostMessageW(Dialog().Handle(), message, w, l); });
@@ -62,7 +76,12 @@ public:
         start();
         KillTimer(nullptr, timer);
         EXPECT_TRUE(Steps.empty()) << "the dialog closed before every step was taken";
+        EXPECT_LT(ticks, 200) << "the steps did not end the dialog";
         Steps.clear();
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
     }
     bool Report_Shown() { return IsWindowVisible(Program().Element_Report_Form.Handle()) != FALSE; }
     std::string Report_Caption() { return Window_Text(Program().Element_Report_Form.Handle()); }
@@ -142,6 +161,8 @@ TEST_F(Search, NothingChosenMeansNoReport)
     // whatever was selected; Enter confirms nothing.
     const std::vector<void (*)(Search&)> endings = {
         [](Search& t) { t.Key(VK_ESCAPE); },
+        [](Search& t) { t.Escape_On_Dialog(false); },
+        [](Search& t) { t.Escape_On_Dialog(true); },
         [](Search& t) { t.Click("Cancel_Button"); },
         [](Search& t) { t.Post(WM_CLOSE); },
         [](Search& t) { t.Key(VK_RETURN); t.Click("Cancel_Button"); },

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "app/Menu_Design.h"
@@ -101,27 +102,76 @@ TEST_F(Settings, SavedValuesComeBackAndOutOfRangeGraphSelectsNothing)
     EXPECT_EQ(Main().Graph().Graph_Index(), -1);
 }
 
-TEST_F(Settings, MaximisedWindowSavesItsNormalBoundsAndReopensMaximised)
+// The bounds saved are those the window had on screen before it was maximised or
+// minimised, which the next start reads back as screen coordinates. Where a taskbar at the
+// top or left of the screen makes the work area start away from the monitor's corner, the
+// normal position the platform keeps is offset from these by the taskbar; under Wine the
+// work area here is the whole monitor, and the test still proves that the normal bounds,
+// not the maximised or minimised ones, are what reaches the file.
+TEST_F(Settings, ClosingMaximisedOrMinimisedSavesTheNormalBounds)
 {
-    Write_Ini("[Halvorn]\r\nWindowState_wsMaximized=1\r\nwindow_top_posn=30\r\nwindow_left_posn=40\r\n"
-              "window_Width=700\r\nwindow_Height=500\r\n");
-    Start();
-    EXPECT_TRUE(IsZoomed(Main().Handle()));
-    Close();
-    const std::string ini = Read_Ini();
-    EXPECT_NE(ini.find("WindowState_wsMaximized=1"), std::string::npos);
-    EXPECT_NE(ini.find("window_top_posn=30"), std::string::npos);
-    EXPECT_NE(ini.find("window_left_posn=40"), std::string::npos);
-    EXPECT_NE(ini.find("window_Width=700"), std::string::npos);
-    EXPECT_NE(ini.find("window_Height=500"), std::string::npos);
+    for (const bool maximised : {true, false}) {
+        TearDown();
+        SetUp();
+        Write_Ini("[Halvorn]\r\nwindow_top_posn=30\r\nwindow_left_posn=40\r\nwindow_Width=700\r\n"
+                  "window_Height=500\r\n");
+        Start();
+        const RECT normal = Outer_Bounds();
+        ShowWindow(Main().Handle(), maximised ? SW_MAXIMIZE : SW_MINIMIZE);
+        Process_Messages();
+        ASSERT_TRUE(maximised ? IsZoomed(Main().Handle()) : IsIconic(Main().Handle()));
+        Close();
+        const std::string ini = Read_Ini();
+        EXPECT_NE(ini.find(maximised ? "WindowState_wsMaximized=1" : "WindowState_wsMaximized=0"), std::string::npos);
+        for (const std::string& key : {"window_top_posn=" + std::to_string(normal.top),
+                                       "window_left_posn=" + std::to_string(normal.left),
+                                       "window_Width=" + std::to_string(normal.right - normal.left),
+                                       "window_Height=" + std::to_string(normal.bottom - normal.top)})
+            EXPECT_NE(ini.find(key + "\r\n"), std::string::npos) << key << (maximised ? " maximised" : " minimised");
+
+        TearDown();
+        SetUp();
+        Write_Ini(ini);
+        Start();
+        EXPECT_EQ(IsZoomed(Main().Handle()) != FALSE, maximised);
+        if (!maximised) Expect_Outer_Bounds(normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top);
+    }
 }
 
-TEST_F(Settings, WindowSavedOffEveryScreenComesBackAtTheDefaultPlace)
+// Saved places that nobody could see: the main window off every screen or of no size, the
+// report or glossary off every screen. A place partly on a screen is kept.
+TEST_F(Settings, PlacesThatCannotBeSeenFallBackToTheDefaults)
 {
-    Write_Ini("[Halvorn]\r\nwindow_top_posn=-30000\r\nwindow_left_posn=40000\r\nwindow_Width=700\r\n"
-              "window_Height=500\r\n");
-    Start();
-    Expect_Outer_Bounds(20, 20, 700, 500);
+    const struct {
+        const char* Ini;
+        RECT Main;  // left, top, width, height
+        POINT Report, Glossary;
+    } cases[] = {
+        {"window_top_posn=-30000\r\nwindow_left_posn=40000\r\nwindow_Width=700\r\nwindow_Height=500",
+         {20, 20, 700, 500}, {100, 20}, {100, 20}},
+        {"window_top_posn=30\r\nwindow_left_posn=40\r\nwindow_Width=0\r\nwindow_Height=500",
+         {40, 30, 681, 481}, {100, 20}, {100, 20}},
+        {"window_Width=700\r\nwindow_Height=-5", {20, 20, 681, 481}, {100, 20}, {100, 20}},
+        {"Element_Report_Form.Left=50000\r\nElement_Report_Form.Top=30\r\nGlossary_of_Terms_Form.Left=40\r\n"
+         "Glossary_of_Terms_Form.Top=-40000", {20, 20, 681, 481}, {100, 20}, {100, 20}},
+        {"window_left_posn=-300\r\nElement_Report_Form.Left=-100\r\nGlossary_of_Terms_Form.Top=-50",
+         {-300, 20, 681, 481}, {-100, 20}, {100, -50}},
+    };
+    for (const auto& c : cases) {
+        TearDown();
+        SetUp();
+        Write_Ini(std::string("[Halvorn]\r\n") + c.Ini + "\r\n");
+        Start();
+        SCOPED_TRACE(c.Ini);
+        Expect_Outer_Bounds(c.Main.left, c.Main.top, c.Main.right, c.Main.bottom);
+        RECT report, glossary;
+        GetWindowRect(Program().Element_Report_Form.Handle(), &report);
+        GetWindowRect(Program().Glossary_of_Terms_Form.Handle(), &glossary);
+        EXPECT_EQ(report.left, c.Report.x);
+        EXPECT_EQ(report.top, c.Report.y);
+        EXPECT_EQ(glossary.left, c.Glossary.x);
+        EXPECT_EQ(glossary.top, c.Glossary.y);
+    }
 }
 
 TEST_F(Settings, AlwaysOnTopIsRestoredAndToggledInPlace)
@@ -155,15 +205,8 @@ TEST_F(Settings, FactoryResetAnsweredNoChangesNothing)
     EXPECT_EQ(Boxes[0].Flags, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
     // Four lines, the fourth after an empty line.
     const std::string& text = Boxes[0].Text;
-    std::vector<std::string> lines;
-    for (std::size_t at = 0;;) {
-        const auto end = text.find("\r\n", at);
-        lines.push_back(text.substr(at, end == std::string::npos ? std::string::npos : end - at));
-        if (end == std::string::npos) break;
-        at = end + 2;
-    }
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_TRUE(lines[3].empty());
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
+    EXPECT_EQ(text.find("\r\n\r\n"), text.rfind("\r\n", text.rfind("\r\n") - 1));
     EXPECT_TRUE(Ini_Exists());
     EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(255, 0, 0));
 }
@@ -194,10 +237,21 @@ TEST_F(Settings, FactoryResetDeletesEvenAReadOnlyFileAndBringsBackTheDefaults)
 
 TEST_F(Settings, FactoryResetLeavesAFileHeldOpenByAnotherProgram)
 {
+    // Held open with every sharing allowed, deleting included: a plain delete would
+    // succeed, so only the status probe keeps the file in place.
+    const auto hold = [](const std::wstring& path) {
+        return CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    const std::wstring other = Ini_Path() + L".other";
+    CloseHandle(CreateFileW(other.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    HANDLE held = hold(other);
+    EXPECT_TRUE(DeleteFileW(other.c_str())) << "a file held so can be deleted";
+    CloseHandle(held);
+
     Write_Ini("[Halvorn]\r\nTransition_Metals_Colour_Shape=255\r\n");
     Start();
-    // Another program holds it open for reading, as a viewer would: it cannot be deleted.
-    HANDLE held = CreateFileW(Ini_Path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    held = hold(Ini_Path());
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_EQ(Probe_File_Status(Ini_Path()), "OPEN");
     Box_Answers = {IDYES};
@@ -205,15 +259,7 @@ TEST_F(Settings, FactoryResetLeavesAFileHeldOpenByAnotherProgram)
     CloseHandle(held);
     EXPECT_TRUE(Ini_Exists());
     EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(255, 0, 0)) << "its values stay in force";
-    EXPECT_TRUE(Boxes.size() == 1) << "a failed delete shows no message";
-
-    // Held with no sharing at all, it stays in place just the same.
-    held = CreateFileW(Ini_Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    Box_Answers = {IDYES};
-    SendMessageW(Main().Handle(), WM_COMMAND, Restore_Factory_Defaults_Option, 0);
-    CloseHandle(held);
-    EXPECT_TRUE(Ini_Exists());
+    EXPECT_EQ(Boxes.size(), 1u) << "a failed delete shows no message";
 }
 
 TEST(File_Helpers, ProbeAttributesAndDelete)

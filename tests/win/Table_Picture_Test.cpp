@@ -71,8 +71,9 @@ protected:
     }
     SIZE Expected_Size()
     {
-        return {Main().Component_Named("PageControl1").Width,
-                Main().Table().Exit_BitBtn().Top - Main().Component_Named("TabSheet1").Top};
+        // The page's top within the page control, which its own bounds hold in the window.
+        const int page_top = Main().Component_Named("TabSheet1").Top - Main().Component_Named("PageControl1").Top;
+        return {Main().Component_Named("PageControl1").Width, Main().Table().Exit_BitBtn().Top - page_top};
     }
 
     Memory_Registry Store;
@@ -126,21 +127,20 @@ TEST_F(Program_Commands, TheCaptionIsInTheCopiedPictureButNotLeftOnScreen)
     EXPECT_TRUE(Boxes.empty());
     ASSERT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
 
-    // The caption's place on the page, in the client area (the page control and the page
-    // offset it; the picture's own offsets differ by a few pixels only).
+    // The caption's place in the client area, and in the picture, which starts at the
+    // page's offset within the page control (its stretch moves it a few pixels only).
     const Component& label = Main().Table().Message_Label_1();
     const RECT page = Component_List::Host_Rect(Main().Component_Named("TabSheet1"));
     const RECT control = Component_List::Host_Rect(Main().Component_Named("PageControl1"));
-    RECT around{control.left + page.left + label.Left - 8, control.top + page.top + label.Top - 8,
-                control.left + page.left + label.Left + label.Width + 8,
-                control.top + page.top + label.Top + label.Height + 8};
+    RECT around{page.left + label.Left - 8, page.top + label.Top - 8, page.left + label.Left + label.Width + 8,
+                page.top + label.Top + label.Height + 8};
 
     ASSERT_TRUE(OpenClipboard(nullptr));
     const auto copied = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
     Memory_Dc picture(nullptr);
     const HGDIOBJ previous = SelectObject(picture.Get(), copied);
     RECT in_picture = around;
-    OffsetRect(&in_picture, -page.left, -page.top);
+    OffsetRect(&in_picture, -(page.left - control.left), -(page.top - control.top));
     EXPECT_GT(Red_Pixels(picture.Get(), in_picture), 30) << "the red caption is in the picture";
     SelectObject(picture.Get(), previous);
     CloseClipboard();

@@ -9,6 +9,48 @@
 
 namespace halvorn::test {
 
+Client_Pixels Read_Client_Pixels(HWND window, bool whole)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT area;
+    if (whole) GetWindowRect(window, &area), OffsetRect(&area, -area.left, -area.top);
+    else GetClientRect(window, &area);
+    Client_Pixels pixels{area.right, area.bottom, {}};
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = pixels.Width, format.bmiHeader.biHeight = -pixels.Height;
+    format.bmiHeader.biPlanes = 1, format.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = whole ? GetWindowDC(window) : GetDC(window);
+    HDC copy = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, pixels.Width, pixels.Height, dc, 0, 0, SRCCOPY);
+    GdiFlush();
+    for (int i = 0; i < pixels.Width * pixels.Height; ++i) {
+        const std::uint32_t bgr = static_cast<const std::uint32_t*>(bits)[i];
+        pixels.Colours.push_back(RGB(bgr >> 16 & 0xFF, bgr >> 8 & 0xFF, bgr & 0xFF));
+    }
+    SelectObject(copy, previous);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+void Press_Key(WPARAM key, bool shift)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+    PostMessageW(GetFocus(), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    Process_Messages();
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
 void Program_Test::SetUp()
 {
     wchar_t temp[MAX_PATH];

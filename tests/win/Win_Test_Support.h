@@ -14,6 +14,18 @@
 
 namespace halvorn::test {
 
+// What a window shows in its client area (or, whole, with its frame and scroll bars), read
+// back from its surface once it has painted what it had to.
+struct Client_Pixels {
+    int Width = 0, Height = 0;
+    std::vector<COLORREF> Colours;
+    COLORREF At(int x, int y) const { return Colours[static_cast<std::size_t>(y) * Width + x]; }
+};
+Client_Pixels Read_Client_Pixels(HWND window, bool whole = false);
+
+// Presses a key on the control that has the focus, handed on as the program's loops do.
+void Press_Key(WPARAM key, bool shift = false);
+
 struct Recorded_Box {
     std::string Text;
     std::string Title;

@@ -1,0 +1,126 @@
+// Times the real program against reference programs, started and resized from outside
+// as a user would, and prints the medians.
+//
+//   halvorn_timing startup-bench HALVORN REFERENCE RUNS
+//   halvorn_timing resize-bench RUNS [TITLE]    times resizes of the running program
+//   halvorn_timing resize-pair RUNS TITLE TITLE  times resizes of two running programs, alternating
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "tests/e2e/Driver_Support.h"
+
+namespace {
+
+using namespace halvorn::driver;
+
+struct Startup_Run {
+    double Seconds;
+    SIZE_T Peak_Bytes;
+};
+
+// Starts a program, waits until its window is painted, and closes it again.
+bool Time_Startup(const std::wstring& exe, const std::wstring& title, bool halvorn, Startup_Run& run)
+{
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::wstring command = L"\"" + exe + L"\"";
+    const auto start = Clock::now();
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    HWND window = nullptr;
+    const bool painted = Wait_For(30, [&] {
+        window = Visible_Window(title);
+        if (!window) return false;
+        if (halvorn) return Table_Painted(window);
+        // Inside the reference's last static control, below its text.
+        POINT at{650, 474};
+        ClientToScreen(window, &at);
+        HDC screen = GetDC(nullptr);
+        const COLORREF colour = GetPixel(screen, at.x, at.y);
+        ReleaseDC(nullptr, screen);
+        return colour == GetSysColor(COLOR_BTNFACE);
+    });
+    run.Seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
+    run.Peak_Bytes = memory.PeakWorkingSetSize;
+    if (window) PostMessageW(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 15000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return painted;
+}
+
+// One resize, sent to the program's thread, which re-lays out and repaints before
+// SetWindowPos returns here.
+double Time_Resize(HWND window, bool larger)
+{
+    const auto begin = Clock::now();
+    SetWindowPos(window, nullptr, 0, 0, larger ? 1100 : 700, larger ? 780 : 500, SWP_NOMOVE | SWP_NOZORDER);
+    return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) return Fail("no command");
+    const std::string command = argv[1];
+    if (command == "startup-bench" && argc > 4) {
+        const std::wstring halvorn = Widen(argv[2]), reference = Widen(argv[3]);
+        const int runs = std::max(1, std::atoi(argv[4]));
+        std::vector<double> halvorn_times, reference_times, halvorn_peaks, reference_peaks;
+        for (int i = 0; i < runs; ++i) {
+            Startup_Run run{};
+            if (!Time_Startup(reference, L"Reference", false, run)) return Fail("reference did not paint");
+            reference_times.push_back(run.Seconds);
+            reference_peaks.push_back(static_cast<double>(run.Peak_Bytes));
+            if (!Time_Startup(halvorn, Main_Title, true, run)) return Fail("Halvorn did not paint");
+            halvorn_times.push_back(run.Seconds);
+            halvorn_peaks.push_back(static_cast<double>(run.Peak_Bytes));
+        }
+        const double h = Median(halvorn_times), r = Median(reference_times);
+        const double hp = Median(halvorn_peaks), rp = Median(reference_peaks);
+        std::printf("start-up to painted window, median of %d: Halvorn %.3f s, reference %.3f s, ratio %.2f\n",
+                    runs, h, r, h / r);
+        std::printf("peak working set, median: Halvorn %.1f MiB, reference %.1f MiB, ratio %.2f\n",
+                    hp / 1048576, rp / 1048576, hp / rp);
+        return 0;
+    }
+    if (command == "resize-bench" && argc > 2) {
+        HWND main = Visible_Window(argc > 3 ? Widen(argv[3]) : std::wstring(Main_Title));
+        if (!main) return Fail("no main window");
+        const int runs = std::max(1, std::atoi(argv[2]));
+        std::vector<double> times;
+        for (int i = 0; i < runs; ++i) times.push_back(Time_Resize(main, i % 2 == 0));
+        std::printf("resize with repaint, median of %d: %.2f ms\n", runs, Median(times));
+        return 0;
+    }
+    if (command == "resize-pair" && argc > 4) {
+        HWND first = Visible_Window(Widen(argv[3])), second = Visible_Window(Widen(argv[4]));
+        if (!first || !second) return Fail("a window to resize is missing");
+        const int runs = std::max(1, std::atoi(argv[2]));
+        std::vector<double> first_times, second_times;
+        for (int i = 0; i < runs; ++i) {
+            first_times.push_back(Time_Resize(first, i % 2 == 0));
+            second_times.push_back(Time_Resize(second, i % 2 == 0));
+        }
+        const double a = Median(first_times), b = Median(second_times);
+        std::printf("resize with repaint, median of %d alternated: %s %.2f ms, %s %.2f ms, ratio %.2f\n", runs,
+                    argv[3], a, argv[4], b, a / b);
+        return 0;
+    }
+    return Fail("unknown command");
+}

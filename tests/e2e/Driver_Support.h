@@ -1,0 +1,108 @@
+// What the drivers of the real program share: finding its windows, waiting for them and
+// for the painted table, and clicking with the mouse as a user would.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "table_view/Table_Layout.h"
+
+namespace halvorn::driver {
+
+using Clock = std::chrono::steady_clock;
+inline constexpr const wchar_t* Main_Title = L"Halvorn v2.0b";
+inline constexpr int Design_Client_Width = 691, Design_Client_Height = 485;
+
+inline std::wstring Widen(const char* text)
+{
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(1252, 0, text, -1, nullptr, 0)), L'\0');
+    MultiByteToWideChar(1252, 0, text, -1, wide.data(), static_cast<int>(wide.size()));
+    wide.pop_back();
+    return wide;
+}
+
+template <typename Condition>
+bool Wait_For(double seconds, Condition condition)
+{
+    const auto end = Clock::now() + std::chrono::duration<double>(seconds);
+    while (Clock::now() < end) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return condition();
+}
+
+// The first visible top-level window with exactly this title, one with a menu first (the
+// program's hidden application window and its message boxes share the main window's title).
+inline HWND Visible_Window(const std::wstring& title)
+{
+    for (const bool menu_wanted : {true, false})
+        for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, title.c_str()); window;
+             window = FindWindowExW(nullptr, window, nullptr, title.c_str()))
+            if (IsWindowVisible(window) && (!menu_wanted || GetMenu(window))) return window;
+    return nullptr;
+}
+
+struct Child_Search {
+    std::wstring Class_Name, Text;
+    HWND Found = nullptr;
+};
+
+inline BOOL CALLBACK Find_Child(HWND child, LPARAM data)
+{
+    auto* search = reinterpret_cast<Child_Search*>(data);
+    wchar_t class_name[64], text[128];
+    GetClassNameW(child, class_name, 64);
+    GetWindowTextW(child, text, 128);
+    if (IsWindowVisible(child) && search->Class_Name == class_name && search->Text == text) {
+        search->Found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+inline HWND Find_Visible_Child(HWND parent, const std::wstring& class_name, const std::wstring& text)
+{
+    Child_Search search{class_name, text};
+    EnumChildWindows(parent, Find_Child, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+// The screen point at the middle of element box n, wherever the window is and whatever
+// its size: the boxes scale with the client area from the design layout.
+inline POINT Box_Centre(HWND main, int number)
+{
+    HWND page = Find_Visible_Child(main, L"Halvorn.Host", L"Periodic Table");
+    RECT client;
+    GetClientRect(main, &client);
+    const double width_ratio = static_cast<double>(client.right) / Design_Client_Width;
+    const double height_ratio = static_cast<double>(client.bottom) / Design_Client_Height;
+    const halvorn::Design_Point place = halvorn::Element_Box_Place(number);
+    POINT centre{static_cast<int>((place.Left + halvorn::Box_Width / 2.0) * width_ratio),
+                 static_cast<int>((place.Top + halvorn::Box_Height / 2.0) * height_ratio)};
+    ClientToScreen(page, &centre);
+    return centre;
+}
+
+inline bool Table_Painted(HWND main)
+{
+    if (!main || !Find_Visible_Child(main, L"Halvorn.Host", L"Periodic Table")) return false;
+    // Lithium's box is red with the factory colours; read the screen, not the program.
+    const POINT at = Box_Centre(main, 3);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, at.x - 8, at.y + 2);
+    ReleaseDC(nullptr, screen);
+    return colour == RGB(255, 0, 0);
+}
+
+inline int Fail(const char* what)
+{
+    std::fprintf(stderr, "halvorn_driver: %s\n", what);
+    return 1;
+}
+
+}  // namespace halvorn::driver

@@ -1,0 +1,85 @@
+// Tab and Shift+Tab move round each window's controls in its tab order; Enter and Space
+// press the focused button.
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/Seams.h"
+#include "tests/win/Win_Test_Support.h"
+
+namespace halvorn::test {
+namespace {
+
+using Keyboard = Program_Test;
+
+// Where the focus goes from the first control with Tab (or Shift+Tab), once round and
+// one more.
+std::vector<HWND> Tab_Round(const std::vector<HWND>& order, bool shift)
+{
+    SetFocus(order.front());
+    std::vector<HWND> seen{GetFocus()};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        Press_Key(VK_TAB, shift);
+        seen.push_back(GetFocus());
+    }
+    return seen;
+}
+
+void Expect_Tab_Order(std::vector<HWND> order)
+{
+    order.push_back(order.front());
+    EXPECT_EQ(Tab_Round({order.begin(), order.end() - 1}, false), order);
+    std::reverse(order.begin(), order.end());
+    EXPECT_EQ(Tab_Round({order.begin(), order.end() - 1}, true), order) << "Shift+Tab goes the other way";
+}
+
+TEST_F(Keyboard, TabReachesEveryControlOfEachWindow)
+{
+    Start();
+    const auto main = [this](const char* name) { return Main().Component_Named(name).Window; };
+    Expect_Tab_Order({main("PageControl1"), main("Copy_Table_To_Windows_Clipboard_BitBtn"),
+                      main("Select_Element_by_Abbreviation_BitBtn"), main("Select_Element_by_Name_BitBtn"),
+                      main("Glossary_of_Terms_BitBtn"), main("Exit_BitBtn")});
+
+    Press(Main().Table().Element_Box(26));
+    TElement_Report_Form& report = Program().Element_Report_Form;
+    const auto in_report = [&report](const char* name) { return report.Components().Find(name)->Window; };
+    Expect_Tab_Order({report.Element_Report_RichEdit(), in_report("OK_BitBtn"),
+                      in_report("Clipboard_Copy_Element_Report_BitBtn"), in_report("BitBtn1")});
+
+    TGlossary_of_Terms_Form& glossary = Program().Glossary_of_Terms_Form;
+    glossary.Show_In_Front();
+    const auto in_glossary = [&glossary](const char* name) { return glossary.Components().Find(name)->Window; };
+    Expect_Tab_Order({glossary.Glossary_RichEdit(), in_glossary("OK_BitBtn"),
+                      in_glossary("Clipboard_Copy_Glossary_of_Terms_BitBtn")});
+}
+
+TEST_F(Keyboard, EnterOrSpacePressesTheFocusedButton)
+{
+    Start();
+    Press(Main().Table().Element_Box(26));
+    const HWND report = Program().Element_Report_Form.Handle();
+    ASSERT_EQ(GetFocus(), Program().Element_Report_Form.Components().Find("OK_BitBtn")->Window)
+        << "activation leaves the focus on OK";
+    Press_Key(VK_RETURN);
+    EXPECT_FALSE(IsWindowVisible(report));
+
+    const HWND glossary = Program().Glossary_of_Terms_Form.Handle();
+    SetFocus(Main().Component_Named("Glossary_of_Terms_BitBtn").Window);
+    Press_Key(VK_RETURN);
+    EXPECT_TRUE(IsWindowVisible(glossary));
+    SetFocus(Program().Glossary_of_Terms_Form.Components().Find("OK_BitBtn")->Window);
+    Press_Key(VK_SPACE);
+    EXPECT_FALSE(IsWindowVisible(glossary));
+
+    // With the focus on no button, Enter presses none.
+    Program().Glossary_of_Terms_Form.Show_In_Front();
+    SetFocus(Program().Glossary_of_Terms_Form.Glossary_RichEdit());
+    Press_Key(VK_RETURN);
+    EXPECT_TRUE(IsWindowVisible(glossary));
+    EXPECT_TRUE(Boxes.empty());
+}
+
+}  // namespace
+}  // namespace halvorn::test
