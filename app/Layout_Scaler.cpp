@@ -27,6 +27,7 @@ bool Layout_Scaler::Scale_Main_Window(int client_width, int client_height, Font_
     scaled_width_ = client_width, scaled_height_ = client_height;
     const Scale_Ratios ratios = Ratios_For(client_width, client_height, design_client_width_, design_client_height_);
     const std::size_t count = std::min(layout_baseline_.size(), components_.Count());
+    const Memory_Dc measuring(nullptr);
     for (std::size_t i = 0; i < count; ++i) {
         if (!layout_baseline_[i].Is_Control) continue;
         Component& component = components_.At(i);
@@ -37,7 +38,7 @@ bool Layout_Scaler::Scale_Main_Window(int client_width, int client_height, Font_
         component.Width = scaled.Width;
         component.Font.Points = scaled.Font_Size;
         // A label sized to its text stays sized to it in its new font.
-        if (component.Auto_Size && component.Font.Points > 0) Component_List::Fit_To_Caption(component, fonts);
+        if (component.Auto_Size && component.Font.Points > 0) Component_List::Fit_To_Caption(component, fonts, measuring.Get());
     }
     return true;
 }

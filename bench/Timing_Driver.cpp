@@ -4,6 +4,8 @@
 //   halvorn_timing startup-bench HALVORN REFERENCE RUNS
 //   halvorn_timing resize-bench RUNS [TITLE]    times resizes of the running program
 //   halvorn_timing resize-pair RUNS TITLE TITLE  times resizes of two running programs, alternating
+//   halvorn_timing graph-redraw RUNS             times the graph page's redraw after a change of
+//                                                property, and a resize with that page showing
 #include <windows.h>
 #include <psapi.h>
 
@@ -11,6 +13,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/Command_Ids.h"
 #include "tests/e2e/Driver_Support.h"
 
 namespace {
@@ -120,6 +123,24 @@ int main(int argc, char** argv)
         const double a = Median(first_times), b = Median(second_times);
         std::printf("resize with repaint, median of %d alternated: %s %.2f ms, %s %.2f ms, ratio %.2f\n", runs,
                     argv[3], a, argv[4], b, a / b);
+        return 0;
+    }
+    if (command == "graph-redraw" && argc > 2) {
+        HWND main = Visible_Window(Main_Title);
+        if (!main) return Fail("no main window");
+        const int runs = std::max(1, std::atoi(argv[2]));
+        // The File menu's graph copy brings the graph page to the front.
+        SendMessageW(main, WM_COMMAND, halvorn::Copy_Graph_To_Windows_Clipboard_Option, 0);
+        std::vector<double> redraws, resizes;
+        for (int i = 0; i < runs; ++i) {
+            // The handler draws the next property and paints it before it returns.
+            const auto begin = Clock::now();
+            SendMessageW(main, WM_COMMAND, halvorn::Next_Graph_SpeedButton, 0);
+            redraws.push_back(std::chrono::duration<double, std::milli>(Clock::now() - begin).count());
+            resizes.push_back(Time_Resize(main, i % 2 == 0));
+        }
+        std::printf("graph page, median of %d: redraw after a change %.2f ms, resize with repaint %.2f ms\n", runs,
+                    Median(redraws), Median(resizes));
         return 0;
     }
     return Fail("unknown command");

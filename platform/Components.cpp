@@ -288,17 +288,18 @@ void Component_List::Send_To_Back(const Component& component)
 
 void Component_List::Fit_To_Caption(Component& label, Font_Cache& fonts)
 {
-    HDC screen = GetDC(nullptr);
-    {
-        Selected_Object chosen(screen, fonts.Get(label.Font));
-        const std::wstring caption = Widen(label.Caption);
-        RECT rect{0, 0, 0, 0};
-        DrawTextW(screen, caption.c_str(), static_cast<int>(caption.size()), &rect,
-                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        label.Width = rect.right;
-        label.Height = rect.bottom;
-    }
-    ReleaseDC(nullptr, screen);
+    const Memory_Dc measuring(nullptr);
+    Fit_To_Caption(label, fonts, measuring.Get());
+}
+
+void Component_List::Fit_To_Caption(Component& label, Font_Cache& fonts, HDC dc)
+{
+    Selected_Object chosen(dc, fonts.Get(label.Font));
+    const std::wstring caption = Widen(label.Caption);
+    RECT rect{0, 0, 0, 0};
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    label.Width = rect.right;
+    label.Height = rect.bottom;
 }
 
 void Component_List::Invalidate(const Component& component)

@@ -122,6 +122,8 @@ public:
 
     // Sizes an auto-sized label to its caption in its font.
     static void Fit_To_Caption(Component& label, Font_Cache& fonts);
+    // The same, measured on dc, for many labels in a row.
+    static void Fit_To_Caption(Component& label, Font_Cache& fonts, HDC dc);
     // Repaints the component's place in its host.
     static void Invalidate(const Component& component);
 

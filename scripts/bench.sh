@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Benchmarks: the portable core natively, then start-up time and peak memory under Wine
-# beside a minimal Win32 program with 216 static controls (median of several runs, warm
-# wineserver).
+# Benchmarks: the portable core natively, then under Wine (medians, warm wineserver):
+# start-up time and peak memory beside a minimal Win32 program with 216 static controls,
+# one resize beside a lean program of the same composition, and the graph page's redraw.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -26,6 +26,7 @@ lean=$!
 scripts/wine-run build/windows/halvorn_driver.exe wait-painted 60
 scripts/wine-run build/windows/halvorn_driver.exe wait-window "Lean Reference" 60
 scripts/wine-run build/windows/halvorn_timing.exe resize-pair 40 "Halvorn v2.0b" "Lean Reference"
+scripts/wine-run build/windows/halvorn_timing.exe graph-redraw 32
 scripts/wine-run build/windows/halvorn_driver.exe close
 scripts/wine-run build/windows/halvorn_driver.exe close "Lean Reference"
 wait $halvorn $lean
