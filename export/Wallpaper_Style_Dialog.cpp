@@ -1,5 +1,6 @@
 #include "export/Wallpaper_Style_Dialog.h"
 
+#include <stdexcept>
 #include <utility>
 
 #include "export/Desktop_Wallpaper.h"
@@ -74,6 +75,7 @@ void TDialog_WallPaper_Style_Form::Create_Radio_Group()
         HWND item = CreateWindowExW(0, L"BUTTON", Widen(style.Item).c_str(), window_style, left, top, width, row,
                                     Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(First_Item_Id + i)),
                                     GetModuleHandleW(nullptr), nullptr);
+        if (!item) throw std::runtime_error("Cannot create the wallpaper style buttons");
         SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(Group_Font)), FALSE);
         items_[static_cast<std::size_t>(i)] = item;
     }

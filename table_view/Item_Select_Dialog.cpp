@@ -1,6 +1,7 @@
 #include "table_view/Item_Select_Dialog.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
@@ -36,6 +37,7 @@ void TDialog_Item_Select_Form::Create(HWND owner)
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                             3, 20, 354, 270, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(Item_ListBox_Id)),
                             GetModuleHandleW(nullptr), nullptr);
+    if (!list_) throw std::runtime_error("Cannot create the item list");
     SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(Dialog_Font)), FALSE);
     SendMessageW(list_, LB_SETITEMHEIGHT, 0, 13);
     Add_Window("Item_ListBox", list_, 3, 20, 354, 270, Dialog_Font);

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <stdexcept>
 #include <utility>
 
 #include "platform/Gdiplus_Session.h"
@@ -127,6 +128,7 @@ void TAboutBox::Create(HWND owner)
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
                                GetModuleHandleW(nullptr), nullptr);
+    if (!tooltip_) throw std::runtime_error("Cannot create a tooltip window");
 }
 
 void TAboutBox::Load_Pictures()
