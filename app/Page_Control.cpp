@@ -89,8 +89,6 @@ bool Page_Control::Handle_Notify(const NMHDR& header)
 
 void Page_Control::Apply_Scaled_Bounds()
 {
-    SetWindowPos(control_->Window, nullptr, control_->Left, control_->Top, control_->Width, control_->Height,
-                 Quiet_Move);
     // The tab height follows the font, and the pages' area follows the tab height.
     const HFONT tab_font = fonts_.Get(control_->Font);
     if (reinterpret_cast<HFONT>(SendMessageW(control_->Window, WM_GETFONT, 0, 0)) != tab_font)
@@ -100,16 +98,19 @@ void Page_Control::Apply_Scaled_Bounds()
     RECT display{0, 0, control_->Width, control_->Height};
     SendMessageW(control_->Window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
     for (Component* page : pages_) Fit_Page(*page, display);
-    // Every real window costs a round trip through the platform: only the showing page
-    // and its controls move now.
+    // Every real window costs a round trip through the platform: only the page control,
+    // the showing page and its controls move now, in one batch.
     laid_out_ = {false, false};
-    Apply_Page_Controls(Active_Page());
+    Apply_Page_Controls(Active_Page(), true);
 }
 
-void Page_Control::Apply_Page_Controls(int index)
+void Page_Control::Apply_Page_Controls(int index, bool with_control)
 {
     const Component& page = Page(index);
     HDWP moves = BeginDeferWindowPos(16);
+    if (moves && with_control)
+        moves = DeferWindowPos(moves, control_->Window, nullptr, control_->Left, control_->Top, control_->Width,
+                               control_->Height, Quiet_Move);
     if (moves) moves = DeferWindowPos(moves, page.Window, nullptr, page.Left, page.Top, page.Width, page.Height, Quiet_Move);
     std::vector<const Component*> refonts;
     for (std::size_t i = 0; i < components_.Count(); ++i) {

@@ -29,7 +29,7 @@ public:
     void Apply_Scaled_Bounds();
 
 private:
-    void Apply_Page_Controls(int index);
+    void Apply_Page_Controls(int index, bool with_control = false);
     // Places a page over the tab control's display area (given in the tab control's client
     // coordinates).
     void Fit_Page(Component& page, const RECT& display) const;

@@ -228,6 +228,15 @@ static_assert(std::size(Painters) == static_cast<std::size_t>(Component_Kind::Pa
 
 }  // namespace
 
+bool Component_List::Paints_In(HWND host, const RECT& area) const
+{
+    RECT overlap;
+    return std::any_of(components_.begin(), components_.end(), [&](const std::unique_ptr<Component>& owned) {
+        const RECT rect = Host_Rect(*owned);
+        return owned->Is_Graphic() && Shows(*owned) && Host_Of(*owned) == host && IntersectRect(&overlap, &rect, &area);
+    });
+}
+
 void Component_List::Paint(HWND host, HDC dc, const RECT& area, Font_Cache& fonts) const
 {
     SetBkMode(dc, TRANSPARENT);

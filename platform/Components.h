@@ -107,6 +107,8 @@ public:
     // Visible itself and inside visible graphic parents.
     static bool Shows(const Component& component);
 
+    // Whether any showing graphic control hosted by window meets area.
+    bool Paints_In(HWND host, const RECT& area) const;
     // Paints every showing graphic control hosted by window that meets area.
     void Paint(HWND host, HDC dc, const RECT& area, Font_Cache& fonts) const;
     // The topmost showing graphic control under point (host coordinates) that takes

@@ -88,6 +88,11 @@ LRESULT Host_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
         const RECT& area = paint.Area();
         const int width = area.right - area.left, height = area.bottom - area.top;
         if (width <= 0 || height <= 0) return 0;
+        // Only background there: nothing to flicker, so no buffer is needed.
+        if (!components_.Paints_In(Handle(), area)) {
+            FillRect(paint.Get(), &area, GetSysColorBrush(COLOR_BTNFACE));
+            return 0;
+        }
         Memory_Dc buffer(paint.Get());
         Bitmap_Handle bitmap(CreateCompatibleBitmap(paint.Get(), width, height));
         Selected_Object chosen(buffer.Get(), bitmap.Get());
