@@ -96,7 +96,6 @@ add_executable(halvorn_win_tests
   tests/win/Scaling_Test.cpp
   tests/win/Settings_Test.cpp
   tests/win/Registry_Test.cpp
-  tests/win/Snapshot_File_Test.cpp
   tests/win/Wallpaper_Dialog_Test.cpp
   tests/win/Graph_Page_Test.cpp
   tests/win/Table_Picture_Test.cpp

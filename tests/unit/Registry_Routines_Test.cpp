@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,13 +45,6 @@ protected:
         Store.Add_Key(HKCU, L"\\Software\\Halvorn Test");
         Store.Add_Key(HKLM, Run_Path);
     }
-    void Expect_One_Error(const std::wstring& text)
-    {
-        ASSERT_EQ(Messages.Boxes.size(), 1u);
-        EXPECT_EQ(Messages.Boxes[0].Text, text);
-        EXPECT_EQ(Messages.Boxes[0].Icon, Message_Icon::Error);
-        EXPECT_EQ(Messages.Boxes[0].Buttons, Message_Buttons::Ok);
-    }
     void Expect_Notice(std::size_t index, const std::wstring& text)
     {
         ASSERT_GT(Messages.Boxes.size(), index);
@@ -63,109 +57,96 @@ protected:
     Recorder Messages;
 };
 
-TEST_F(Registry_Routines, WriteStoresAndReadsBack)
+TEST_F(Registry_Routines, WriteReadAndDeleteQuietlyWhenAllGoesWell)
 {
-    EXPECT_TRUE(Write_Registry_String(Store, Messages, HKCU, L"\\Software\\Halvorn Test", L"Colour", L"Red ü"));
-    EXPECT_EQ(Store.Value(HKCU, L"\\Software\\Halvorn Test", L"Colour"), L"Red ü");
-    EXPECT_EQ(Read_Registry_String(Store, HKCU, L"\\Software\\Halvorn Test", L"Colour"), L"Red ü");
+    const std::wstring key = L"\\Software\\Halvorn Test";
+    EXPECT_TRUE(Write_Registry_String(Store, Messages, HKCU, key, L"Colour", L"Red ü"));
+    EXPECT_EQ(Store.Value(HKCU, key, L"Colour"), L"Red ü");
+    EXPECT_EQ(Read_Registry_String(Store, HKCU, key, L"colour"), L"Red ü");
+    // Anything missing reads as empty.
+    EXPECT_EQ(Read_Registry_String(Store, HKCU, key, L"Other"), L"");
+    EXPECT_EQ(Read_Registry_String(Store, HKCU, L"\\Software\\Nowhere", L"Colour"), L"");
+    EXPECT_EQ(Read_Registry_String(Store, HKLM, key, L"Colour"), L"");
+    EXPECT_TRUE(Delete_Registry_Value(Store, Messages, HKCU, key, L"Colour"));
+    EXPECT_FALSE(Store.Value_Exists(HKCU, key, L"Colour"));
+    // Already gone counts as removed.
+    EXPECT_TRUE(Delete_Registry_Value(Store, Messages, HKCU, key, L"Colour"));
     EXPECT_TRUE(Messages.Boxes.empty());
 }
 
-TEST_F(Registry_Routines, WriteToAMissingKeyIsReportedAndCreatesNothing)
+TEST_F(Registry_Routines, PlatformErrorsAreRaisedNotShown)
 {
-    EXPECT_FALSE(Write_Registry_String(Store, Messages, HKCU, L"\\Software\\Nowhere", L"Size", L"12"));
-    Expect_One_Error(L"Error: The specified Registry Key for this operation \r\n"
-                     L"does NOT exist on your PC.  \r\n"
-                     L"\r\n"
-                     L" Error Key   = \\Software\\Nowhere\r\n"
-                     L" Error Item  = Size\r\n"
-                     L" Error Value = 12\r\n"
-                     L"\r\n"
-                     L"Please contact the program's author.");
-    EXPECT_FALSE(Store.Key_Exists(HKCU, L"\\Software\\Nowhere"));
-    EXPECT_EQ(Store.Write_Count(), 0);
-}
-
-TEST_F(Registry_Routines, WriteThatDoesNotReadBackIsReported)
-{
-    Store.Spoil_Writes_Of(L"Size");
-    EXPECT_FALSE(Write_Registry_String(Store, Messages, HKCU, L"\\Software\\Halvorn Test", L"Size", L"12"));
-    Expect_One_Error(L"Error: The required settings could not be created \r\n"
-                     L"or saved in the Windows Registry.  \r\n"
-                     L"\r\n"
-                     L" Error Key   = \\Software\\Halvorn Test\r\n"
-                     L" Error Item  = Size\r\n"
-                     L" Error Value = 12\r\n"
-                     L"\r\n"
-                     L"Please contact the program's author.");
-}
-
-TEST_F(Registry_Routines, RefusedWriteRaisesThePlatformError)
-{
+    const std::wstring key = L"\\Software\\Halvorn Test";
     Store.Refuse_Writes_Of(L"Size");
-    try {
-        Write_Registry_String(Store, Messages, HKCU, L"\\Software\\Halvorn Test", L"Size", L"12");
-        ADD_FAILURE() << "no error raised";
-    } catch (const Registry_Error& error) {
-        EXPECT_STREQ(error.what(), "Failed to set data for 'Size'");
+    Store.Put_Number(HKCU, key, L"Count");
+    const struct { std::function<void()> Call; const char* Text; } cases[] = {
+        {[&] { Write_Registry_String(Store, Messages, HKCU, key, L"Size", L"12"); }, "Failed to set data for 'Size'"},
+        {[&] { Read_Registry_String(Store, HKCU, key, L"Count"); }, "Invalid data type for 'Count'"},
+    };
+    for (const auto& c : cases) {
+        try {
+            c.Call();
+            ADD_FAILURE() << "no error raised: " << c.Text;
+        } catch (const Registry_Error& error) {
+            EXPECT_STREQ(error.what(), c.Text);
+        }
     }
     EXPECT_TRUE(Messages.Boxes.empty());
 }
 
-TEST_F(Registry_Routines, ReadIsEmptyForAnythingMissingAndNeverSpeaks)
+// Each failure shows one error box and returns false.
+TEST(Registry_Routine_Failures, ShowOneErrorBoxWithTheKeyItemAndValue)
 {
-    Store.Put(HKCU, L"\\Software\\Halvorn Test", L"Name", L"Halvorn");
-    EXPECT_EQ(Read_Registry_String(Store, HKCU, L"\\Software\\Halvorn Test", L"name"), L"Halvorn");
-    EXPECT_EQ(Read_Registry_String(Store, HKCU, L"\\Software\\Halvorn Test", L"Other"), L"");
-    EXPECT_EQ(Read_Registry_String(Store, HKCU, L"\\Software\\Nowhere", L"Name"), L"");
-    EXPECT_EQ(Read_Registry_String(Store, HKLM, L"\\Software\\Halvorn Test", L"Name"), L"");
-    EXPECT_TRUE(Messages.Boxes.empty());
-
-    Store.Put_Number(HKCU, L"\\Software\\Halvorn Test", L"Count");
-    EXPECT_THROW(
-        {
-            try {
-                Read_Registry_String(Store, HKCU, L"\\Software\\Halvorn Test", L"Count");
-            } catch (const Registry_Error& error) {
-                EXPECT_STREQ(error.what(), "Invalid data type for 'Count'");
-                throw;
-            }
-        },
-        Registry_Error);
-}
-
-TEST_F(Registry_Routines, DeleteSucceedsWhenTheValueIsGoneAfterwards)
-{
-    Store.Put(HKCU, L"\\Software\\Halvorn Test", L"Name", L"Halvorn");
-    EXPECT_TRUE(Delete_Registry_Value(Store, Messages, HKCU, L"\\Software\\Halvorn Test", L"Name"));
-    EXPECT_FALSE(Store.Value_Exists(HKCU, L"\\Software\\Halvorn Test", L"Name"));
-    // Already gone counts as removed.
-    EXPECT_TRUE(Delete_Registry_Value(Store, Messages, HKCU, L"\\Software\\Halvorn Test", L"Name"));
-    EXPECT_TRUE(Messages.Boxes.empty());
-}
-
-TEST_F(Registry_Routines, DeleteFailuresAreReported)
-{
-    EXPECT_FALSE(Delete_Registry_Value(Store, Messages, HKCU, L"\\Software\\Nowhere", L"Name"));
-    Expect_One_Error(L"Error: The specified Registry Key for this operation \r\n"
-                     L"does NOT exist on your PC.  \r\n"
-                     L"\r\n"
-                     L" Error Key   = \\Software\\Nowhere\r\n"
-                     L" Error Item  = Name\r\n"
-                     L"\r\n"
-                     L"Please contact the program's author.");
-
-    Messages.Boxes.clear();
-    Store.Put(HKCU, L"\\Software\\Halvorn Test", L"Name", L"Halvorn");
-    Store.Keep_On_Delete(L"Name");
-    EXPECT_FALSE(Delete_Registry_Value(Store, Messages, HKCU, L"\\Software\\Halvorn Test", L"Name"));
-    Expect_One_Error(L"Error: The required Registry Key settings \r\n"
-                     L"could not be removed from the Windows Registry.  \r\n"
-                     L"\r\n"
-                     L" Error Key   = \\Software\\Halvorn Test\r\n"
-                     L" Error Item  = Name\r\n"
-                     L"\r\n"
-                     L"Please contact the program's author.");
+    const std::wstring test_key = L"\\Software\\Halvorn Test";
+    const struct {
+        std::function<bool(Memory_Registry&, Recorder&)> Call;
+        std::wstring Text;
+    } cases[] = {
+        {[](Memory_Registry& store, Recorder& messages) {
+             return Write_Registry_String(store, messages, HKCU, L"\\Software\\Nowhere", L"Size", L"12");
+         },
+         L"Error: The specified Registry Key for this operation \r\ndoes NOT exist on your PC.  \r\n\r\n"
+         L" Error Key   = \\Software\\Nowhere\r\n Error Item  = Size\r\n Error Value = 12\r\n\r\n"
+         L"Please contact the program's author."},
+        {[&](Memory_Registry& store, Recorder& messages) {
+             store.Spoil_Writes_Of(L"Size");
+             return Write_Registry_String(store, messages, HKCU, test_key, L"Size", L"12");
+         },
+         L"Error: The required settings could not be created \r\nor saved in the Windows Registry.  \r\n\r\n"
+         L" Error Key   = \\Software\\Halvorn Test\r\n Error Item  = Size\r\n Error Value = 12\r\n\r\n"
+         L"Please contact the program's author."},
+        {[](Memory_Registry& store, Recorder& messages) {
+             return Delete_Registry_Value(store, messages, HKCU, L"\\Software\\Nowhere", L"Name");
+         },
+         L"Error: The specified Registry Key for this operation \r\ndoes NOT exist on your PC.  \r\n\r\n"
+         L" Error Key   = \\Software\\Nowhere\r\n Error Item  = Name\r\n\r\nPlease contact the program's author."},
+        {[&](Memory_Registry& store, Recorder& messages) {
+             store.Put(HKCU, test_key, L"Name", L"Halvorn");
+             store.Keep_On_Delete(L"Name");
+             return Delete_Registry_Value(store, messages, HKCU, test_key, L"Name");
+         },
+         L"Error: The required Registry Key settings \r\ncould not be removed from the Windows Registry.  \r\n\r\n"
+         L" Error Key   = \\Software\\Halvorn Test\r\n Error Item  = Name\r\n\r\nPlease contact the program's author."},
+        {[](Memory_Registry& store, Recorder& messages) {
+             store.Remove_Key(HKLM, Run_Path);
+             return Enable_Auto_Run(store, messages, Exe);
+         },
+         L"Error: The specified Registry Key for this operation \r\ndoes NOT exist on your PC.  \r\n\r\n"
+         L" Error Key   = \\Software\\Microsoft\\Windows\\CurrentVersion\\Run\r\n Error Item  = Halvorn.exe\r\n"
+         L" Error Value = C:\\Program Files\\Halvorn\\Halvorn.exe\r\n\r\nPlease contact the program's author."},
+    };
+    for (const auto& c : cases) {
+        Memory_Registry store;
+        store.Add_Key(HKCU, test_key);
+        store.Add_Key(HKLM, Run_Path);
+        Recorder messages;
+        EXPECT_FALSE(c.Call(store, messages));
+        ASSERT_EQ(messages.Boxes.size(), 1u);
+        EXPECT_EQ(messages.Boxes[0].Text, c.Text);
+        EXPECT_EQ(messages.Boxes[0].Icon, Message_Icon::Error);
+        EXPECT_EQ(messages.Boxes[0].Buttons, Message_Buttons::Ok);
+        EXPECT_FALSE(store.Key_Exists(HKCU, L"\\Software\\Nowhere"));
+    }
 }
 
 TEST_F(Registry_Routines, ErrorTextsReachTheErrorBoxInTheProgramsCodePage)
@@ -200,47 +181,27 @@ TEST_F(Registry_Routines, AutoRunOnThenOffConfirmsEachAndLeavesNothing)
     // Removing it again still succeeds.
     EXPECT_TRUE(Disable_Auto_Run(Store, Messages, Exe));
     EXPECT_EQ(Messages.Boxes.size(), 3u);
-}
 
-TEST_F(Registry_Routines, AutoRunWithoutRightsToTheRunKeyFails)
-{
+    // Copies with other names keep their own values.
+    ASSERT_TRUE(Enable_Auto_Run(Store, Messages, L"C:\\B\\Second.exe"));
+    EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Second.exe"), L"C:\\B\\Second.exe");
+    EXPECT_FALSE(Verify_Auto_Run(Store, Messages, Exe));
+
+    // Without the run key: one error box for the removal, nothing for the check.
     Store.Remove_Key(HKLM, Run_Path);
-    EXPECT_FALSE(Enable_Auto_Run(Store, Messages, Exe));
-    Expect_One_Error(L"Error: The specified Registry Key for this operation \r\n"
-                     L"does NOT exist on your PC.  \r\n"
-                     L"\r\n"
-                     L" Error Key   = \\Software\\Microsoft\\Windows\\CurrentVersion\\Run\r\n"
-                     L" Error Item  = Halvorn.exe\r\n"
-                     L" Error Value = C:\\Program Files\\Halvorn\\Halvorn.exe\r\n"
-                     L"\r\n"
-                     L"Please contact the program's author.");
     Messages.Boxes.clear();
     EXPECT_FALSE(Disable_Auto_Run(Store, Messages, Exe));
-    EXPECT_EQ(Messages.Boxes.size(), 1u);
     EXPECT_FALSE(Verify_Auto_Run(Store, Messages, Exe));
     EXPECT_EQ(Messages.Boxes.size(), 1u);
-}
-
-TEST_F(Registry_Routines, CopiesWithOtherNamesKeepTheirOwnValues)
-{
-    ASSERT_TRUE(Enable_Auto_Run(Store, Messages, L"C:\\A\\Halvorn.exe"));
-    ASSERT_TRUE(Enable_Auto_Run(Store, Messages, L"C:\\B\\Second.exe"));
-    EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Halvorn.exe"), L"C:\\A\\Halvorn.exe");
-    EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Second.exe"), L"C:\\B\\Second.exe");
-    EXPECT_FALSE(Verify_Auto_Run(Store, Messages, L"C:\\A\\Third.exe"));
 }
 
 TEST_F(Registry_Routines, MovedExecutableIsOfferedAnUpdate)
 {
     const std::wstring old_path = L"C:\\Old Place\\Halvorn.exe";
     const std::wstring question =
-        L"The directory / path settings required to make this program (Halvorn.exe)\r\n"
-        L"run automatically at Windows Start-up do not match where the program \r\n"
-        L"is currently being run from.\r\n"
-        L"\r\n"
-        L" Old      = C:\\Old Place\\Halvorn.exe\r\n"
-        L" Current = C:\\Program Files\\Halvorn\\Halvorn.exe\r\n"
-        L"\r\n"
+        L"The directory / path settings required to make this program (Halvorn.exe)\r\nrun automatically at "
+        L"Windows Start-up do not match where the program \r\nis currently being run from.\r\n\r\n"
+        L" Old      = C:\\Old Place\\Halvorn.exe\r\n Current = C:\\Program Files\\Halvorn\\Halvorn.exe\r\n\r\n"
         L"Do you want to update the Windows Registry to reflect the programs current locaton ?";
 
     // No: the old value stays, and the entry still counts as there.
@@ -308,9 +269,6 @@ TEST_F(Wallpaper, EachStyleWritesItsTwoValuesAndReappliesTheCurrentPicture)
         EXPECT_EQ(Store.Value(HKCU, Desktop, L"TileWallpaper"), c.Tile) << c.Index;
         EXPECT_EQ(Applied, std::vector<std::wstring>{L"C:\\Pictures\\Lake.bmp"}) << c.Index;
     }
-    EXPECT_EQ(Wallpaper_Styles[0].Item, "Centered");
-    EXPECT_EQ(Wallpaper_Styles[1].Item, "Tiled");
-    EXPECT_EQ(Wallpaper_Styles[2].Item, "Stretched");
     EXPECT_TRUE(Messages.Boxes.empty());
 }
 

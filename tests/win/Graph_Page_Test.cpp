@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <cstring>
-
 #include "app/Command_Ids.h"
 #include "platform/Gdi_Owners.h"
 #include "platform/Seams.h"
@@ -14,19 +12,6 @@ namespace {
 using Graph_Page_Test = Program_Test;
 
 void Command(HWND main, int id) { SendMessageW(main, WM_COMMAND, static_cast<WPARAM>(id), 0); }
-
-// The bitmap's pixels, row by row.
-std::vector<COLORREF> Pixels_Of(HBITMAP bitmap)
-{
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof info, &info);
-    Memory_Dc dc(nullptr);
-    Selected_Object chosen(dc.Get(), bitmap);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < info.bmHeight; ++y)
-        for (int x = 0; x < info.bmWidth; ++x) pixels.push_back(GetPixel(dc.Get(), x, y));
-    return pixels;
-}
 
 TEST_F(Graph_Page_Test, ArrowsWrapAroundAndEveryChangeRedraws)
 {
@@ -86,51 +71,38 @@ TEST_F(Graph_Page_Test, CopyFromTheMenuShowsTheGraphAndCopiesItWithTheCreditLine
     Start();
     Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
     ASSERT_EQ(Main().Pages().Active_Page(), 0);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    CloseClipboard();
-
+    Clipboard_Text(L"");
     Command(Main().Handle(), Copy_Graph_To_Windows_Clipboard_Option);
     EXPECT_EQ(Main().Pages().Active_Page(), 1);
     EXPECT_TRUE(IsWindowVisible(Main().Component_Named("TabSheet2").Window));
     EXPECT_TRUE(Boxes.empty());
     EXPECT_TRUE(Main().Graph().Chart1().Model.Foot.Empty()) << "the screen never shows the credit line";
 
-    ASSERT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    const auto copied = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
-    BITMAP info{};
-    GetObjectW(copied, sizeof info, &info);
+    const Client_Pixels copied = Clipboard_Bitmap();
     const Component& chart = Main().Graph().Chart1_Component();
-    EXPECT_EQ(info.bmWidth, chart.Width);
-    EXPECT_EQ(info.bmHeight, chart.Height);
+    EXPECT_EQ(copied.Width, chart.Width);
+    EXPECT_EQ(copied.Height, chart.Height);
     const Chart_Model credited = Main().Graph().Credited_Chart();
     EXPECT_EQ(credited.Foot.Lines(), std::vector<std::string>{"Courtesy of : Halvorn v2.0b          WEB Page : " +
                                                               Program().Texts.Web_Address});
     const Bitmap_Handle expected = Main().Graph().Chart1().Render_To_Bitmap(credited);
-    EXPECT_TRUE(Pixels_Of(copied) == Pixels_Of(expected.Get())) << "the copy is the credited chart";
-    CloseClipboard();
+    EXPECT_TRUE(copied.Colours == Read_Bitmap_Pixels(expected.Get()).Colours) << "the copy is the credited chart";
     const Bitmap_Handle on_screen = Main().Graph().Chart1().Render_To_Bitmap(Main().Graph().Chart1().Model);
-    EXPECT_FALSE(Pixels_Of(on_screen.Get()) == Pixels_Of(expected.Get())) << "the credit line shows in the copy";
+    EXPECT_FALSE(Read_Bitmap_Pixels(on_screen.Get()).Colours == copied.Colours) << "the credit line shows in the copy";
 }
 
 TEST_F(Graph_Page_Test, AHeldClipboardIsReportedAndKeepsItsContent)
 {
     Start();
+    Clipboard_Text(L"kept");
+    // Held open, as another program that holds the clipboard would have it.
     ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    const std::wstring kept = L"kept";
-    HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, (kept.size() + 1) * sizeof(wchar_t));
-    std::memcpy(GlobalLock(text), kept.c_str(), (kept.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(text);
-    SetClipboardData(CF_UNICODETEXT, text);
-    // Still open, as another program that holds the clipboard would have it.
     Command(Main().Handle(), Copy_Graph_To_Windows_Clipboard_Option);
     CloseClipboard();
     ASSERT_EQ(Boxes.size(), 1u);
     EXPECT_EQ(Boxes[0].Text, "Cannot open clipboard.");
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
-    EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    EXPECT_EQ(Clipboard_Text(), L"kept");
     EXPECT_TRUE(Main().Graph().Chart1().Model.Foot.Empty());
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/Registry_Key.h"
-#include "tests/win/Box_Recorder.h"
+#include "tests/win/Win_Test_Support.h"
 #include "winint/Auto_Run.h"
 #include "winint/Registry_Routines.h"
 #include "winint/Windows_Messages.h"

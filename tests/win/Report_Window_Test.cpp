@@ -67,25 +67,6 @@ Paragraph_Format Format_Of(HWND edit, int index)
             (character.dwEffects & CFE_AUTOCOLOR) != 0};
 }
 
-// The clipboard's plain text, or a text of one's own put there.
-std::wstring Clipboard_Text(const wchar_t* put = nullptr)
-{
-    if (!OpenClipboard(nullptr)) return L"(not opened)";
-    if (put) {
-        EmptyClipboard();
-        const std::size_t size = (wcslen(put) + 1) * sizeof(wchar_t);
-        const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, size);
-        memcpy(GlobalLock(data), put, size);
-        GlobalUnlock(data);
-        SetClipboardData(CF_UNICODETEXT, data);
-    }
-    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    std::wstring text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
-    if (data) GlobalUnlock(data);
-    CloseClipboard();
-    return text;
-}
-
 using Report_Window = Program_Test;
 
 TEST_F(Report_Window, ShowsTheWholeReportFormattedAndCopiesIt)

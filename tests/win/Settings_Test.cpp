@@ -195,11 +195,14 @@ TEST_F(Settings, AlwaysOnTopIsRestoredAndToggledInPlace)
     EXPECT_NE(Read_Ini().find("Always_on_Top_Option=1"), std::string::npos);
 }
 
-TEST_F(Settings, FactoryResetAnsweredNoChangesNothing)
+TEST_F(Settings, FactoryResetAskedFirstDeletesEvenAReadOnlyFileAndBringsBackTheDefaults)
 {
-    Write_Ini("[Halvorn]\r\nTransition_Metals_Colour_Shape=255\r\n");
+    Write_Ini("[Halvorn]\r\nTransition_Metals_Colour_Shape=255\r\nwindow_Width=900\r\nGraph_Type_ComboBox=3\r\n"
+              "Element_Report_Form.Top=300\r\n");
+    SetFileAttributesW(Ini_Path().c_str(), FILE_ATTRIBUTE_READONLY);
     Start();
-    Box_Answers = {IDNO};
+    ShowWindow(Main().Handle(), SW_MAXIMIZE);
+    Answers = {IDNO, IDYES};
     SendMessageW(Main().Handle(), WM_COMMAND, Restore_Factory_Defaults_Option, 0);
     ASSERT_EQ(Boxes.size(), 1u);
     EXPECT_EQ(Boxes[0].Flags, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
@@ -207,18 +210,9 @@ TEST_F(Settings, FactoryResetAnsweredNoChangesNothing)
     const std::string& text = Boxes[0].Text;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
     EXPECT_EQ(text.find("\r\n\r\n"), text.rfind("\r\n", text.rfind("\r\n") - 1));
-    EXPECT_TRUE(Ini_Exists());
+    EXPECT_TRUE(Ini_Exists()) << "No changes nothing";
     EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(255, 0, 0));
-}
 
-TEST_F(Settings, FactoryResetDeletesEvenAReadOnlyFileAndBringsBackTheDefaults)
-{
-    Write_Ini("[Halvorn]\r\nTransition_Metals_Colour_Shape=255\r\nwindow_Width=900\r\nGraph_Type_ComboBox=3\r\n"
-              "Element_Report_Form.Top=300\r\n");
-    SetFileAttributesW(Ini_Path().c_str(), FILE_ATTRIBUTE_READONLY);
-    Start();
-    ShowWindow(Main().Handle(), SW_MAXIMIZE);
-    Box_Answers = {IDYES};
     SendMessageW(Main().Handle(), WM_COMMAND, Restore_Factory_Defaults_Option, 0);
     EXPECT_FALSE(Ini_Exists()) << "gone, and not written again until the close";
     EXPECT_FALSE(IsZoomed(Main().Handle()));
@@ -230,7 +224,6 @@ TEST_F(Settings, FactoryResetDeletesEvenAReadOnlyFileAndBringsBackTheDefaults)
     RECT report;
     GetWindowRect(Program().Element_Report_Form.Handle(), &report);
     EXPECT_EQ(report.top, 20);
-    EXPECT_EQ(Main().Table().Element_Box(26).Caption, "26\rFe");
     Close();
     EXPECT_TRUE(Ini_Exists());
 }
@@ -254,7 +247,7 @@ TEST_F(Settings, FactoryResetLeavesAFileHeldOpenByAnotherProgram)
     held = hold(Ini_Path());
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_EQ(Probe_File_Status(Ini_Path()), "OPEN");
-    Box_Answers = {IDYES};
+    Answers = {IDYES};
     SendMessageW(Main().Handle(), WM_COMMAND, Restore_Factory_Defaults_Option, 0);
     CloseHandle(held);
     EXPECT_TRUE(Ini_Exists());

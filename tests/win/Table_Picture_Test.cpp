@@ -1,10 +1,14 @@
 #include <windows.h>
 
-#include <functional>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/Command_Ids.h"
+#include "export/Desktop_Wallpaper.h"
 #include "export/Table_Snapshot.h"
 #include "platform/Gdi_Owners.h"
 #include "platform/Seams.h"
@@ -21,7 +25,7 @@ constexpr Registry_Root HKLM = Registry_Root::Local_Machine;
 constexpr Registry_Root HKCU = Registry_Root::Current_User;
 
 // The program's windows with the registry, the desktop and Notepad kept in the test.
-class Program_Commands : public Program_Test {
+class Program_Commands : public Program_Test, protected Modal_Steps {
 protected:
     void SetUp() override
     {
@@ -31,34 +35,19 @@ protected:
         Program().Registry = &Store;
         Program().Dialog_WallPaper_Style_Form.Use(Store, [this](const std::wstring& path) { Reapplied.push_back(path); });
         Set_Process_Start_Hook([this](const std::wstring& command_line) { Started.push_back(command_line); });
+        Start();
+        Main().Picture().Set_Wallpaper = [this](const std::wstring& path) { Wallpapers.push_back(path); };
     }
     void TearDown() override
     {
         Set_Process_Start_Hook(nullptr);
+        SetFileAttributesW(Picture_Path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(Picture_Path().c_str());
         Program_Test::TearDown();
     }
-    void Start_With_Picture_Hooks()
-    {
-        Start();
-        Main().Picture().Set_Wallpaper = [this](const std::wstring& path) { Wallpapers.push_back(path); };
-    }
     void Command(int id) { SendMessageW(Main().Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
-
-    // Runs a command that opens a modal window, taking the steps in turn inside its loop.
-    void Command_With_Steps(int id, std::vector<std::function<void()>> steps)
-    {
-        pending = std::move(steps);
-        const UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
-            if (pending.empty()) return;
-            const auto step = pending.front();
-            pending.erase(pending.begin());
-            step();
-        });
-        Command(id);
-        KillTimer(nullptr, timer);
-        EXPECT_TRUE(pending.empty());
-        pending.clear();
-    }
+    // Runs a command that opens window modally, taking the queued steps inside its loop.
+    void Command_With_Steps(int id, HWND window) { Run_Modal(window, Main().Handle(), [this, id] { Command(id); }); }
 
     std::wstring Picture_Path() const { return Executable_Directory() + L"Halvorn.bmp"; }
     SIZE Picture_Size() const
@@ -78,24 +67,23 @@ protected:
 
     Memory_Registry Store;
     std::vector<std::wstring> Reapplied, Wallpapers, Started;
-    static inline std::vector<std::function<void()>> pending;
 };
 
-// Pure red pixels of a bitmap inside rect.
-int Red_Pixels(HDC dc, const RECT& rect)
+// Pure red pixels inside rect.
+int Red_Pixels(const Client_Pixels& pixels, const RECT& rect)
 {
     int red = 0;
-    for (int y = rect.top; y < rect.bottom; ++y)
-        for (int x = rect.left; x < rect.right; ++x)
-            if (GetPixel(dc, x, y) == RGB(255, 0, 0)) ++red;
+    for (int y = std::max<LONG>(rect.top, 0); y < std::min<LONG>(rect.bottom, pixels.Height); ++y)
+        for (int x = std::max<LONG>(rect.left, 0); x < std::min<LONG>(rect.right, pixels.Width); ++x)
+            red += pixels.At(x, y) == RGB(255, 0, 0);
     return red;
 }
 
 TEST_F(Program_Commands, SavedPictureFollowsTheControlsAndBringsTheTableToTheFront)
 {
-    Start_With_Picture_Hooks();
     Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
     Main().Pages().Show_Page(1);
+    Set_Executable_Path_Override(Executable_Directory() + L"Other Name.exe");
     Command(Save_Halvorn_Image_To_File_Option);
     EXPECT_EQ(Main().Pages().Active_Page(), 0);
     EXPECT_FALSE(Main().Table().Message_Label_1().Visible);
@@ -118,11 +106,8 @@ TEST_F(Program_Commands, SavedPictureFollowsTheControlsAndBringsTheTableToTheFro
 
 TEST_F(Program_Commands, TheCaptionIsInTheCopiedPictureButNotLeftOnScreen)
 {
-    Start_With_Picture_Hooks();
     Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    CloseClipboard();
+    Clipboard_Text(L"");
     Command(Copy_Table_To_Windows_Clipboard_Option);
     EXPECT_TRUE(Boxes.empty());
     ASSERT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
@@ -135,36 +120,29 @@ TEST_F(Program_Commands, TheCaptionIsInTheCopiedPictureButNotLeftOnScreen)
     RECT around{page.left + label.Left - 8, page.top + label.Top - 8, page.left + label.Left + label.Width + 8,
                 page.top + label.Top + label.Height + 8};
 
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    const auto copied = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
-    Memory_Dc picture(nullptr);
-    const HGDIOBJ previous = SelectObject(picture.Get(), copied);
     RECT in_picture = around;
     OffsetRect(&in_picture, -(page.left - control.left), -(page.top - control.top));
-    EXPECT_GT(Red_Pixels(picture.Get(), in_picture), 30) << "the red caption is in the picture";
-    SelectObject(picture.Get(), previous);
-    CloseClipboard();
-
+    const Client_Pixels picture = Clipboard_Bitmap();
+    EXPECT_EQ(picture.Width, Expected_Size().cx);
+    EXPECT_GT(Red_Pixels(picture, in_picture), 30) << "the red caption is in the picture";
     EXPECT_FALSE(label.Visible);
-    Window_Dc screen(Main().Handle());
-    EXPECT_EQ(Red_Pixels(screen.Get(), around), 0) << "and gone from the window";
+    EXPECT_EQ(Red_Pixels(Read_Client_Pixels(Main().Handle()), around), 0) << "and gone from the window";
 }
 
 TEST_F(Program_Commands, WallpaperCommandSavesQuietlyInTheChosenStyleAndCancelTouchesNothing)
 {
-    Start_With_Picture_Hooks();
     TDialog_WallPaper_Style_Form& dialog = Program().Dialog_WallPaper_Style_Form;
-    Command_With_Steps(Set_Halvorn_Image_To_Be_Windows_Desktop_Option,
-                       {[&] { PostMessageW(dialog.Components().Find("Cancel_BitBtn")->Window, BM_CLICK, 0, 0); }});
+    Add([&] { PostMessageW(dialog.Components().Find("Cancel_BitBtn")->Window, BM_CLICK, 0, 0); });
+    Command_With_Steps(Set_Halvorn_Image_To_Be_Windows_Desktop_Option, dialog.Handle());
     EXPECT_EQ(Store.Write_Count(), 0);
     EXPECT_EQ(GetFileAttributesW(Picture_Path().c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(Wallpapers.empty());
     EXPECT_TRUE(Reapplied.empty());
 
     Main().Pages().Show_Page(1);
-    Command_With_Steps(Set_Halvorn_Image_To_Be_Windows_Desktop_Option,
-                       {[&] { SendMessageW(dialog.Item_Button(1), BM_CLICK, 0, 0); },
-                        [&] { PostMessageW(dialog.Components().Find("OK_BitBtn")->Window, BM_CLICK, 0, 0); }});
+    Add([&] { SendMessageW(dialog.Item_Button(1), BM_CLICK, 0, 0); });
+    Add([&] { PostMessageW(dialog.Components().Find("OK_BitBtn")->Window, BM_CLICK, 0, 0); });
+    Command_With_Steps(Set_Halvorn_Image_To_Be_Windows_Desktop_Option, dialog.Handle());
     EXPECT_EQ(Main().Pages().Active_Page(), 0);
     EXPECT_EQ(Store.Value(HKCU, L"\\Control Panel\\Desktop", L"WallpaperStyle"), L"0");
     EXPECT_EQ(Store.Value(HKCU, L"\\Control Panel\\Desktop", L"TileWallpaper"), L"1");
@@ -180,7 +158,6 @@ TEST_F(Program_Commands, WallpaperCommandSavesQuietlyInTheChosenStyleAndCancelTo
 TEST_F(Program_Commands, AutoRunFollowsTheRegistryAndOffersToMendAMovedProgram)
 {
     const std::wstring here = Executable_Path();
-    Start_With_Picture_Hooks();
     EXPECT_FALSE(Main().Menu_Checked(Auto_Run_at_Windows_Startup_Option));
     Command(Auto_Run_at_Windows_Startup_Option);
     EXPECT_TRUE(Main().Menu_Checked(Auto_Run_at_Windows_Startup_Option));
@@ -197,7 +174,7 @@ TEST_F(Program_Commands, AutoRunFollowsTheRegistryAndOffersToMendAMovedProgram)
     for (const int answer : {IDNO, IDYES}) {
         Store.Put(HKLM, std::wstring(Run_Key), L"Halvorn.exe", L"C:\\Old Place\\Halvorn.exe");
         Boxes.clear();
-        Box_Answers = {answer};
+        Answers = {answer};
         Main().FormShow();
         EXPECT_EQ(Boxes.size(), answer == IDYES ? 2u : 1u) << "Yes is confirmed";
         ASSERT_GE(Boxes.size(), 1u);
@@ -211,7 +188,6 @@ TEST_F(Program_Commands, AutoRunFollowsTheRegistryAndOffersToMendAMovedProgram)
 
 TEST_F(Program_Commands, HelpMenuOpensTheDocumentsAndTheAboutWindow)
 {
-    Start_With_Picture_Hooks();
     Set_Windows_Directory_Override(Executable_Directory());
     const HANDLE notepad = CreateFileW((Executable_Directory() + L"Notepad.EXE").c_str(), GENERIC_WRITE, 0, nullptr,
                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -226,13 +202,81 @@ TEST_F(Program_Commands, HelpMenuOpensTheDocumentsAndTheAboutWindow)
 
     const HWND about = Program().AboutBox.Handle();
     bool shown = false;
-    Command_With_Steps(AboutOption, {[&] {
-                                         shown = IsWindowVisible(about) != FALSE;
-                                         PostMessageW(about, WM_KEYDOWN, VK_ESCAPE, 0);
-                                     }});
+    Add([&] {
+        shown = IsWindowVisible(about) != FALSE;
+        PostMessageW(about, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    Command_With_Steps(AboutOption, about);
     EXPECT_TRUE(shown);
-    EXPECT_FALSE(IsWindowVisible(about));
-    EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
+}
+
+TEST_F(Program_Commands, AFileThatCannotBeCreatedIsReportedWithItsPathAndKeepsWhatWasThere)
+{
+    const std::wstring missing = Executable_Directory() + L"gone\\";
+    const std::wstring here = Executable_Path();
+    Set_Executable_Path_Override(missing + L"Halvorn.exe");
+    Command(Save_Halvorn_Image_To_File_Option);
+    Set_Executable_Path_Override(here);
+    EXPECT_FALSE(Main().Table().Message_Label_1().Visible);
+
+    // A file another program holds stays as it was.
+    std::ofstream(std::filesystem::path(Picture_Path()), std::ios::binary) << "kept";
+    const HANDLE held = CreateFileW(Picture_Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Command(Save_Halvorn_Image_To_File_Option);
+    CloseHandle(held);
+    ASSERT_EQ(Boxes.size(), 2u);
+    EXPECT_EQ(Boxes[0].Text, "Cannot create file " + Narrow(missing) + "Halvorn.bmp.");
+    EXPECT_EQ(Boxes[1].Text, "Cannot create file " + Narrow(Picture_Path()) + ".");
+    for (const Recorded_Box& box : Boxes) EXPECT_EQ(box.Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    std::ifstream kept(std::filesystem::path(Picture_Path()), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), std::istreambuf_iterator<char>()), "kept");
+}
+
+TEST_F(Program_Commands, WrittenFileHoldsTheBitmapsPixelsAtItsDepth)
+{
+    // Odd widths, so that rows need padding.
+    HDC screen = GetDC(nullptr);
+    const int display_bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+    Bitmap_Handle display(CreateCompatibleBitmap(screen, 5, 3));
+    Bitmap_Handle mono(CreateBitmap(7, 2, 1, 1, nullptr));
+    ReleaseDC(nullptr, screen);
+    const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0),
+                                RGB(1, 2, 3),   RGB(250, 128, 7), RGB(0, 0, 0), RGB(255, 255, 255)};
+    {
+        Memory_Dc dc(nullptr);
+        Selected_Object chosen(dc.Get(), display.Get());
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x) SetPixel(dc.Get(), x, y, colours[(x + 2 * y) % 8]);
+        Selected_Object other(dc.Get(), mono.Get());
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 7; ++x) SetPixel(dc.Get(), x, y, (x + y) % 3 ? RGB(255, 255, 255) : RGB(0, 0, 0));
+    }
+    EXPECT_EQ(Read_Bitmap_Pixels(display.Get()).At(1, 2), RGB(250, 128, 7));
+    for (const auto& [bitmap, bits] : {std::pair{display.Get(), display_bits}, std::pair{mono.Get(), 1}}) {
+        Write_Bmp_File(bitmap, Picture_Path());
+        const Bitmap_Handle loaded(static_cast<HBITMAP>(
+            LoadImageW(nullptr, Picture_Path().c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+        BITMAP shape{};
+        GetObjectW(loaded.Get(), sizeof shape, &shape);
+        EXPECT_EQ(shape.bmBitsPixel, bits);
+        const Client_Pixels written = Read_Bitmap_Pixels(bitmap), read = Read_Bitmap_Pixels(loaded.Get());
+        EXPECT_EQ(read.Width, written.Width) << bits;
+        EXPECT_EQ(read.Height, written.Height) << bits;
+        EXPECT_TRUE(read.Colours == written.Colours) << bits << " bits";
+    }
+}
+
+TEST_F(Program_Commands, OnlyAnExistingFileBecomesTheWallpaper)
+{
+    std::vector<std::wstring> handed;
+    const System_Wallpaper_Call record = [&handed](const std::wstring& path) { handed.push_back(path); };
+    for (const std::wstring& path : {Picture_Path(), std::wstring(), Executable_Directory()})
+        Set_Desktop_Wallpaper(path, record);
+    EXPECT_TRUE(handed.empty());
+    std::ofstream(std::filesystem::path(Picture_Path())) << "BM";
+    Set_Desktop_Wallpaper(Picture_Path(), record);
+    EXPECT_EQ(handed, std::vector<std::wstring>{Picture_Path()});
 }
 
 }  // namespace

@@ -9,19 +9,17 @@
 
 namespace halvorn::test {
 
-Client_Pixels Read_Client_Pixels(HWND window, bool whole)
+namespace {
+
+// The pixels of width by height at the top left of dc.
+Client_Pixels Read_Pixels(HDC dc, int width, int height)
 {
-    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    RECT area;
-    if (whole) GetWindowRect(window, &area), OffsetRect(&area, -area.left, -area.top);
-    else GetClientRect(window, &area);
-    Client_Pixels pixels{area.right, area.bottom, {}};
+    Client_Pixels pixels{width, height, {}};
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
     format.bmiHeader.biWidth = pixels.Width, format.bmiHeader.biHeight = -pixels.Height;
     format.bmiHeader.biPlanes = 1, format.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HDC dc = whole ? GetWindowDC(window) : GetDC(window);
     HDC copy = CreateCompatibleDC(dc);
     HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(copy, bitmap);
@@ -34,8 +32,116 @@ Client_Pixels Read_Client_Pixels(HWND window, bool whole)
     SelectObject(copy, previous);
     DeleteObject(bitmap);
     DeleteDC(copy);
+    return pixels;
+}
+
+Modal_Steps* running = nullptr;
+HWND running_window = nullptr;
+int ticks = 0;
+
+}  // namespace
+
+Client_Pixels Read_Client_Pixels(HWND window, bool whole)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT area;
+    if (whole) GetWindowRect(window, &area), OffsetRect(&area, -area.left, -area.top);
+    else GetClientRect(window, &area);
+    HDC dc = whole ? GetWindowDC(window) : GetDC(window);
+    Client_Pixels pixels = Read_Pixels(dc, area.right, area.bottom);
     ReleaseDC(window, dc);
     return pixels;
+}
+
+Client_Pixels Read_Bitmap_Pixels(HBITMAP bitmap)
+{
+    BITMAP shape{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof shape, &shape)) return {};
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    Client_Pixels pixels = Read_Pixels(dc, shape.bmWidth, shape.bmHeight);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return pixels;
+}
+
+Client_Pixels Clipboard_Bitmap()
+{
+    if (!OpenClipboard(nullptr)) return {};
+    Client_Pixels pixels = Read_Bitmap_Pixels(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
+    CloseClipboard();
+    return pixels;
+}
+
+std::wstring Clipboard_Text(const wchar_t* put)
+{
+    if (!OpenClipboard(nullptr)) return L"(not opened)";
+    if (put) {
+        EmptyClipboard();
+        const std::size_t size = (wcslen(put) + 1) * sizeof(wchar_t);
+        const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, size);
+        memcpy(GlobalLock(data), put, size);
+        GlobalUnlock(data);
+        SetClipboardData(CF_UNICODETEXT, data);
+    }
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    std::wstring text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+    return text;
+}
+
+void Box_Log::Install()
+{
+    Set_Message_Box_Hook([this](HWND, const std::string& text, const std::string& title, UINT flags) {
+        Boxes.push_back({text, title, flags});
+        if (Answers.empty()) return IDOK;
+        const int answer = Answers.front();
+        Answers.erase(Answers.begin());
+        return answer;
+    });
+}
+
+void Box_Log::Remove() { Set_Message_Box_Hook(nullptr); }
+
+Box_Recorder::Box_Recorder() : previous_title_(Application_Title())
+{
+    Set_Application_Title("Halvorn v2.0b");
+    Install();
+}
+
+Box_Recorder::~Box_Recorder()
+{
+    Remove();
+    Set_Application_Title(previous_title_);
+}
+
+void Modal_Steps::Wait(int count)
+{
+    for (int i = 0; i < count; ++i) Add([] {});
+}
+
+void Modal_Steps::Run_Modal(HWND window, HWND owner, const std::function<void()>& open)
+{
+    running = this;
+    running_window = window;
+    ticks = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (!running->Steps.empty()) {
+            const auto step = running->Steps.front();
+            running->Steps.erase(running->Steps.begin());
+            step();
+        } else if (++ticks == 200) {
+            ADD_FAILURE() << "the window was still open after the last step";
+            PostMessageW(running_window, WM_CLOSE, 0, 0);
+        }
+    });
+    open();
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(Steps.empty()) << "the window closed before every step was taken";
+    Steps.clear();
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_TRUE(IsWindowEnabled(owner));
 }
 
 void Press_Key(WPARAM key, bool shift)
@@ -59,13 +165,7 @@ void Program_Test::SetUp()
                  std::to_wstring(GetTickCount64()) + L"\\";
     CreateDirectoryW(directory_.c_str(), nullptr);
     Set_Executable_Path_Override(directory_ + L"Halvorn.exe");
-    Set_Message_Box_Hook([this](HWND, const std::string& text, const std::string& title, UINT flags) {
-        Boxes.push_back({text, title, flags});
-        if (Box_Answers.empty()) return IDOK;
-        const int answer = Box_Answers.front();
-        Box_Answers.erase(Box_Answers.begin());
-        return answer;
-    });
+    Install();
     Set_Colour_Dialog_Hook([](HWND, COLORREF&) -> bool {
         ADD_FAILURE() << "colour dialog opened unexpectedly";
         return false;
@@ -85,7 +185,7 @@ void Program_Test::TearDown()
     SetFileAttributesW(Ini_Path().c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(Ini_Path().c_str());
     RemoveDirectoryW(directory_.c_str());
-    Set_Message_Box_Hook(nullptr);
+    Remove();
     Set_Colour_Dialog_Hook(nullptr);
     Set_Executable_Path_Override(L"");
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,6 +23,12 @@ struct Client_Pixels {
     COLORREF At(int x, int y) const { return Colours[static_cast<std::size_t>(y) * Width + x]; }
 };
 Client_Pixels Read_Client_Pixels(HWND window, bool whole = false);
+// A bitmap's pixels; none for no bitmap.
+Client_Pixels Read_Bitmap_Pixels(HBITMAP bitmap);
+// The bitmap on the clipboard, read out; none when it holds no bitmap.
+Client_Pixels Clipboard_Bitmap();
+// The clipboard's plain text, after putting put there when given.
+std::wstring Clipboard_Text(const wchar_t* put = nullptr);
 
 // Presses a key on the control that has the focus, handed on as the program's loops do.
 void Press_Key(WPARAM key, bool shift = false);
@@ -32,7 +39,38 @@ struct Recorded_Box {
     UINT Flags;
 };
 
-class Program_Test : public ::testing::Test {
+// Records the program's message boxes and gives the answers in turn (IDOK when none are left).
+struct Box_Log {
+    void Install();
+    static void Remove();
+    std::vector<Recorded_Box> Boxes;
+    std::vector<int> Answers;
+};
+
+// A box log for one test outside the program's windows, under the program's title.
+class Box_Recorder : public Box_Log {
+public:
+    Box_Recorder();
+    Box_Recorder(const Box_Recorder&) = delete;
+    Box_Recorder& operator=(const Box_Recorder&) = delete;
+    ~Box_Recorder();
+
+private:
+    std::string previous_title_;
+};
+
+// What the user does in a modal window, queued before it opens: a timer takes the steps in
+// turn inside the window's own loop. A window still open well after them is closed, so that
+// no test can hang on it.
+struct Modal_Steps {
+    void Add(std::function<void()> step) { Steps.push_back(std::move(step)); }
+    void Wait(int count);
+    // Runs open, which shows window modally over owner.
+    void Run_Modal(HWND window, HWND owner, const std::function<void()>& open);
+    std::vector<std::function<void()>> Steps;
+};
+
+class Program_Test : public ::testing::Test, protected Box_Log {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -55,9 +93,6 @@ protected:
     void Expect_Outer_Bounds(int left, int top, int width, int height) const;
     // Presses a mouse button on a graphic control through its host window.
     void Press(const Component& component, UINT message = WM_LBUTTONDOWN);
-
-    std::vector<Recorded_Box> Boxes;
-    std::vector<int> Box_Answers;  // answers given in turn; IDOK when none are left
 
 private:
     std::wstring directory_;
