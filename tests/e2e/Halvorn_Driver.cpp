@@ -6,7 +6,7 @@
 //   halvorn_driver wait-window TITLE [seconds]  a visible window with that title exists
 //   halvorn_driver click-button CAPTION         presses a visible button with the mouse
 //   halvorn_driver answer-message-box [seconds] prints a message box's text, presses its OK
-//   halvorn_driver close [TITLE]                closes the main window as the title bar does
+//   halvorn_driver close                        closes the main window as the title bar does
 //   halvorn_driver command ID                   posts a menu command to the main window
 //   halvorn_driver wait-title-part TEXT [seconds] a visible window whose title holds TEXT exists
 //   halvorn_driver close-title-part TEXT        closes the visible windows whose title holds TEXT
@@ -41,41 +41,31 @@ void Click_At(POINT at)
     SendInput(3, inputs, sizeof(INPUT));
 }
 
-struct Message_Box_Search {
-    HWND Found = nullptr;
-};
-
-BOOL CALLBACK Find_Message_Box(HWND window, LPARAM data)
+void Click_Centre(HWND window)
 {
-    wchar_t class_name[16];
-    GetClassNameW(window, class_name, 16);
-    if (IsWindowVisible(window) && std::wstring(class_name) == L"#32770") {
-        reinterpret_cast<Message_Box_Search*>(data)->Found = window;
-        return FALSE;
-    }
-    return TRUE;
+    RECT rect;
+    GetWindowRect(window, &rect);
+    Click_At({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
-struct Title_Search {
-    std::wstring Part;
-    std::vector<HWND> Found;
-};
-
-BOOL CALLBACK Find_Title_Part(HWND window, LPARAM data)
+HWND Visible_Message_Box()
 {
-    auto* search = reinterpret_cast<Title_Search*>(data);
-    wchar_t title[256] = L"";
-    GetWindowTextW(window, title, 256);
-    if (IsWindowVisible(window) && std::wstring(title).find(search->Part) != std::wstring::npos)
-        search->Found.push_back(window);
-    return TRUE;
+    for (HWND box = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); box;
+         box = FindWindowExW(nullptr, box, L"#32770", nullptr))
+        if (IsWindowVisible(box)) return box;
+    return nullptr;
 }
 
 std::vector<HWND> Windows_With_Title_Part(const std::wstring& part)
 {
-    Title_Search search{part, {}};
-    EnumWindows(Find_Title_Part, reinterpret_cast<LPARAM>(&search));
-    return search.Found;
+    std::vector<HWND> found;
+    for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, nullptr); window;
+         window = FindWindowExW(nullptr, window, nullptr, nullptr)) {
+        wchar_t title[256] = L"";
+        GetWindowTextW(window, title, 256);
+        if (IsWindowVisible(window) && std::wstring(title).find(part) != std::wstring::npos) found.push_back(window);
+    }
+    return found;
 }
 
 }  // namespace
@@ -96,23 +86,20 @@ int main(int argc, char** argv)
     }
     if (command == "answer-message-box") {
         const double limit = argc > 2 ? std::atof(argv[2]) : 30;
-        Message_Box_Search search;
-        if (!Wait_For(limit, [&] { return EnumWindows(Find_Message_Box, reinterpret_cast<LPARAM>(&search)), search.Found; }))
-            return Fail("no message box");
+        HWND box = nullptr;
+        if (!Wait_For(limit, [&] { return (box = Visible_Message_Box()) != nullptr; })) return Fail("no message box");
         // The message text is the box's static control 0xFFFF.
         wchar_t text[1024] = L"";
-        GetDlgItemTextW(search.Found, 0xFFFF, text, 1024);
+        GetDlgItemTextW(box, 0xFFFF, text, 1024);
         char narrow[2048] = "";
         WideCharToMultiByte(1252, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
         std::printf("%s\n", narrow);
         std::fflush(stdout);
-        HWND ok = Find_Visible_Child(search.Found, L"Button", L"OK");
+        HWND ok = Find_Visible_Child(box, L"Button", L"OK");
         if (!ok) return Fail("no OK button on the message box");
-        SetForegroundWindow(search.Found);
-        RECT rect;
-        GetWindowRect(ok, &rect);
-        Click_At({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
-        return Wait_For(15, [&] { return !IsWindow(search.Found); }) ? 0 : Fail("the message box stayed open");
+        SetForegroundWindow(box);
+        Click_Centre(ok);
+        return Wait_For(15, [&] { return !IsWindow(box); }) ? 0 : Fail("the message box stayed open");
     }
     if (command == "click-box" && argc > 2) {
         HWND main = Visible_Window(Main_Title);
@@ -126,9 +113,7 @@ int main(int argc, char** argv)
         HWND button = main ? Find_Visible_Child(main, L"Button", Widen(argv[2])) : nullptr;
         if (!button) return Fail("no such button");
         SetForegroundWindow(main);
-        RECT rect;
-        GetWindowRect(button, &rect);
-        Click_At({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+        Click_Centre(button);
         return 0;
     }
     if (command == "command" && argc > 2) {
@@ -170,7 +155,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (command == "close") {
-        HWND main = Visible_Window(argc > 2 ? Widen(argv[2]) : std::wstring(Main_Title));
+        HWND main = Visible_Window(Main_Title);
         if (!main) return Fail("no main window");
         PostMessageW(main, WM_CLOSE, 0, 0);
         return Wait_For(15, [&] { return !IsWindow(main); }) ? 0 : Fail("main window still open");

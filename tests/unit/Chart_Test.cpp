@@ -122,7 +122,7 @@ protected:
     Fixed_Measurer measurer;
 };
 
-TEST_F(Chart_Layouts, TitleAtTheTopFootAtTheBottomOnlyWhenGiven)
+TEST_F(Chart_Layouts, TitleAtTheTopFootAtTheBottomAndLegendAtTheRightOnlyWhenGiven)
 {
     model.Title.Append("second line");
     Add_Points(20);
@@ -139,6 +139,13 @@ TEST_F(Chart_Layouts, TitleAtTheTopFootAtTheBottomOnlyWhenGiven)
     EXPECT_LE(foot.Bottom(), 373);
     EXPECT_LT(footed.Plot.Bottom(), plain.Plot.Bottom());
     for (const Bottom_Axis_Label& label : footed.Bottom_Labels) EXPECT_LE(label.Label.Box.Bottom(), foot.Top);
+    // The legend takes room right of the plot.
+    model.Legend_Visible = true;
+    const Chart_Layout legend = Lay_Out();
+    ASSERT_TRUE(legend.Legend.Visible && !footed.Legend.Visible);
+    EXPECT_EQ(legend.Legend.Label.Text, "Series1");
+    EXPECT_GT(legend.Legend.Box.Left, legend.Plot.Right());
+    EXPECT_LT(legend.Plot.Width, footed.Plot.Width);
 }
 
 TEST_F(Chart_Layouts, LeftAxisTicksRunUpThePlotWithFormattedLabels)
@@ -223,18 +230,6 @@ TEST_F(Chart_Layouts, PointsSpreadEvenlyAndSkipValuesThatCannotBePlotted)
     ASSERT_GE(empty.Left_Ticks.size(), 2u);
     EXPECT_EQ(empty.Left_Ticks.front().Value, 0);
     EXPECT_EQ(empty.Left_Ticks.back().Value, 1);
-}
-
-TEST_F(Chart_Layouts, TheLegendTakesRoomRightOfThePlot)
-{
-    Add_Points(10);
-    const Chart_Layout without = Lay_Out();
-    model.Legend_Visible = true;
-    const Chart_Layout with = Lay_Out();
-    ASSERT_TRUE(with.Legend.Visible && !without.Legend.Visible);
-    EXPECT_EQ(with.Legend.Label.Text, "Series1");
-    EXPECT_GT(with.Legend.Box.Left, with.Plot.Right());
-    EXPECT_LT(with.Plot.Width, without.Plot.Width);
 }
 
 TEST_F(Chart_Layouts, DegenerateSizesGiveAClampedLayout)

@@ -39,20 +39,6 @@ protected:
     Row_Recorder recorder;
 };
 
-// Field values of the shipped rows show in the whole report texts; here, which rows are filled.
-TEST_F(Element_Build, ShippedTextFillsEveryElementRow)
-{
-    Build_Element_Array(Element_Database_Text(), elements, count, &recorder);
-    ASSERT_EQ(count, 113);
-    EXPECT_EQ(recorder.Rows.size(), 113u);
-    for (int n = 1; n <= 113; ++n) EXPECT_EQ(elements[n].Atomic_Number, n);
-    for (int n = 114; n <= 118; ++n) {
-        EXPECT_EQ(elements[n].Atomic_Number, Missing_Value);
-        EXPECT_EQ(elements[n].Density, Missing_Double);
-        EXPECT_EQ(elements[n].Element_Name, "");
-    }
-}
-
 TEST_F(Element_Build, ConvertsTheStoredFormsOfEachColumn)
 {
     const std::string text = Header() +
@@ -89,6 +75,8 @@ TEST_F(Element_Build, FillsTheRowsThereAreUpToTheArraysEnd)
     EXPECT_EQ(count, 100);
     EXPECT_EQ(elements[100].Atomic_Number, 100);
     EXPECT_EQ(elements[101].Atomic_Number, Missing_Value);
+    EXPECT_EQ(elements[101].Density, Missing_Double);
+    EXPECT_EQ(elements[101].Element_Name, "");
 
     // A header alone reads nothing and leaves the count where it was.
     recorder.Rows.clear();
@@ -123,17 +111,6 @@ TEST_F(Element_Build, MalformedNumberStopsTheBuildWhereItStands)
         EXPECT_EQ(elements[2].Element_Abbreviation, "Xx") << "columns before the bad one stay filled";
         EXPECT_EQ(elements[3].Atomic_Number, Missing_Value) << "rows after it stay reset";
     }
-}
-
-TEST(Element_Text, LinesAreCountedWithoutAnExtraFinalLine)
-{
-    EXPECT_EQ(Count_Text_Lines(""), 0u);
-    EXPECT_EQ(Count_Text_Lines("a"), 1u);
-    EXPECT_EQ(Count_Text_Lines("a\n"), 1u);
-    EXPECT_EQ(Count_Text_Lines("a\r\nb"), 2u);
-    EXPECT_EQ(Text_Line("a\r\nb\n", 0), "a");
-    EXPECT_EQ(Text_Line("a\r\nb\n", 1), "b");
-    EXPECT_EQ(Text_Line("a\n", 5), "");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "winint/Gif_Frames.h"
 
 namespace halvorn {
@@ -37,13 +39,9 @@ TEST(Gif_Frames, ReadsEachFramesPlaceTimingAndDisposal)
     for (std::size_t i = 0; i < 3; ++i) {
         const Gif_Frame& frame = gif.Frames[i];
         const auto& want = expected[i];
-        EXPECT_EQ(frame.Left, want.Left) << i;
-        EXPECT_EQ(frame.Top, want.Top) << i;
-        EXPECT_EQ(frame.Width, want.Width) << i;
-        EXPECT_EQ(frame.Height, want.Height) << i;
-        EXPECT_EQ(frame.Delay, want.Delay) << i;
-        EXPECT_EQ(frame.Disposal, want.Disposal) << i;
-        EXPECT_EQ(frame.Control, want.Control) << i;
+        EXPECT_EQ(std::tie(frame.Left, frame.Top, frame.Width, frame.Height, frame.Delay, frame.Disposal, frame.Control),
+                  std::tie(want.Left, want.Top, want.Width, want.Height, want.Delay, want.Disposal, want.Control))
+            << i;
     }
     EXPECT_EQ(gif.Frames[1].Image, Image_2);
 }

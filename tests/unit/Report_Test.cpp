@@ -73,10 +73,7 @@ protected:
                                          "by Tandrel Software, November 2002", "",
                                          "For this and other great software visit : ",
                                          "http://tandrel.example/", "", divider, "", "End of Report."});
-        const std::vector<std::string> actual = Lines_Of(number);
-        EXPECT_EQ(actual.size(), expected.size()) << "element " << number;
-        for (std::size_t i = 0; i < std::min(actual.size(), expected.size()); ++i)
-            EXPECT_EQ(actual[i], expected[i]) << "element " << number << ", line " << i;
+        EXPECT_EQ(Lines_Of(number), expected) << "element " << number;
     }
 
     static inline Element_Array elements_;

@@ -25,6 +25,13 @@ std::vector<std::string> Keys_In(const std::string& ini)
     return keys;
 }
 
+std::pair<LONG, LONG> Top_Left(const Window_Base& window)
+{
+    RECT rect;
+    GetWindowRect(window.Handle(), &rect);
+    return {rect.left, rect.top};
+}
+
 TEST_F(Settings, FirstStartWithoutAFileTakesTheDefaults)
 {
     Start();
@@ -34,13 +41,8 @@ TEST_F(Settings, FirstStartWithoutAFileTakesTheDefaults)
     EXPECT_FALSE(Main().Menu_Checked(Always_On_Top_Option));
     EXPECT_EQ(Main().Graph().Graph_Index(), 0);
     EXPECT_EQ(Main().Component_Named("Alkali_Metals_Colour_Shape").Fill, RGB(255, 0, 0));
-    RECT report, glossary;
-    GetWindowRect(Program().Element_Report_Form.Handle(), &report);
-    GetWindowRect(Program().Glossary_of_Terms_Form.Handle(), &glossary);
-    EXPECT_EQ(report.top, 20);
-    EXPECT_EQ(report.left, 100);
-    EXPECT_EQ(glossary.top, 20);
-    EXPECT_EQ(glossary.left, 100);
+    EXPECT_EQ(Top_Left(Program().Element_Report_Form), std::pair(100L, 20L));
+    EXPECT_EQ(Top_Left(Program().Glossary_of_Terms_Form), std::pair(100L, 20L));
     EXPECT_FALSE(Ini_Exists()) << "nothing is written before the close";
 
     Close();
@@ -85,10 +87,7 @@ TEST_F(Settings, SavedValuesComeBackAndOutOfRangeGraphSelectsNothing)
     EXPECT_EQ(Main().Graph().Graph_Index(), 7);
     EXPECT_FALSE(Main().Menu_Checked(Auto_Run_at_Windows_Startup_Option))
         << "the registry, which holds no run value, decides over the file";
-    RECT report;
-    GetWindowRect(Program().Element_Report_Form.Handle(), &report);
-    EXPECT_EQ(report.top, 33);
-    EXPECT_EQ(report.left, 44);
+    EXPECT_EQ(Top_Left(Program().Element_Report_Form), std::pair(44L, 33L));
     Close();
     const std::string ini = Read_Ini();
     EXPECT_NE(ini.find("Glossary_of_Terms_Form.Left=66"), std::string::npos);
@@ -164,13 +163,8 @@ TEST_F(Settings, PlacesThatCannotBeSeenFallBackToTheDefaults)
         Start();
         SCOPED_TRACE(c.Ini);
         Expect_Outer_Bounds(c.Main.left, c.Main.top, c.Main.right, c.Main.bottom);
-        RECT report, glossary;
-        GetWindowRect(Program().Element_Report_Form.Handle(), &report);
-        GetWindowRect(Program().Glossary_of_Terms_Form.Handle(), &glossary);
-        EXPECT_EQ(report.left, c.Report.x);
-        EXPECT_EQ(report.top, c.Report.y);
-        EXPECT_EQ(glossary.left, c.Glossary.x);
-        EXPECT_EQ(glossary.top, c.Glossary.y);
+        EXPECT_EQ(Top_Left(Program().Element_Report_Form), std::pair(c.Report.x, c.Report.y));
+        EXPECT_EQ(Top_Left(Program().Glossary_of_Terms_Form), std::pair(c.Glossary.x, c.Glossary.y));
     }
 }
 
@@ -221,9 +215,7 @@ TEST_F(Settings, FactoryResetAskedFirstDeletesEvenAReadOnlyFileAndBringsBackTheD
     EXPECT_EQ(bounds.left, 20);
     EXPECT_EQ(Main().Graph().Graph_Index(), 0);
     EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(255, 255, 0));
-    RECT report;
-    GetWindowRect(Program().Element_Report_Form.Handle(), &report);
-    EXPECT_EQ(report.top, 20);
+    EXPECT_EQ(Top_Left(Program().Element_Report_Form).second, 20);
     Close();
     EXPECT_TRUE(Ini_Exists());
 }
