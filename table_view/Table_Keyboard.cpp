@@ -96,7 +96,7 @@ LRESULT CALLBACK Table_Keyboard::Tab_Stop_Procedure(HWND window, UINT message, W
     auto* keyboard = reinterpret_cast<Table_Keyboard*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_SETFOCUS && keyboard) {
         // Reached by Shift+Tab from the control after the page, the key is the page's last part.
-        keyboard->Enter(Shift_Down());
+        Run_Guarded(window, [&] { keyboard->Enter(Shift_Down()); });
         return 0;
     }
     return DefWindowProcW(window, message, w, l);

@@ -1,7 +1,5 @@
 #include "table_view/Table_Tips.h"
 
-#include <stdexcept>
-
 #include "elements/Element_Record.h"
 #include "platform/Win_Text.h"
 
@@ -25,12 +23,12 @@ TOOLINFOW Tool(HWND page, std::size_t index)
 
 }  // namespace
 
-Table_Tips::Table_Tips(HWND page, std::span<Component* const> boxes) : page_(page), boxes_(boxes)
+void Table_Tips::Create()
 {
     tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page, nullptr,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page_, nullptr,
                                    GetModuleHandleW(nullptr), nullptr));
-    if (!tooltip_) throw std::runtime_error("Cannot create the element boxes' tooltip");
+    if (!tooltip_) return;  // the boxes go without tips rather than the pointer with errors
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         TOOLINFOW tool = Tool(page_, i);
         tool.rect = Place_Of(*boxes_[i]);
@@ -54,8 +52,13 @@ void Table_Tips::Follow_Layout()
 
 void Table_Tips::Relay(UINT message, WPARAM w, LPARAM l)
 {
+    if (!tried_) {
+        tried_ = true;
+        Create();
+    }
+    if (!tooltip_) return;
     if (message == WM_MOUSEMOVE) Follow_Layout();
-    MSG relayed{page_, message, w, l, GetMessageTime(), {}};
+    MSG relayed{page_, message, w, l, static_cast<DWORD>(GetMessageTime()), {}};
     const DWORD at = GetMessagePos();
     relayed.pt = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
     SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));

@@ -1,7 +1,8 @@
-// The element's name on hover over its box. One tooltip window holds a tool rectangle per
-// box and asks for the text when it shows, so that a rebuilt table shows the new names;
-// the rectangles are checked against the boxes' places whenever the pointer moves over the
-// page, so they follow every re-layout without being told of it.
+// The element's name on hover over its box. One tooltip window, made when the pointer first
+// comes over the page, holds a tool rectangle per box and asks for the text when it shows,
+// so that a rebuilt table shows the new names; the rectangles are checked against the
+// boxes' places whenever the pointer moves over the page, so they follow every re-layout
+// without being told of it.
 #pragma once
 
 #include <windows.h>
@@ -19,8 +20,9 @@ namespace halvorn {
 class Table_Tips {
 public:
     // boxes[n - 1] is element box n, painted by page.
-    Table_Tips(HWND page, std::span<Component* const> boxes);
+    Table_Tips(HWND page, std::span<Component* const> boxes) : page_(page), boxes_(boxes) {}
 
+    // Null until the pointer has come over the page.
     HWND Window() const { return tooltip_.Get(); }
     // Hands a mouse message of the page on to the tooltip, the rectangles brought up to date.
     void Relay(UINT message, WPARAM w, LPARAM l);
@@ -28,6 +30,7 @@ public:
     bool Notify(NMHDR& header);
 
 private:
+    void Create();
     void Follow_Layout();
 
     HWND page_;
@@ -35,6 +38,7 @@ private:
     Unique_Handle<HWND, DestroyWindow> tooltip_;
     std::vector<RECT> rects_;  // as the tooltip has them; empty for a hidden box
     std::wstring text_;        // the text last handed out, alive while the tooltip reads it
+    bool tried_ = false;       // the tooltip was made, or could not be
 };
 
 }  // namespace halvorn

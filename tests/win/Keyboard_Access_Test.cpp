@@ -201,9 +201,10 @@ TEST_F(Keyboard_Access, TooltipNamesTheBoxUnderThePointerAtAScaledSize)
 {
     Start();
     Set_Client_Size(1382, 970);
-    const HWND tips = Keys().Tips().Window();
+    HWND tips = nullptr;
     const auto tool_at = [&](POINT point) {
         SendMessageW(Page(), WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+        tips = Keys().Tips().Window();
         TTHITTESTINFOW hit{};
         hit.hwnd = Page();
         hit.pt = point;
