@@ -144,7 +144,8 @@ public:
             if (item && item->Window) return Forward(*item, [&](IAccessible& object) {
                 return object.get_accRole(Child_Variant(Self), role);
             });
-            *role = Child_Variant(item ? owner_->Facts_Of(*item).value_or(Accessible_Facts{}).Role : ROLE_SYSTEM_CLIENT);
+            *role = Child_Variant(item ? owner_->Facts_Of(*item).value_or(Accessible_Facts{}).Role
+                                       : ROLE_SYSTEM_CLIENT);
             return S_OK;
         });
     }
@@ -382,8 +383,9 @@ private:
             if (Is_Self(id)) return self(out);
             const Component* item = Child(id);
             if (!item) return E_INVALIDARG;
-            if (item->Window)
-                return Forward(*item, [&](IAccessible& object) { return (object.*window_call)(Child_Variant(Self), out); });
+            if (item->Window) return Forward(*item, [&](IAccessible& object) {
+                return (object.*window_call)(Child_Variant(Self), out);
+            });
             const std::optional<Accessible_Facts> facts = owner_->Facts_Of(*item);
             return facts ? Put_Text((*facts).*field, out) : E_INVALIDARG;
         });
