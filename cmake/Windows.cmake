@@ -27,6 +27,7 @@ add_library(halvorn_ui STATIC
   platform/Control_Factory.cpp
   platform/Form_Window.cpp
   platform/Gdiplus_Session.cpp
+  platform/Graphic_Accessible.cpp
   platform/Modal_Runner.cpp
   platform/Registry_Key.cpp
   platform/Rich_Edit.cpp
@@ -37,21 +38,26 @@ add_library(halvorn_ui STATIC
   report/Report_Window.cpp
   table_view/Element_Search.cpp
   table_view/Item_Select_Dialog.cpp
+  table_view/Table_Accessible.cpp
+  table_view/Table_Keyboard.cpp
   table_view/Table_Page.cpp
+  table_view/Table_Tips.cpp
   winint/About_Window.cpp
   winint/Gif_Animation.cpp
   winint/Notepad_Documents.cpp
   winint/Windows_Messages.cpp
   winint/Windows_Registry.cpp)
 if(MSVC)
-  target_link_libraries(halvorn_ui PUBLIC halvorn_core advapi32 comctl32 gdi32 user32 gdiplus shell32 shlwapi)
+  target_link_libraries(halvorn_ui PUBLIC halvorn_core advapi32 comctl32 gdi32 user32 gdiplus shell32 shlwapi oleacc
+                        ole32 oleaut32)
 else()
-  # GDI+, the shell and its helpers, and all they pull in, are loaded when first used
-  # rather than at start-up: delay-load import libraries of the functions the program
-  # calls (cmake/*-delay.def; a function missing there fails the link).
+  # GDI+, the shell and its helpers, the accessibility library and the COM it needs, and
+  # all they pull in, are loaded when first used rather than at start-up: delay-load
+  # import libraries of the functions the program calls (cmake/*-delay.def; a function
+  # missing there fails the link).
   find_program(DLLTOOL NAMES x86_64-w64-mingw32-dlltool dlltool REQUIRED)
   set(delay_libraries "")
-  foreach(dll gdiplus shell32 shlwapi)
+  foreach(dll gdiplus shell32 shlwapi oleacc ole32 oleaut32)
     set(def "${CMAKE_SOURCE_DIR}/cmake/${dll}-delay.def")
     set(library "${CMAKE_BINARY_DIR}/lib${dll}_delay.a")
     add_custom_command(OUTPUT "${library}"
@@ -92,6 +98,7 @@ add_executable(halvorn_win_tests
   tests/win/Search_Test.cpp
   tests/win/Colour_Key_Test.cpp
   tests/win/Keyboard_Test.cpp
+  tests/win/Keyboard_Access_Test.cpp
   tests/win/Painting_Test.cpp
   tests/win/Scaling_Test.cpp
   tests/win/Settings_Test.cpp

@@ -250,6 +250,13 @@ void Component_List::Paint(HWND host, HDC dc, const RECT& area, Font_Cache& font
         const HFONT font = component.Font.Points > 0 ? fonts.Get(component.Font)
                                                      : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
         Painters[static_cast<std::size_t>(component.Kind)](dc, component, rect, font);
+        if (component.Focus_Cue) {
+            RECT cue = rect;
+            InflateRect(&cue, -2, -2);
+            SetTextColor(dc, RGB(0, 0, 0));
+            SetBkColor(dc, RGB(255, 255, 255));
+            DrawFocusRect(dc, &cue);
+        }
     }
 }
 

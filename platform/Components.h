@@ -57,6 +57,7 @@ struct Component {
     COLORREF Text_Colour = 0;
     UINT Text_Format = DT_LEFT | DT_TOP;  // DrawText flags of a label
     bool Visible = true;
+    bool Focus_Cue = false;  // the keyboard focus is on it: a dotted rectangle inside
     bool Auto_Size = false;  // a label kept sized to its caption
     bool Drop_Down = false;  // a drop-down list, whose window also holds its list below
     std::shared_ptr<const Bitmap_Handle> Picture;  // shared by the pictures that show it

@@ -44,6 +44,7 @@ public:
         : components_(components), fonts_(fonts), buttons_(buttons), tooltip_owner_(tooltip_owner) {}
 
     Component& Create(const Control_Spec& spec, Component* parent);
+    Component_List& Components() const { return components_; }
 
 private:
     HWND Create_Window(const Control_Spec& spec, HWND parent) const;

@@ -108,6 +108,7 @@ void Table_Page::Create(Component& page, const Component& page_control)
     message_label_ = &factory_.Create(Message_Label_Spec, &page);
     message_label_->Text_Colour = RGB(255, 0, 0);
     message_label_->Text_Format = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
+    keyboard_ = std::make_unique<Table_Keyboard>(factory_.Components(), page, boxes_, swatches_);
 }
 
 void Table_Page::Create_Colour_Key(Component& page)

@@ -14,6 +14,7 @@
 #include "elements/Element_Record.h"
 #include "export/Table_Snapshot.h"
 #include "platform/Control_Factory.h"
+#include "table_view/Table_Keyboard.h"
 #include "table_view/Table_Layout.h"
 
 namespace halvorn {
@@ -38,6 +39,8 @@ public:
     Component& Swatch(int index) const { return *swatches_[static_cast<std::size_t>(index)]; }
     Component& Exit_BitBtn() const { return *exit_button_; }
     Component& Message_Label_1() const { return *message_label_; }
+    // Keys, element tooltips and the accessible object of the page.
+    Table_Keyboard& Keyboard() const { return *keyboard_; }
 
     // The element database text the build reads; tests give it other texts.
     void Set_Database_Text(std::string_view text) { database_text_ = text; }
@@ -80,6 +83,7 @@ private:
     std::array<Component*, 4> state_labels_{};  // gas, liquid, solid, unknown
     Component* exit_button_ = nullptr;
     Component* message_label_ = nullptr;
+    std::unique_ptr<Table_Keyboard> keyboard_;
 };
 
 }  // namespace halvorn

@@ -1,0 +1,78 @@
+#include "table_view/Table_Tips.h"
+
+#include "elements/Element_Record.h"
+#include "platform/Win_Text.h"
+
+namespace halvorn {
+
+namespace {
+
+RECT Place_Of(const Component& box)
+{
+    return Component_List::Shows(box) ? Component_List::Host_Rect(box) : RECT{};
+}
+
+TOOLINFOW Tool(HWND page, std::size_t index)
+{
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = page;
+    tool.uId = index + 1;  // the box's number
+    return tool;
+}
+
+}  // namespace
+
+void Table_Tips::Create()
+{
+    tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page_, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr));
+    if (!tooltip_) return;  // the boxes go without tips rather than the pointer with errors
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        TOOLINFOW tool = Tool(page_, i);
+        tool.rect = Place_Of(*boxes_[i]);
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        rects_.push_back(tool.rect);
+    }
+}
+
+void Table_Tips::Follow_Layout()
+{
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        const RECT place = Place_Of(*boxes_[i]);
+        if (EqualRect(&place, &rects_[i])) continue;
+        TOOLINFOW tool = Tool(page_, i);
+        tool.rect = place;
+        SendMessageW(tooltip_.Get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        rects_[i] = place;
+    }
+}
+
+void Table_Tips::Relay(UINT message, WPARAM w, LPARAM l)
+{
+    if (!tried_) {
+        tried_ = true;
+        Create();
+    }
+    if (!tooltip_) return;
+    if (message == WM_MOUSEMOVE) Follow_Layout();
+    MSG relayed{page_, message, w, l, static_cast<DWORD>(GetMessageTime()), {}};
+    const DWORD at = GetMessagePos();
+    relayed.pt = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
+bool Table_Tips::Notify(NMHDR& header)
+{
+    if (header.hwndFrom != tooltip_.Get() || header.code != TTN_GETDISPINFOW) return false;
+    auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
+    const auto number = static_cast<std::int32_t>(header.idFrom);
+    // A box without an element row (hidden anyway) has nothing to say.
+    text_ = number >= 1 && number <= Number_of_Elements ? Widen(Elements[number].Element_Name) : std::wstring();
+    info.lpszText = text_.data();
+    return true;
+}
+
+}  // namespace halvorn

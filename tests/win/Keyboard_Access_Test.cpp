@@ -1,0 +1,315 @@
+// The table page without a mouse: arrow keys, Home and End over the boxes and the colour
+// key, Enter and Space, typing a symbol, the focus cue, the element tooltips and what a
+// screen reader is told.
+#include <windows.h>
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <array>
+#include <set>
+#include <string>
+
+#include "platform/Seams.h"
+#include "platform/Win_Text.h"
+#include "tests/win/Win_Test_Support.h"
+
+namespace halvorn::test {
+namespace {
+
+class Keyboard_Access : public Program_Test {
+protected:
+    HWND Page() { return Main().Component_Named("TabSheet1").Window; }
+    Table_Keyboard& Keys() { return Main().Table().Keyboard(); }
+    Component& Box(int number) { return Main().Table().Element_Box(number); }
+    // The box the focus is on, 0 for none or a swatch.
+    int Focused_Box()
+    {
+        for (int n = 1; n <= Element_Box_Count; ++n)
+            if (Keys().Focused() == &Box(n)) return n;
+        return 0;
+    }
+    // Pixels of the dotted line that the focus cue draws down the box's left side.
+    int Cue_Pixels(const Component& item)
+    {
+        const RECT rect = Component_List::Host_Rect(item);
+        const Client_Pixels pixels = Read_Client_Pixels(Page());
+        int differing = 0;
+        for (int y = rect.top + 5; y < rect.bottom - 5; ++y)
+            differing += pixels.At(rect.left + 2, y) != item.Fill;
+        return differing;
+    }
+    // Tabs from the page control into the page, which starts at its boxes.
+    void Tab_In()
+    {
+        SetFocus(Main().Pages().Control().Window);
+        Press_Key(VK_TAB);
+        ASSERT_EQ(GetFocus(), Page());
+    }
+};
+
+std::wstring Text_Of(BSTR text)
+{
+    std::wstring copy = text ? text : L"";
+    SysFreeString(text);
+    return copy;
+}
+
+TEST_F(Keyboard_Access, ArrowsHomeAndEndFollowTheTable)
+{
+    struct Move {
+        int Width, Height;  // client size; 0 for the design size
+        int From;
+        WPARAM Key;
+        int To;
+    };
+    const Move moves[] = {
+        {0, 0, 1, VK_UP, 1},       {0, 0, 1, VK_LEFT, 1},     {0, 0, 1, VK_RIGHT, 2},    {0, 0, 2, VK_RIGHT, 2},
+        {0, 0, 2, VK_DOWN, 10},    {0, 0, 4, VK_RIGHT, 5},    {0, 0, 5, VK_DOWN, 13},    {0, 0, 21, VK_UP, 21},
+        {0, 0, 39, VK_DOWN, 39},   {0, 0, 56, VK_RIGHT, 72},  {0, 0, 72, VK_DOWN, 104},  {0, 0, 104, VK_DOWN, 57},
+        {0, 0, 57, VK_DOWN, 89},   {0, 0, 89, VK_DOWN, 89},   {0, 0, 89, VK_LEFT, 89},   {0, 0, 57, VK_UP, 104},
+        {0, 0, 82, VK_DOWN, 67},   {0, 0, 71, VK_UP, 86},     {0, 0, 113, VK_RIGHT, 113}, {0, 0, 87, VK_END, 113},
+        {0, 0, 55, VK_DOWN, 87},   {0, 0, 87, VK_UP, 55},     {0, 0, 26, VK_HOME, 19},   {0, 0, 26, VK_END, 36},
+        {0, 0, 103, VK_RIGHT, 103}, {1382, 970, 104, VK_DOWN, 57}, {691, 242, 87, VK_UP, 55},
+        {691, 242, 2, VK_DOWN, 10},
+    };
+    Start();
+    Tab_In();
+    for (const Move& move : moves) {
+        if (move.Width) Set_Client_Size(move.Width, move.Height);
+        Keys().Focus(Box(move.From));
+        Press_Key(move.Key);
+        EXPECT_EQ(Focused_Box(), move.To) << "from " << move.From << " with key " << move.Key << " at "
+                                          << move.Width << " x " << move.Height;
+    }
+}
+
+TEST_F(Keyboard_Access, ArrowsReachEveryShownBox)
+{
+    Start();
+    Tab_In();
+    std::set<int> reached{1}, waiting{1};
+    while (!waiting.empty()) {
+        const int from = *waiting.begin();
+        waiting.erase(waiting.begin());
+        for (const WPARAM key : {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN}) {
+            Keys().Focus(Box(from));
+            Press_Key(key);
+            if (reached.insert(Focused_Box()).second) waiting.insert(Focused_Box());
+        }
+    }
+    EXPECT_EQ(reached.size(), 113u);
+    EXPECT_EQ(*reached.begin(), 1);
+    EXPECT_EQ(*reached.rbegin(), 113) << "the hidden boxes take no focus";
+}
+
+TEST_F(Keyboard_Access, TabMovesBetweenTheBoxesAndTheKeyWhoseSwatchesOpenTheColourDialog)
+{
+    Start();
+    Tab_In();
+    Press_Key(VK_RIGHT);
+    Press_Key(VK_TAB);
+    const auto swatch = [this](int index) { return &Main().Table().Swatch(index); };
+    EXPECT_EQ(Keys().Focused(), swatch(0)) << "Other Non-Metals first";
+    // Swatches 0 to 4 stand in the left column, 5 to 9 in the right.
+    const struct {
+        WPARAM Key;
+        int To;
+    } steps[] = {{VK_DOWN, 1}, {VK_DOWN, 2}, {VK_DOWN, 3}, {VK_RIGHT, 8}, {VK_RIGHT, 8}, {VK_LEFT, 3}};
+    for (const auto& step : steps) {
+        Press_Key(step.Key);
+        EXPECT_EQ(Keys().Focused(), swatch(step.To));
+    }
+    COLORREF offered = 0;
+    Set_Colour_Dialog_Hook([&offered](HWND, COLORREF& colour) {
+        offered = colour;
+        colour = RGB(1, 2, 3);
+        return true;
+    });
+    Press_Key(VK_RETURN);
+    EXPECT_EQ(offered, RGB(255, 255, 0)) << "the transition metals' yellow";
+    EXPECT_EQ(Box(26).Fill, RGB(1, 2, 3));
+
+    Press_Key(VK_TAB, true);
+    EXPECT_EQ(Focused_Box(), 2) << "back where the boxes were left";
+    Press_Key(VK_TAB);
+    Press_Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), Main().Component_Named("Copy_Table_To_Windows_Clipboard_BitBtn").Window);
+    Press_Key(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), Page());
+    EXPECT_EQ(Keys().Focused(), swatch(3)) << "Shift+Tab comes back in at the key";
+}
+
+TEST_F(Keyboard_Access, EnterOrSpaceOpensTheFocusedElementsReport)
+{
+    const struct {
+        int Box;
+        WPARAM Key;
+        const char* Caption;
+    } presses[] = {{26, VK_RETURN, "Iron Properties :"}, {79, VK_SPACE, "Gold Properties :"}};
+    Start();
+    const HWND report = Program().Element_Report_Form.Handle();
+    for (const auto& press : presses) {
+        Keys().Focus(Box(press.Box));
+        Press_Key(press.Key);
+        EXPECT_TRUE(IsWindowVisible(report));
+        EXPECT_EQ(Window_Text(report), press.Caption);
+        ShowWindow(report, SW_HIDE);
+    }
+    EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Keyboard_Access, TypingASymbolGoesToItsElement)
+{
+    const struct {
+        const char* Typed;
+        int To;
+    } typings[] = {{"F", 9}, {"FE", 26}, {"CU", 29}, {"FF", 26}, {"FFF", 87}, {"113", 113}, {"Q", 1}};
+    Start();
+    for (const auto& typing : typings) {
+        Tab_In();  // from box 1, with nothing typed yet
+        Keys().Focus(Box(1));
+        // Keys, as letters and digits have them; no Shift, so the letters come as lower case.
+        for (const char* key = typing.Typed; *key; ++key) Press_Key(static_cast<WPARAM>(*key));
+        EXPECT_EQ(Focused_Box(), typing.To) << typing.Typed;
+    }
+
+    // Letters typed after a pause start a new search.
+    Type_Ahead typed;
+    typed.Add('F', 5000);
+    EXPECT_EQ(typed.Add('e', 5900), "Fe");
+    EXPECT_EQ(typed.Add('u', 7000), "u");
+}
+
+TEST_F(Keyboard_Access, FocusCueShowsAfterKeyboardUseOnly)
+{
+    Start();
+    Tab_In();
+    EXPECT_GT(Cue_Pixels(Box(1)), 5) << "reached by Tab";
+
+    // The window says the user works with the mouse: no cue until a key is used.
+    SendMessageW(Page(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+    EXPECT_EQ(Cue_Pixels(Box(1)), 0);
+    Press_Key(VK_RIGHT);
+    EXPECT_EQ(Cue_Pixels(Box(1)), 0);
+    EXPECT_GT(Cue_Pixels(Box(2)), 5);
+
+    SetFocus(Main().Component_Named("Exit_BitBtn").Window);
+    EXPECT_EQ(Cue_Pixels(Box(2)), 0) << "the page without the focus";
+}
+
+TEST_F(Keyboard_Access, TooltipNamesTheBoxUnderThePointerAtAScaledSize)
+{
+    Start();
+    Set_Client_Size(1382, 970);
+    HWND tips = nullptr;
+    const auto tool_at = [&](POINT point) {
+        SendMessageW(Page(), WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+        tips = Keys().Tips().Window();
+        TTHITTESTINFOW hit{};
+        hit.hwnd = Page();
+        hit.pt = point;
+        hit.ti.cbSize = sizeof hit.ti;
+        return SendMessageW(tips, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit)) ? hit.ti.uId : 0;
+    };
+    // Box 26 stands at (263, 156), 35 x 40, at the design size; twice as wide and high now.
+    EXPECT_EQ(tool_at({280, 176}), 0u) << "the design place is empty at this size";
+    const UINT_PTR tool = tool_at({2 * 263 + 35, 2 * 156 + 40});
+    ASSERT_EQ(tool, 26u);
+    wchar_t text[80] = L"";
+    TOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.hwnd = Page();
+    info.uId = tool;
+    info.lpszText = text;
+    SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(text, L"Iron");
+}
+
+TEST_F(Keyboard_Access, ScreenReadersSeeTheBoxesSwatchesAndCaptions)
+{
+    Start();
+    IAccessible* page = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(Page(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(&page)),
+              S_OK);
+    long count = 0;
+    page->get_accChildCount(&count);
+    // 113 shown boxes, 16 headings, the key's frame, 10 swatches with their 10 labels and 5 buttons.
+    EXPECT_EQ(count, 155);
+
+    const auto child = [](long id) {
+        VARIANT v{};
+        v.vt = VT_I4;
+        v.lVal = id;
+        return v;
+    };
+    const struct {
+        long Id;
+        long Role;
+        const wchar_t* Name;
+    } children[] = {
+        {1, ROLE_SYSTEM_PUSHBUTTON, L"Hydrogen"},
+        {26, ROLE_SYSTEM_PUSHBUTTON, L"Iron"},
+        {113, ROLE_SYSTEM_PUSHBUTTON, L"Element113"},
+        {114, ROLE_SYSTEM_STATICTEXT, L"Ia"},
+        {121, ROLE_SYSTEM_STATICTEXT, L"-------- VIIIa --------"},
+        {130, ROLE_SYSTEM_GROUPING, L"Element Group Key :    (Click box to change colour)"},
+        {131, ROLE_SYSTEM_PUSHBUTTON, L"Other Non-Metals"},
+        {137, ROLE_SYSTEM_PUSHBUTTON, L"Transition Metals"},
+        {138, ROLE_SYSTEM_STATICTEXT, L"Transition Metals"},
+        {150, ROLE_SYSTEM_STATICTEXT, L"Unknown"},
+    };
+    for (const auto& expected : children) {
+        BSTR name = nullptr;
+        VARIANT role{};
+        EXPECT_EQ(page->get_accName(child(expected.Id), &name), S_OK);
+        EXPECT_EQ(Text_Of(name), expected.Name) << expected.Id;
+        page->get_accRole(child(expected.Id), &role);
+        EXPECT_EQ(role.lVal, expected.Role) << expected.Id;
+    }
+    IDispatch* button = nullptr;
+    EXPECT_EQ(page->get_accChild(child(151), &button), S_OK) << "the buttons are objects of their own";
+    if (button) button->Release();
+    EXPECT_EQ(page->get_accChild(child(156), &button), E_INVALIDARG);
+
+    BSTR text = nullptr;
+    page->get_accDescription(child(26), &text);
+    EXPECT_EQ(Text_Of(text), L"26, Transition Metals");
+    page->get_accDefaultAction(child(26), &text);
+    EXPECT_EQ(Text_Of(text), L"Press");
+    Set_Client_Size(691, 485);  // the design size
+    long left = 0, top = 0, width = 0, height = 0;
+    page->accLocation(&left, &top, &width, &height, child(26));
+    POINT origin{0, 0};
+    ClientToScreen(Page(), &origin);
+    EXPECT_EQ((std::array<long, 4>{left - origin.x, top - origin.y, width, height}),
+              (std::array<long, 4>{263, 156, 35, 40}));
+
+    // Focus by the reader, and the focus events a reader follows.
+    std::vector<LONG> focus_events;
+    static std::vector<LONG>* events = nullptr;
+    events = &focus_events;
+    const HWINEVENTHOOK hook = SetWinEventHook(
+        EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr,
+        [](HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG id, DWORD, DWORD) {
+            if (object == OBJID_CLIENT && id != CHILDID_SELF && window == GetFocus()) events->push_back(id);
+        },
+        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    EXPECT_EQ(page->accSelect(SELFLAG_TAKEFOCUS, child(26)), S_OK);
+    EXPECT_EQ(GetFocus(), Page());
+    Press_Key(VK_RIGHT);
+    VARIANT focus{};
+    page->get_accFocus(&focus);
+    EXPECT_EQ(focus.vt, VT_I4);
+    EXPECT_EQ(focus.lVal, 27);
+    UnhookWinEvent(hook);
+    EXPECT_EQ(focus_events, (std::vector<LONG>{26, 27}));
+
+    EXPECT_EQ(page->accDoDefaultAction(child(26)), S_OK);
+    Process_Messages();
+    EXPECT_EQ(Window_Text(Program().Element_Report_Form.Handle()), "Iron Properties :");
+    page->Release();
+}
+
+}  // namespace
+}  // namespace halvorn::test
