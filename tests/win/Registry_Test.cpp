@@ -89,19 +89,17 @@ TEST_F(Real_Registry, ValuesMadeByOthersAreReadAsTheyStand)
 
     const DWORD number = 7;
     Set_Raw(L"Count", REG_DWORD, &number, sizeof number);
-    try {
-        Store.Read_String(HKCU, Key, L"Count");
-        ADD_FAILURE() << "a number read as a string";
-    } catch (const Registry_Error& error) {
-        EXPECT_STREQ(error.what(), "Invalid data type for 'Count'");
-    }
+    const auto expect_error = [](const std::function<void()>& call, const char* message) {
+        try {
+            call();
+            ADD_FAILURE() << "no error; expected " << message;
+        } catch (const Registry_Error& error) {
+            EXPECT_STREQ(error.what(), message);
+        }
+    };
+    expect_error([&] { Store.Read_String(HKCU, Key, L"Count"); }, "Invalid data type for 'Count'");
     // Failing to open the key is a refusal to store the value.
-    try {
-        Store.Write_String(HKCU, Key + L"\\Missing", L"Item", L"1");
-        ADD_FAILURE() << "wrote into a missing key";
-    } catch (const Registry_Error& error) {
-        EXPECT_STREQ(error.what(), "Failed to set data for 'Item'");
-    }
+    expect_error([&] { Store.Write_String(HKCU, Key + L"\\Missing", L"Item", L"1"); }, "Failed to set data for 'Item'");
     EXPECT_FALSE(Store.Key_Exists(HKCU, Key + L"\\Missing"));
 }
 

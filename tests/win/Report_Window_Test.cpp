@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/Command_Ids.h"
 #include "app/Menu_Design.h"
 #include "elements/Element_Record.h"
 #include "platform/Seams.h"
@@ -86,15 +87,10 @@ TEST_F(Report_Window, ShowsTheWholeReportFormattedAndCopiesIt)
     for (const Report_Line& line : expected.Lines) expected_lines.push_back(line.Text);
     EXPECT_EQ(Paragraphs(edit), expected_lines);
 
-    const Paragraph_Format title = Format_Of(edit, 0);
-    EXPECT_EQ(title.Twips, 22 * 20);
-    EXPECT_TRUE(title.Bold);
-    EXPECT_TRUE(title.Underline);
-    EXPECT_EQ(title.Alignment, PFA_CENTER);
-    const Paragraph_Format property = Format_Of(edit, 9);
-    EXPECT_EQ(property.Twips, 10 * 20);
-    EXPECT_FALSE(property.Bold);
-    EXPECT_EQ(property.Alignment, PFA_LEFT);
+    // The title, then a property line.
+    const Paragraph_Format title = Format_Of(edit, 0), property = Format_Of(edit, 9);
+    EXPECT_TRUE(title.Twips == 22 * 20 && title.Bold && title.Underline && title.Alignment == PFA_CENTER);
+    EXPECT_TRUE(property.Twips == 10 * 20 && !property.Bold && property.Alignment == PFA_LEFT);
     const std::vector<std::string> lines = Paragraphs(edit);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Paragraph_Format format = Format_Of(edit, static_cast<int>(i));
@@ -194,7 +190,7 @@ TEST_F(Report_Window, GlossaryIsOneWindowWithFortyThreeBlueBoldHeadings)
     EXPECT_FALSE(IsWindowVisible(glossary.Handle()));
 }
 
-TEST_F(Report_Window, CopyWhileAnotherProgramHoldsTheClipboardIsReportedAndChangesNothing)
+TEST_F(Report_Window, CopiesWhileAnotherProgramHoldsTheClipboardAreReportedAndChangeNothing)
 {
     Start();
     Press(Main().Table().Element_Box(26));
@@ -216,16 +212,18 @@ TEST_F(Report_Window, CopyWhileAnotherProgramHoldsTheClipboardIsReportedAndChang
                  BM_CLICK, 0, 0);
     SendMessageW(Program().Glossary_of_Terms_Form.Components().Find("Clipboard_Copy_Glossary_of_Terms_BitBtn")->Window,
                  BM_CLICK, 0, 0);
+    SendMessageW(Main().Handle(), WM_COMMAND, Copy_Graph_To_Windows_Clipboard_Option, 0);
     SetEvent(release);
     holder.join();
     CloseHandle(opened), CloseHandle(release);
     ASSERT_TRUE(held);
-    ASSERT_EQ(Boxes.size(), 2u);
+    ASSERT_EQ(Boxes.size(), 3u);
     for (const Recorded_Box& box : Boxes) {
         EXPECT_EQ(box.Text, "Cannot open clipboard.");
         EXPECT_EQ(box.Flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     }
     EXPECT_EQ(Clipboard_Text(), L"kept");
+    EXPECT_TRUE(Main().Graph().Chart1().Model.Foot.Empty()) << "the graph's credit line is taken off again";
 }
 
 }  // namespace

@@ -31,29 +31,20 @@ void Expect_Same(Component_List& components, const std::vector<std::array<int, 5
 TEST_F(Scaling, ControlsFollowTheClientAreaFromTheBaseline)
 {
     Start();
-    const Component& box2 = Main().Table().Element_Box(2);  // period 1, column 18
-    const Component& box1 = Main().Table().Element_Box(1);
-
-    Set_Client_Size(1382, 485);
-    EXPECT_EQ(box2.Left, 1266);
-    EXPECT_EQ(box2.Width, 70);
-    EXPECT_EQ(box2.Top, 36);
-    EXPECT_EQ(box2.Height, 40);
-    EXPECT_EQ(box2.Font.Points, 12);
-
-    Set_Client_Size(1382, 970);
-    EXPECT_EQ(box2.Width, 70);
-    EXPECT_EQ(box2.Height, 80);
-    EXPECT_EQ(box2.Font.Points, 24);
-    EXPECT_EQ(Main().Component_Named("GroupBox1000").Width, 690);
-
-    Set_Client_Size(691, 242);
-    EXPECT_EQ(box1.Top, 17);
-    EXPECT_EQ(box1.Height, 19);
-    EXPECT_EQ(box1.Font.Points, 5);
-    EXPECT_EQ(box1.Left, 4);
-    EXPECT_EQ(box1.Width, 35);
-
+    // Box 2 sits in period 1, column 18; fonts follow the height alone.
+    const struct {
+        SIZE Client;
+        int Box;
+        std::array<int, 5> Bounds_And_Points;
+    } cases[] = {{{1382, 485}, 2, {1266, 36, 70, 40, 12}},
+                 {{1382, 970}, 2, {1266, 72, 70, 80, 24}},
+                 {{691, 242}, 1, {4, 17, 35, 19, 5}}};
+    for (const auto& c : cases) {
+        Set_Client_Size(c.Client.cx, c.Client.cy);
+        const Component& box = Main().Table().Element_Box(c.Box);
+        EXPECT_EQ((std::array<int, 5>{box.Left, box.Top, box.Width, box.Height, box.Font.Points}), c.Bounds_And_Points)
+            << c.Client.cx << " x " << c.Client.cy;
+    }
     // Real windows follow too.
     RECT button;
     GetWindowRect(Main().Component_Named("Exit_BitBtn").Window, &button);

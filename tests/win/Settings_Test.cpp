@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "app/Command_Ids.h"
 #include "app/Menu_Design.h"
 #include "app/Settings_File.h"
 #include "app/Program_Settings.h"
@@ -76,7 +77,7 @@ TEST_F(Settings, BadOrMissingValuesFallBackToTheirDefaults)
     EXPECT_TRUE(Boxes.empty());
 }
 
-TEST_F(Settings, SavedValuesComeBackAndOutOfRangeGraphSelectsNothing)
+TEST_F(Settings, SavedValuesComeBackAndAreWrittenAgain)
 {
     Write_Ini("[Halvorn]\r\nwindow_top_posn=40\r\nwindow_left_posn=60\r\nwindow_Width=800\r\n"
               "window_Height=600\r\nGraph_Type_ComboBox=7\r\nElement_Report_Form.Top=33\r\n"
@@ -88,17 +89,12 @@ TEST_F(Settings, SavedValuesComeBackAndOutOfRangeGraphSelectsNothing)
     EXPECT_FALSE(Main().Menu_Checked(Auto_Run_at_Windows_Startup_Option))
         << "the registry, which holds no run value, decides over the file";
     EXPECT_EQ(Top_Left(Program().Element_Report_Form), std::pair(44L, 33L));
+    SendMessageW(Main().Handle(), WM_COMMAND, Next_Graph_SpeedButton, 0);
     Close();
     const std::string ini = Read_Ini();
     EXPECT_NE(ini.find("Glossary_of_Terms_Form.Left=66"), std::string::npos);
-    EXPECT_NE(ini.find("Graph_Type_ComboBox=7"), std::string::npos);
+    EXPECT_NE(ini.find("Graph_Type_ComboBox=8"), std::string::npos) << "the graph shown at the close";
     EXPECT_NE(ini.find("window_left_posn=60"), std::string::npos);
-
-    TearDown();
-    SetUp();
-    Write_Ini("[Halvorn]\r\nGraph_Type_ComboBox=16\r\n");
-    Start();
-    EXPECT_EQ(Main().Graph().Graph_Index(), -1);
 }
 
 // The bounds saved are those the window had on screen before it was maximised or
@@ -177,12 +173,11 @@ TEST_F(Settings, AlwaysOnTopIsRestoredAndToggledInPlace)
 
     const RECT before = Outer_Bounds();
     SetForegroundWindow(Program().Element_Report_Form.Handle());
-    SendMessageW(Main().Handle(), WM_COMMAND, Always_On_Top_Option, 0);
-    EXPECT_FALSE(Main().Menu_Checked(Always_On_Top_Option));
-    EXPECT_FALSE(GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    SendMessageW(Main().Handle(), WM_COMMAND, Always_On_Top_Option, 0);
-    EXPECT_TRUE(Main().Menu_Checked(Always_On_Top_Option));
-    EXPECT_TRUE(GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    for (const bool on : {false, true}) {
+        SendMessageW(Main().Handle(), WM_COMMAND, Always_On_Top_Option, 0);
+        EXPECT_EQ(Main().Menu_Checked(Always_On_Top_Option), on);
+        EXPECT_EQ((GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, on);
+    }
     const RECT after = Outer_Bounds();
     EXPECT_TRUE(EqualRect(&before, &after)) << "neither moved nor resized";
     Close();
@@ -210,9 +205,7 @@ TEST_F(Settings, FactoryResetAskedFirstDeletesEvenAReadOnlyFileAndBringsBackTheD
     SendMessageW(Main().Handle(), WM_COMMAND, Restore_Factory_Defaults_Option, 0);
     EXPECT_FALSE(Ini_Exists()) << "gone, and not written again until the close";
     EXPECT_FALSE(IsZoomed(Main().Handle()));
-    const RECT bounds = Outer_Bounds();
-    EXPECT_EQ(bounds.right - bounds.left, 681);
-    EXPECT_EQ(bounds.left, 20);
+    Expect_Outer_Bounds(20, 20, 681, 481);
     EXPECT_EQ(Main().Graph().Graph_Index(), 0);
     EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(255, 255, 0));
     EXPECT_EQ(Top_Left(Program().Element_Report_Form).second, 20);
