@@ -6,7 +6,6 @@
 #include <thread>
 #include <vector>
 
-#include "app/Command_Ids.h"
 #include "app/Menu_Design.h"
 #include "elements/Element_Record.h"
 #include "platform/Seams.h"

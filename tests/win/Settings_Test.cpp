@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/Command_Ids.h"
 #include "app/Menu_Design.h"
 #include "app/Settings_File.h"
 #include "app/Program_Settings.h"
@@ -97,12 +96,8 @@ TEST_F(Settings, SavedValuesComeBackAndAreWrittenAgain)
     EXPECT_NE(ini.find("window_left_posn=60"), std::string::npos);
 }
 
-// The bounds saved are those the window had on screen before it was maximised or
-// minimised, which the next start reads back as screen coordinates. Where a taskbar at the
-// top or left of the screen makes the work area start away from the monitor's corner, the
-// normal position the platform keeps is offset from these by the taskbar; under Wine the
-// work area here is the whole monitor, and the test still proves that the normal bounds,
-// not the maximised or minimised ones, are what reaches the file.
+// The bounds saved are the screen bounds the window had before it was maximised or
+// minimised (under Wine the work area is the whole monitor, so no taskbar offsets them).
 TEST_F(Settings, ClosingMaximisedOrMinimisedSavesTheNormalBounds)
 {
     for (const bool maximised : {true, false}) {
