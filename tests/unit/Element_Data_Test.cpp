@@ -174,17 +174,17 @@ TEST_F(Element_Data, ColumnsAgreeWithOneAnother)
     for (int n = 1; n <= Element_Count; ++n) {
         SCOPED_TRACE(Symbol_Of(n));
         const auto melting = Value(n, Melting), boiling = Value(n, Boiling), density = Value(n, Density);
-        if (melting && boiling) EXPECT_LT(*melting, *boiling);
-        if (const auto fusion = Value(n, Fusion), vaporization = Value(n, Vaporization); fusion && vaporization)
-            EXPECT_LT(*fusion, *vaporization);
+        const auto fusion = Value(n, Fusion), vaporization = Value(n, Vaporization);
+        EXPECT_TRUE(!melting || !boiling || *melting < *boiling);
+        EXPECT_TRUE(!fusion || !vaporization || *fusion < *vaporization);
         // State at 0 degrees C: gas 1, liquid 2, solid 3.
         const int state = static_cast<int>(*Value(n, State));
-        if (state == 1) ASSERT_TRUE(density && boiling);
+        ASSERT_TRUE(state != 1 || (density && boiling));
         if (state >= 1 && state <= 3) {
             EXPECT_TRUE(state == 1 ? *density < 0.01 : density.value_or(1) > 0.5) << "gas densities are in g/mL";
             EXPECT_EQ(boiling.value_or(Zero_Celsius + 1) < Zero_Celsius, state == 1);
+            EXPECT_TRUE(!melting || state == 1 || (*melting < Zero_Celsius) == (state == 2));
         }
-        if (melting && (state == 2 || state == 3)) EXPECT_EQ(*melting < Zero_Celsius, state == 2);
         // A condensed element's atomic volume is its molar mass over its density; carbon
         // keeps the volume of graphite beside the density of its stored form.
         if (const auto volume = Value(n, Volume); volume && density && state != 1 && n != 6) {
