@@ -25,7 +25,8 @@ struct Shown {
     bool operator==(const Shown&) const = default;
     friend void PrintTo(const Shown& shown, std::ostream* out)
     {
-        *out << ::testing::PrintToString(shown.Text) << " icon " << int(shown.Icon) << " buttons " << int(shown.Buttons);
+        *out << ::testing::PrintToString(shown.Text) << " icon " << int(shown.Icon) << " buttons "
+             << int(shown.Buttons);
     }
 };
 const Shown Auto_Run_On{L"This program (Halvorn.exe) will now run automatically at Windows Start-Up.",

@@ -72,8 +72,8 @@ TEST(Box_Number, DigitsToIntegerKeepsSignAndDigits)
               (std::vector<std::int32_t>{-12, 12, -5, 0, 0, 118}));
     EXPECT_THROW(Digits_To_Integer("a-b"), Conversion_Error);
     EXPECT_THROW(Digits_To_Integer("99999999999"), Conversion_Error);
-    EXPECT_EQ((std::vector<std::int32_t>{Get_Field_Integer("StaticText57", ' ', 1), Get_Field_Integer("a1 b2 c3", ' ', 2),
-                                         Get_Field_Integer("a1 b2", ' ', 5), Get_Field_Integer("a1 b2 c3", ' ', 3)}),
+    EXPECT_EQ((std::vector<std::int32_t>{Get_Field_Integer("StaticText57", ' ', 1), Get_Field_Integer("a1 b2", ' ', 5),
+                                         Get_Field_Integer("a1 b2 c3", ' ', 2), Get_Field_Integer("a1 b2 c3", ' ', 3)}),
               (std::vector<std::int32_t>{57, 2, 2, 3}));
 }
 
