@@ -8,68 +8,40 @@
 namespace halvorn {
 namespace {
 
-std::uint32_t Read(const std::vector<std::uint8_t>& bytes, std::size_t at, int size)
-{
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) value = (value << 8) | bytes.at(at + static_cast<std::size_t>(i));
-    return value;
-}
+using Bytes = std::vector<std::uint8_t>;
 
 TEST(Bmp_File, RowsArePaddedToFourBytes)
 {
-    EXPECT_EQ(Bmp_Row_Size(1, 24), 4u);
-    EXPECT_EQ(Bmp_Row_Size(3, 24), 12u);
-    EXPECT_EQ(Bmp_Row_Size(5, 24), 16u);
-    EXPECT_EQ(Bmp_Row_Size(5, 32), 20u);
-    EXPECT_EQ(Bmp_Row_Size(7, 16), 16u);
-    EXPECT_EQ(Bmp_Row_Size(33, 1), 8u);
-    EXPECT_EQ(Bmp_Row_Size(9, 4), 8u);
-    EXPECT_EQ(Bmp_Row_Size(5, 8), 8u);
+    const struct { std::int32_t Width; std::uint16_t Bits; std::size_t Size; } cases[] = {
+        {1, 24, 4}, {3, 24, 12}, {5, 24, 16}, {5, 32, 20}, {7, 16, 16}, {33, 1, 8}, {9, 4, 8}, {5, 8, 8}};
+    for (const auto& c : cases) EXPECT_EQ(Bmp_Row_Size(c.Width, c.Bits), c.Size) << c.Width << " x " << c.Bits;
 }
 
-TEST(Bmp_File, TrueColourFileHasHeadersThenRows)
+// Both headers little-endian, then the colour table (blue, green, red, 0 each), then the rows bottom-up.
+TEST(Bmp_File, FileIsHeadersColourTableThenRows)
 {
-    Bmp_Image image;
-    image.Width = 2;
-    image.Height = 2;
-    image.Bit_Count = 24;
-    image.Rows = {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0};
-    const std::vector<std::uint8_t> bytes = Bmp_File_Bytes(image);
+    Bmp_Image true_colour;
+    true_colour.Width = 2;
+    true_colour.Height = 2;
+    true_colour.Bit_Count = 24;
+    true_colour.Rows = {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0};
+    EXPECT_EQ(Bmp_File_Bytes(true_colour),
+              (Bytes{'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                        //
+                     40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 16, 0, 0, 0,  //
+                     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,                           //
+                     1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0}));
 
-    ASSERT_EQ(bytes.size(), 14u + 40u + 16u);
-    EXPECT_EQ(bytes[0], 'B');
-    EXPECT_EQ(bytes[1], 'M');
-    EXPECT_EQ(Read(bytes, 2, 4), 70u);   // file size
-    EXPECT_EQ(Read(bytes, 6, 4), 0u);
-    EXPECT_EQ(Read(bytes, 10, 4), 54u);  // pixels start after both headers
-    EXPECT_EQ(Read(bytes, 14, 4), 40u);
-    EXPECT_EQ(Read(bytes, 18, 4), 2u);   // width
-    EXPECT_EQ(Read(bytes, 22, 4), 2u);   // height, rows bottom-up
-    EXPECT_EQ(Read(bytes, 26, 2), 1u);   // planes
-    EXPECT_EQ(Read(bytes, 28, 2), 24u);
-    EXPECT_EQ(Read(bytes, 30, 4), 0u);   // uncompressed
-    EXPECT_EQ(Read(bytes, 34, 4), 16u);  // image size
-    EXPECT_EQ(Read(bytes, 46, 4), 0u);   // no colour table
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 54, bytes.end()), image.Rows);
-}
-
-TEST(Bmp_File, PaletteFileCarriesItsColourTable)
-{
-    Bmp_Image image;
-    image.Width = 3;
-    image.Height = 1;
-    image.Bit_Count = 8;
-    image.Colours = {0x00FF0000, 0x0000FF00, 0x000000FF};
-    image.Rows = {2, 1, 0, 0};
-    const std::vector<std::uint8_t> bytes = Bmp_File_Bytes(image);
-
-    ASSERT_EQ(bytes.size(), 14u + 40u + 12u + 4u);
-    EXPECT_EQ(Read(bytes, 10, 4), 66u);
-    EXPECT_EQ(Read(bytes, 46, 4), 3u);  // colours used
-    // Each entry is blue, green, red and a zero.
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 54, bytes.begin() + 66),
-              (std::vector<std::uint8_t>{0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0}));
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 66, bytes.end()), image.Rows);
+    Bmp_Image palette;
+    palette.Width = 3;
+    palette.Height = 1;
+    palette.Bit_Count = 8;
+    palette.Colours = {0x00FF0000, 0x0000FF00, 0x000000FF};
+    palette.Rows = {2, 1, 0, 0};
+    EXPECT_EQ(Bmp_File_Bytes(palette),
+              (Bytes{'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 66, 0, 0, 0,                       //
+                     40, 0, 0, 0, 3, 0, 0, 0, 1, 0, 0, 0, 1, 0, 8, 0, 0, 0, 0, 0, 4, 0, 0, 0,  //
+                     0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0,                          //
+                     0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 2, 1, 0, 0}));
 }
 
 }  // namespace

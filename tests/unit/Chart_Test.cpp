@@ -206,7 +206,6 @@ TEST_F(Chart_Layouts, BottomLabelsAreThinnedToTheSmallestRegularStride)
         }
         EXPECT_TRUE(crowded) << "stride " << k;
     }
-    EXPECT_EQ(Lay_Out(2000).Label_Stride, 1);
 }
 
 TEST_F(Chart_Layouts, PointsSpreadEvenlyAndSkipValuesThatCannotBePlotted)

@@ -22,7 +22,17 @@ struct Shown {
     std::wstring Text;
     Message_Icon Icon;
     Message_Buttons Buttons;
+    bool operator==(const Shown&) const = default;
+    friend void PrintTo(const Shown& shown, std::ostream* out)
+    {
+        *out << ::testing::PrintToString(shown.Text) << " icon " << int(shown.Icon) << " buttons "
+             << int(shown.Buttons);
+    }
 };
+const Shown Auto_Run_On{L"This program (Halvorn.exe) will now run automatically at Windows Start-Up.",
+                        Message_Icon::Information, Message_Buttons::Ok};
+const Shown Auto_Run_Off{L"This program (Halvorn.exe) will now no-longer run automatically at Windows Start-Up.",
+                         Message_Icon::Information, Message_Buttons::Ok};
 
 class Recorder final : public User_Messages {
 public:
@@ -44,13 +54,6 @@ protected:
     {
         Store.Add_Key(HKCU, L"\\Software\\Halvorn Test");
         Store.Add_Key(HKLM, Run_Path);
-    }
-    void Expect_Notice(std::size_t index, const std::wstring& text)
-    {
-        ASSERT_GT(Messages.Boxes.size(), index);
-        EXPECT_EQ(Messages.Boxes[index].Text, text);
-        EXPECT_EQ(Messages.Boxes[index].Icon, Message_Icon::Information);
-        EXPECT_EQ(Messages.Boxes[index].Buttons, Message_Buttons::Ok);
     }
 
     Memory_Registry Store;
@@ -129,10 +132,7 @@ TEST(Registry_Routine_Failures, ShowOneErrorBoxWithTheKeyItemAndValue)
         store.Add_Key(HKLM, Run_Path);
         Recorder messages;
         EXPECT_FALSE(c.Call(store, messages));
-        ASSERT_EQ(messages.Boxes.size(), 1u);
-        EXPECT_EQ(messages.Boxes[0].Text, c.Text);
-        EXPECT_EQ(messages.Boxes[0].Icon, Message_Icon::Error);
-        EXPECT_EQ(messages.Boxes[0].Buttons, Message_Buttons::Ok);
+        EXPECT_EQ(messages.Boxes, (std::vector<Shown>{{c.Text, Message_Icon::Error, Message_Buttons::Ok}}));
         EXPECT_FALSE(store.Key_Exists(HKCU, L"\\Software\\Nowhere"));
     }
 }
@@ -156,19 +156,12 @@ TEST_F(Registry_Routines, AutoRunOnThenOffConfirmsEachAndLeavesNothing)
 {
     ASSERT_TRUE(Enable_Auto_Run(Store, Messages, Exe));
     EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Halvorn.exe"), Exe);
-    Expect_Notice(0, L"This program (Halvorn.exe) will now run automatically at Windows Start-Up.");
     EXPECT_TRUE(Verify_Auto_Run(Store, Messages, Exe));
-    EXPECT_EQ(Messages.Boxes.size(), 1u);
-
     ASSERT_TRUE(Disable_Auto_Run(Store, Messages, Exe));
     EXPECT_FALSE(Store.Value_Exists(HKLM, Run_Path, L"Halvorn.exe"));
-    Expect_Notice(1, L"This program (Halvorn.exe) will now no-longer run automatically at Windows Start-Up.");
     EXPECT_FALSE(Verify_Auto_Run(Store, Messages, Exe));
-    EXPECT_EQ(Messages.Boxes.size(), 2u);
-
-    // Removing it again still succeeds.
-    EXPECT_TRUE(Disable_Auto_Run(Store, Messages, Exe));
-    EXPECT_EQ(Messages.Boxes.size(), 3u);
+    EXPECT_TRUE(Disable_Auto_Run(Store, Messages, Exe)) << "removing it again still succeeds";
+    EXPECT_EQ(Messages.Boxes, (std::vector<Shown>{Auto_Run_On, Auto_Run_Off, Auto_Run_Off}));
 
     // Copies with other names keep their own values.
     ASSERT_TRUE(Enable_Auto_Run(Store, Messages, L"C:\\B\\Second.exe"));
@@ -186,29 +179,25 @@ TEST_F(Registry_Routines, AutoRunOnThenOffConfirmsEachAndLeavesNothing)
 TEST_F(Registry_Routines, MovedExecutableIsOfferedAnUpdate)
 {
     const std::wstring old_path = L"C:\\Old Place\\Halvorn.exe";
-    const std::wstring question =
+    const Shown question{
         L"The directory / path settings required to make this program (Halvorn.exe)\r\nrun automatically at "
         L"Windows Start-up do not match where the program \r\nis currently being run from.\r\n\r\n"
         L" Old      = C:\\Old Place\\Halvorn.exe\r\n Current = C:\\Program Files\\Halvorn\\Halvorn.exe\r\n\r\n"
-        L"Do you want to update the Windows Registry to reflect the programs current locaton ?";
+        L"Do you want to update the Windows Registry to reflect the programs current locaton ?",
+        Message_Icon::Warning, Message_Buttons::Yes_No};
 
     // No: the old value stays, and the entry still counts as there.
     Store.Put(HKLM, Run_Path, L"Halvorn.exe", old_path);
     Messages.Answers = {Message_Answer::No};
     EXPECT_TRUE(Verify_Auto_Run(Store, Messages, Exe));
-    ASSERT_EQ(Messages.Boxes.size(), 1u);
-    EXPECT_EQ(Messages.Boxes[0].Text, question);
-    EXPECT_EQ(Messages.Boxes[0].Icon, Message_Icon::Warning);
-    EXPECT_EQ(Messages.Boxes[0].Buttons, Message_Buttons::Yes_No);
+    EXPECT_EQ(Messages.Boxes, std::vector<Shown>{question});
     EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Halvorn.exe"), old_path);
 
     // Yes: rewritten with the current path, and confirmed.
     Messages.Boxes.clear();
     Messages.Answers = {Message_Answer::Yes};
     EXPECT_TRUE(Verify_Auto_Run(Store, Messages, Exe));
-    ASSERT_EQ(Messages.Boxes.size(), 2u);
-    EXPECT_EQ(Messages.Boxes[0].Text, question);
-    Expect_Notice(1, L"This program (Halvorn.exe) will now run automatically at Windows Start-Up.");
+    EXPECT_EQ(Messages.Boxes, (std::vector<Shown>{question, Auto_Run_On}));
     EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Halvorn.exe"), Exe);
 }
 

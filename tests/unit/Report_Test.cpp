@@ -48,6 +48,23 @@ TEST(Report_Number, CelsiusSubtractionMatchesTheExtendedFormat)
     }
 }
 
+// The property lines of every report: each label, then the element's value.
+const char* const Property_Labels[] = {
+    "              Abbreviation  : ", "              Atomic Number : ",
+    "              Element Group : ", "               Element Type : ",
+    "              Atomic Weight : ", "              Atomic Volume : ",
+    "              Atomic Radius : ", "  Bonding (Covalent) Radius : ",
+    "              Melting Point : ", "          Boiling Point (K) : ",
+    "     State (at 0 Degrees C) : ", "                    Density : ",
+    "        Electron Negativity : ", "       Heat of Vaporization : ",
+    "             Heat of Fusion : ", "    Electrical Conductivity : ",
+    "      Thermal Conductivity  : ", "     Specific Heat Capacity : ",
+    " First Ionization Potential : ", "    Acid or Base Properties : ",
+    "          Crystal Structure : ", "     Electron Configuration : ",
+    "           Oxidation States : ", "                  Synthetic : ",
+    "              Discovered by : ", "            Discovered Year : ",
+};
+
 class Element_Report_Text : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { Build_Element_Array(Element_Database_Text(), elements_, count_, nullptr); }
@@ -64,15 +81,17 @@ protected:
         for (const Report_Line& line : Report_Of(number, separators).Lines) lines.push_back(line.Text);
         return lines;
     }
-    // The whole text: title, blank, the given property and facts lines, then the footer.
-    static void Expect_Report(int number, const std::vector<std::string>& body)
+    // The whole text: title, blank, each label with its value, blank, the facts, then the footer.
+    static void Expect_Report(int number, const std::vector<std::string>& values, const std::string& facts)
     {
         const std::string divider(56, '~');
-        std::vector<std::string> expected = body;
-        expected.insert(expected.end(), {"", divider, "", "The above information is courtesy of : ", "Halvorn v2.0b",
+        std::vector<std::string> expected = {values[0], ""};
+        for (std::size_t i = 1; i < values.size(); ++i) expected.push_back(Property_Labels[i - 1] + values[i]);
+        expected.insert(expected.end(), {"", "Interesting Facts : ", facts, "", divider, "",
+                                         "The above information is courtesy of : ", "Halvorn v2.0b",
                                          "by Tandrel Software, November 2002", "",
-                                         "For this and other great software visit : ",
-                                         "http://tandrel.example/", "", divider, "", "End of Report."});
+                                         "For this and other great software visit : ", "http://tandrel.example/", "",
+                                         divider, "", "End of Report."});
         EXPECT_EQ(Lines_Of(number), expected) << "element " << number;
     }
 
@@ -80,119 +99,34 @@ protected:
     static inline std::int32_t count_ = 0;
 };
 
-TEST_F(Element_Report_Text, IronWholeReport)
+TEST_F(Element_Report_Text, WholeReports)
 {
-    Expect_Report(26, {
-        "Iron",
-        "",
-        "              Abbreviation  : Fe",
-        "              Atomic Number : 26",
-        "              Element Group : Transition Metals",
-        "               Element Type : Metal",
-        "              Atomic Weight : 55.845",
-        "              Atomic Volume : 7.09 (cm^3/mol)",
-        "              Atomic Radius : 1.72 (A)",
-        "  Bonding (Covalent) Radius : 1.17 (A)",
-        "              Melting Point : 1,811 (K), 1,537.85 (C)",
-        "          Boiling Point (K) : 3,134 (K), 2,860.85 (C)",
-        "     State (at 0 Degrees C) : Solid",
-        "                    Density : 7.87 (g/mL)",
-        "        Electron Negativity : 1.83",
-        "       Heat of Vaporization : 340 (kJ/mol)",
-        "             Heat of Fusion : 13.81 (kJ/mol)",
-        "    Electrical Conductivity : 10.4",
-        "      Thermal Conductivity  : 80.2 (W/mK) (at 300 K, 26.9 C)",
-        "     Specific Heat Capacity : 0.45 (J/gK) (at 300 K, 26.9 C)",
-        " First Ionization Potential : 7.902",
-        "    Acid or Base Properties : Amphoteric (Acid and Base)",
-        "          Crystal Structure : Cubic (body centered)",
-        "     Electron Configuration : [Ar] 3d6 4s2",
-        "           Oxidation States : 2, 3",
-        "                  Synthetic : No",
-        "              Discovered by : Unknown",
-        "            Discovered Year : -1000",
-        "",
-        "Interesting Facts : ",
-        "Iron is the most widely used of all metals, chiefly in the form of steel, and the fourth most abundant element "
-        "in the Earth's crust. The Earth's core is thought to consist mainly of iron and nickel. In the blood, iron atoms "
-        "in haemoglobin carry oxygen from the lungs to the rest of the body.",
-    });
-}
-
-TEST_F(Element_Report_Text, MercuryWholeReport)
-{
-    Expect_Report(80, {
-        "Mercury",
-        "",
-        "              Abbreviation  : Hg",
-        "              Atomic Number : 80",
-        "              Element Group : Transition Metals",
-        "               Element Type : Metal",
-        "              Atomic Weight : 200.59",
-        "              Atomic Volume : 14.8 (cm^3/mol)",
-        "              Atomic Radius : 1.76 (A)",
-        "  Bonding (Covalent) Radius : 1.49 (A)",
-        "              Melting Point : 234.32 (K), -38.83 (C)",
-        "          Boiling Point (K) : 629.88 (K), 356.73 (C)",
-        "     State (at 0 Degrees C) : Liquid",
-        "                    Density : 13.55 (g/mL)",
-        "        Electron Negativity : 2",
-        "       Heat of Vaporization : 59.11 (kJ/mol)",
-        "             Heat of Fusion : 2.29 (kJ/mol)",
-        "    Electrical Conductivity : 1.04",
-        "      Thermal Conductivity  : 8.3 (W/mK) (at 300 K, 26.9 C)",
-        "     Specific Heat Capacity : 0.14 (J/gK) (at 300 K, 26.9 C)",
-        " First Ionization Potential : 10.438",
-        "    Acid or Base Properties : Mildly Basic",
-        "          Crystal Structure : Rhombohedral",
-        "     Electron Configuration : [Xe] 4f14 5d10 6s2",
-        "           Oxidation States : 2, 1",
-        "                  Synthetic : No",
-        "              Discovered by : Unknown",
-        "            Discovered Year : -1000",
-        "",
-        "Interesting Facts : ",
-        "Mercury is the only metal that is liquid at room temperature, and it was known to the ancient Chinese, Indians "
-        "and Egyptians. It has been used in thermometers, barometers, fluorescent lamps and dental fillings. Its vapour "
-        "and many of its compounds are highly toxic.",
-    });
-}
-
-TEST_F(Element_Report_Text, Element113WholeReport)
-{
-    Expect_Report(113, {
-        "Element113",
-        "",
-        "              Abbreviation  : 113",
-        "              Atomic Number : 113",
-        "              Element Group : Unknown",
-        "               Element Type : Unknown",
-        "              Atomic Weight : 284",
-        "              Atomic Volume : Unknown (cm^3/mol)",
-        "              Atomic Radius : Unknown (A)",
-        "  Bonding (Covalent) Radius : Unknown (A)",
-        "              Melting Point : Unknown (K), Unknown (C)",
-        "          Boiling Point (K) : Unknown (K), Unknown (C)",
-        "     State (at 0 Degrees C) : Unknown",
-        "                    Density : Unknown (g/mL)",
-        "        Electron Negativity : Unknown",
-        "       Heat of Vaporization : Unknown (kJ/mol)",
-        "             Heat of Fusion : Unknown (kJ/mol)",
-        "    Electrical Conductivity : Unknown",
-        "      Thermal Conductivity  : Unknown (W/mK) (at 300 K, 26.9 C)",
-        "     Specific Heat Capacity : Unknown (J/gK) (at 300 K, 26.9 C)",
-        " First Ionization Potential : Unknown",
-        "    Acid or Base Properties : Unknown",
-        "          Crystal Structure : Unknown",
-        "     Electron Configuration : [Rn] 5f14 6d10 7s2 7p1",
-        "           Oxidation States : Unknown",
-        "                  Synthetic : Yes",
-        "              Discovered by : Unknown",
-        "            Discovered Year : Unknown",
-        "",
-        "Interesting Facts : ",
-        "Also or previously known as Ununtrium or Element 113.",
-    });
+    Expect_Report(26,
+                  {"Iron", "Fe", "26", "Transition Metals", "Metal", "55.845", "7.09 (cm^3/mol)", "1.72 (A)",
+                   "1.17 (A)", "1,811 (K), 1,537.85 (C)", "3,134 (K), 2,860.85 (C)", "Solid", "7.87 (g/mL)", "1.83",
+                   "340 (kJ/mol)", "13.81 (kJ/mol)", "10.4", "80.2 (W/mK) (at 300 K, 26.9 C)",
+                   "0.45 (J/gK) (at 300 K, 26.9 C)", "7.902", "Amphoteric (Acid and Base)", "Cubic (body centered)",
+                   "[Ar] 3d6 4s2", "2, 3", "No", "Unknown", "-1000"},
+                  "Iron is the most widely used of all metals, chiefly in the form of steel, and the fourth most "
+                  "abundant element in the Earth's crust. The Earth's core is thought to consist mainly of iron and "
+                  "nickel. In the blood, iron atoms in haemoglobin carry oxygen from the lungs to the rest of the "
+                  "body.");
+    Expect_Report(80,
+                  {"Mercury", "Hg", "80", "Transition Metals", "Metal", "200.59", "14.8 (cm^3/mol)", "1.76 (A)",
+                   "1.49 (A)", "234.32 (K), -38.83 (C)", "629.88 (K), 356.73 (C)", "Liquid", "13.55 (g/mL)", "2",
+                   "59.11 (kJ/mol)", "2.29 (kJ/mol)", "1.04", "8.3 (W/mK) (at 300 K, 26.9 C)",
+                   "0.14 (J/gK) (at 300 K, 26.9 C)", "10.438", "Mildly Basic", "Rhombohedral", "[Xe] 4f14 5d10 6s2",
+                   "2, 1", "No", "Unknown", "-1000"},
+                  "Mercury is the only metal that is liquid at room temperature, and it was known to the ancient "
+                  "Chinese, Indians and Egyptians. It has been used in thermometers, barometers, fluorescent lamps "
+                  "and dental fillings. Its vapour and many of its compounds are highly toxic.");
+    Expect_Report(113,
+                  {"Element113", "113", "113", "Unknown", "Unknown", "284", "Unknown (cm^3/mol)", "Unknown (A)",
+                   "Unknown (A)", "Unknown (K), Unknown (C)", "Unknown (K), Unknown (C)", "Unknown", "Unknown (g/mL)",
+                   "Unknown", "Unknown (kJ/mol)", "Unknown (kJ/mol)", "Unknown", "Unknown (W/mK) (at 300 K, 26.9 C)",
+                   "Unknown (J/gK) (at 300 K, 26.9 C)", "Unknown", "Unknown", "Unknown", "[Rn] 5f14 6d10 7s2 7p1",
+                   "Unknown", "Yes", "Unknown", "Unknown"},
+                  "Also or previously known as Ununtrium or Element 113.");
 }
 
 TEST_F(Element_Report_Text, LinesOfOtherElements)
@@ -268,15 +202,12 @@ TEST(Glossary, FindsTheFortyThreeHeadingsAndNothingElse)
     const std::vector<Report_Line> lines = Glossary_Lines(Glossary_Text(), 14, headings);
     EXPECT_EQ(lines.size(), 131u);
     EXPECT_EQ(headings, 43);
-    EXPECT_EQ(lines[1].Text, "Abbreviated Electron Configuration :");
-    EXPECT_TRUE(lines[1].Bold);
-    EXPECT_EQ(lines[1].Colour, 0xFF0000u);
-    EXPECT_FALSE(lines[5].Bold);
-    EXPECT_EQ(lines[5].Colour, Automatic_Colour);
-    EXPECT_TRUE(Is_Glossary_Heading("  Neutral :  "));
-    EXPECT_FALSE(Is_Glossary_Heading("1.  An object having no charge."));
-    EXPECT_FALSE(Is_Glossary_Heading("   "));
-    EXPECT_FALSE(Is_Glossary_Heading(""));
+    EXPECT_EQ(lines[1], (Report_Line{"Abbreviated Electron Configuration :", 14, true, false, Line_Alignment::Left,
+                                     0xFF0000}));
+    EXPECT_EQ(lines[5], (Report_Line{lines[5].Text, 14}));
+    EXPECT_EQ((std::vector<bool>{Is_Glossary_Heading("  Neutral :  "), Is_Glossary_Heading("1.  An object, no charge."),
+                                 Is_Glossary_Heading("   "), Is_Glossary_Heading("")}),
+              (std::vector<bool>{true, false, false, false}));
 }
 
 }  // namespace

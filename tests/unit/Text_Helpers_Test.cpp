@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "elements/Text_Helpers.h"
 #include "table_view/Box_Number.h"
 
@@ -26,29 +28,23 @@ TEST(Replace_Text, ReplacesEveryOccurrenceIncludingAcrossEdges)
 
 TEST(Get_Field, CountsFromOneAndStopsAtTheSeparator)
 {
-    EXPECT_EQ(Get_Field(1, "\t", "a\tb\tc\t"), "a");
-    EXPECT_EQ(Get_Field(3, "\t", "a\tb\tc\t"), "c");
-    EXPECT_EQ(Get_Field(4, "\t", "a\tb\tc\t"), "");  // the empty field after the trailing TAB
-    EXPECT_EQ(Get_Field(2, "\t", "a\t\tc"), "");
-    EXPECT_EQ(Get_Field(9, "\t", "a\tb"), "");  // past the last separator
-    EXPECT_EQ(Get_Field(0, "\t", "a\tb"), "");
-    EXPECT_EQ(Get_Field(1, "", "a\tb"), "");
-    EXPECT_EQ(Get_Field(1, "\t", ""), "");
-    EXPECT_EQ(Get_Field(2, ", ", "x, y, z"), "y");
+    const struct { int N; const char *Separator, *Text, *Field; } cases[] = {
+        {1, "\t", "a\tb\tc\t", "a"}, {3, "\t", "a\tb\tc\t", "c"},
+        {4, "\t", "a\tb\tc\t", ""},  // the empty field after the trailing TAB
+        {2, "\t", "a\t\tc", ""},     {9, "\t", "a\tb", ""},  // past the last separator
+        {0, "\t", "a\tb", ""},        {1, "", "a\tb", ""},      {1, "\t", "", ""}, {2, ", ", "x, y, z", "y"}};
+    for (const auto& c : cases) EXPECT_EQ(Get_Field(c.N, c.Separator, c.Text), c.Field) << c.N << " of " << c.Text;
 }
 
 TEST(Number_Conversion, AcceptsThePlainFormsWhateverTheLocale)
 {
-    EXPECT_EQ(Text_To_Integer("-1000"), -1000);
-    EXPECT_EQ(Text_To_Integer("+7"), 7);
-    EXPECT_EQ(Text_To_Integer(" 42 "), 42);
-    EXPECT_EQ(Text_To_Integer("-2147483648"), INT32_MIN);
-    EXPECT_DOUBLE_EQ(Text_To_Double("8.99E-05"), 8.99e-05);
-    EXPECT_DOUBLE_EQ(Text_To_Double("1E-15"), 1e-15);
-    EXPECT_DOUBLE_EQ(Text_To_Double("5e-12"), 5e-12);
-    EXPECT_DOUBLE_EQ(Text_To_Double("-123456789"), -123456789.0);
-    EXPECT_DOUBLE_EQ(Text_To_Double(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(Text_To_Double("14.025"), 14.025);
+    EXPECT_EQ((std::vector<std::int32_t>{Text_To_Integer("-1000"), Text_To_Integer("+7"), Text_To_Integer(" 42 "),
+                                         Text_To_Integer("-2147483648")}),
+              (std::vector<std::int32_t>{-1000, 7, 42, INT32_MIN}));
+    const struct { const char* Text; double Value; } doubles[] = {
+        {"8.99E-05", 8.99e-05}, {"1E-15", 1e-15}, {"5e-12", 5e-12}, {"-123456789", -123456789.0}, {".5", 0.5},
+        {"14.025", 14.025}};
+    for (const auto& d : doubles) EXPECT_DOUBLE_EQ(Text_To_Double(d.Text), d.Value) << d.Text;
 }
 
 TEST(Number_Conversion, RejectsAnythingElseAndNamesTheText)
@@ -67,24 +63,18 @@ TEST(Number_Conversion, RejectsAnythingElseAndNamesTheText)
         EXPECT_EQ(message(Text_To_Double, text), "'" + std::string(text) + "' is not a valid floating point value");
 }
 
+// Digits_To_Integer keeps every digit and the first minus; Get_Field_Integer takes the nth field or the last.
 TEST(Box_Number, DigitsToIntegerKeepsSignAndDigits)
 {
-    EXPECT_EQ(Digits_To_Integer("x-1y2"), -12);
-    EXPECT_EQ(Digits_To_Integer("1-2"), 12);
-    EXPECT_EQ(Digits_To_Integer("--5"), -5);
-    EXPECT_EQ(Digits_To_Integer("abc"), 0);
-    EXPECT_EQ(Digits_To_Integer(""), 0);
-    EXPECT_EQ(Digits_To_Integer("StaticText118"), 118);
+    EXPECT_EQ((std::vector<std::int32_t>{Digits_To_Integer("x-1y2"), Digits_To_Integer("1-2"), Digits_To_Integer("--5"),
+                                         Digits_To_Integer("abc"), Digits_To_Integer(""),
+                                         Digits_To_Integer("StaticText118")}),
+              (std::vector<std::int32_t>{-12, 12, -5, 0, 0, 118}));
     EXPECT_THROW(Digits_To_Integer("a-b"), Conversion_Error);
     EXPECT_THROW(Digits_To_Integer("99999999999"), Conversion_Error);
-}
-
-TEST(Box_Number, GetFieldIntegerTakesTheNthFieldOrTheLast)
-{
-    EXPECT_EQ(Get_Field_Integer("StaticText57", ' ', 1), 57);
-    EXPECT_EQ(Get_Field_Integer("a1 b2 c3", ' ', 2), 2);
-    EXPECT_EQ(Get_Field_Integer("a1 b2", ' ', 5), 2);
-    EXPECT_EQ(Get_Field_Integer("a1 b2 c3", ' ', 3), 3);
+    EXPECT_EQ((std::vector<std::int32_t>{Get_Field_Integer("StaticText57", ' ', 1), Get_Field_Integer("a1 b2", ' ', 5),
+                                         Get_Field_Integer("a1 b2 c3", ' ', 2), Get_Field_Integer("a1 b2 c3", ' ', 3)}),
+              (std::vector<std::int32_t>{57, 2, 2, 3}));
 }
 
 }  // namespace
