@@ -63,7 +63,7 @@ void Form_Window::Create_Form(std::string_view caption, int left, int top, int c
     if (dpi_ == Design_Dpi) return;
     Form_->Width = Scaled(client_width), Form_->Height = Scaled(client_height);
     if (centred) {
-        const SIZE frame = Frame_Size();
+        const SIZE frame = Frame_Size(dpi_);
         Fit_Frame((GetSystemMetrics(SM_CXSCREEN) - frame.cx) / 2, (GetSystemMetrics(SM_CYSCREEN) - frame.cy) / 2);
     } else {
         Fit_Frame(Scaled(left), Scaled(top));
@@ -72,15 +72,16 @@ void Form_Window::Create_Form(std::string_view caption, int left, int top, int c
 
 int Form_Window::Scaled(int design) const { return Dpi_Scaled(design, dpi_); }
 
-SIZE Form_Window::Frame_Size() const
+SIZE Form_Window::Frame_Size(int dpi) const
 {
-    return Outer_Size(Form_->Width, Form_->Height, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)),
-                      static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)), false, dpi_);
+    return Outer_Size(Dpi_Scaled(Form_->Design.Width, dpi), Dpi_Scaled(Form_->Design.Height, dpi),
+                      static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)),
+                      static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)), false, dpi);
 }
 
 void Form_Window::Fit_Frame(int left, int top)
 {
-    const SIZE frame = Frame_Size();
+    const SIZE frame = Frame_Size(dpi_);
     SetWindowPos(Handle(), nullptr, left, top, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -134,13 +135,20 @@ void Form_Window::Zoom_Rich_Edit(HWND edit) const
 
 LRESULT Form_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
 {
-    if (message == WM_DPICHANGED) {
+    switch (message) {
+    case WM_GETDPISCALEDSIZE:
+        // The size the window will have there, so that the place suggested fits it.
+        *reinterpret_cast<SIZE*>(l) = Frame_Size(static_cast<int>(w));
+        return TRUE;
+    case WM_DPICHANGED: {
         // The client area keeps its design at the new DPI; the place is the one suggested.
         const RECT& suggested = *reinterpret_cast<const RECT*>(l);
         Follow_Dpi(LOWORD(w), suggested.left, suggested.top);
         return 0;
     }
-    return Host_Window::Handle_Message(message, w, l);
+    default:
+        return Host_Window::Handle_Message(message, w, l);
+    }
 }
 
 Component& Form_Window::Add_Button(std::string_view name, std::string_view caption, int left, int top,

@@ -67,8 +67,8 @@ protected:
 private:
     // Lays the window and its controls out from their design for dpi, at left, top.
     void Follow_Dpi(int dpi, int left, int top);
-    // The outer size around the client area at the window's DPI.
-    SIZE Frame_Size() const;
+    // The outer size of the window around its design client area at dpi.
+    SIZE Frame_Size(int dpi) const;
     void Fit_Frame(int left, int top);
     // The rich-text controls turn points into pixels at the system's DPI, not the window's.
     void Zoom_Rich_Edit(HWND edit) const;
