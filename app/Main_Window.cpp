@@ -10,6 +10,7 @@
 #include "app/Program_Windows.h"
 #include "app/Settings_File.h"
 #include "app/Window_Placement.h"
+#include "platform/Dpi.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
 #include "winint/Auto_Run.h"
@@ -55,6 +56,18 @@ const Command_Binding Commands[] = {
     {AboutOption, 0, [](TMainForm1& form) { form.AboutOptionClick(); }},
 };
 
+// The factory places and sizes of the windows are design measures; what the settings file
+// holds are the screen's own pixels, as Windows reports them.
+Program_Settings Defaults_At(int dpi)
+{
+    Program_Settings defaults = Program_Settings::Defaults();
+    for (std::int32_t* measure : {&defaults.Window_Top, &defaults.Window_Left, &defaults.Window_Width,
+                                  &defaults.Window_Height, &defaults.Report_Top, &defaults.Report_Left,
+                                  &defaults.Glossary_Top, &defaults.Glossary_Left})
+        *measure = Dpi_Scaled(*measure, dpi);
+    return defaults;
+}
+
 }  // namespace
 
 TMainForm1::TMainForm1(Program_Windows& program)
@@ -73,6 +86,10 @@ void TMainForm1::Create()
     form.Window = Handle();
     form.Font = Main_Font;
     form_ = &Main_Form_Parts::Components.Add(std::move(form));
+    // Controls are made at their design bounds, with fonts and glyphs for the window's DPI.
+    dpi_ = Window_Dpi(Handle());
+    fonts_.Set_Dpi(dpi_);
+    Buttons.Set_Dpi(dpi_);
 
     factory_.emplace(Main_Form_Parts::Components, fonts_, Buttons, program_.Application.Handle());
     pages_.emplace(Main_Form_Parts::Components, fonts_);
@@ -86,6 +103,30 @@ void TMainForm1::Create()
     search_.emplace(program_.Dialog_Item_Select_Form, program_.Element_Report_Form, Handle());
     picture_.emplace(*table_, program_.Dialog_WallPaper_Style_Form, Handle());
     scaler_.emplace(Main_Form_Parts::Components);
+    if (dpi_ != Design_Dpi) Follow_Dpi(dpi_);
+}
+
+void TMainForm1::Follow_Dpi(int dpi)
+{
+    dpi_ = dpi;
+    fonts_.Set_Dpi(dpi);
+    Buttons.Set_Dpi(dpi);
+    Apply_Design_Layout(Main_Form_Parts::Components, form_, dpi, fonts_);
+    pages_->Apply_Scaled_Bounds();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void TMainForm1::Dpi_Changed(int dpi, const RECT& suggested)
+{
+    Follow_Dpi(dpi);
+    // The baseline is the design layout at the new DPI, with the client area the show
+    // sequence would fit to it; every size from now on scales from there.
+    const Component& control = pages_->Control();
+    scaler_->Capture_Layout_Baseline(2 * control.Left + control.Width, 2 * control.Top + control.Height, form_);
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Scales now should the client area have kept its size.
+    FormResize();
 }
 
 void TMainForm1::Create_Menu()
@@ -106,11 +147,10 @@ void TMainForm1::Create_Menu()
 void TMainForm1::Fit_Client_To_Page_Control()
 {
     const Component& control = pages_->Control();
-    RECT outer{0, 0, 2 * control.Left + control.Width, 2 * control.Top + control.Height};
-    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), TRUE,
-                       static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
-    SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE outer = Outer_Size(2 * control.Left + control.Width, 2 * control.Top + control.Height,
+                                  static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)),
+                                  static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)), true, dpi_);
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TMainForm1::FormShow()
@@ -121,7 +161,7 @@ void TMainForm1::FormShow()
     RECT client;
     GetClientRect(Handle(), &client);
     scaler_->Capture_Layout_Baseline(client.right, client.bottom, form_);
-    settings_ = Read_Settings_File(Settings_File_Path());
+    settings_ = Read_Settings_File(Settings_File_Path(), Defaults_At(dpi_));
     Apply_Settings();
     Set_Program_Texts();
 
@@ -146,7 +186,7 @@ void TMainForm1::FormShow()
 
 void TMainForm1::Apply_Settings()
 {
-    const Program_Settings defaults = Program_Settings::Defaults();
+    const Program_Settings defaults = Defaults_At(dpi_);
     Place_Main_Window(Handle(), settings_.Window_Top, settings_.Window_Left, settings_.Window_Width,
                       settings_.Window_Height, defaults.Window_Top, defaults.Window_Left, defaults.Window_Width,
                       defaults.Window_Height);
@@ -280,6 +320,9 @@ LRESULT TMainForm1::Handle_Message(UINT message, WPARAM w, LPARAM l)
         return 0;
     case WM_SIZE:
         FormResize();
+        return 0;
+    case WM_DPICHANGED:
+        Dpi_Changed(LOWORD(w), *reinterpret_cast<const RECT*>(l));
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -47,6 +47,8 @@ public:
     Table_Picture& Picture() { return *picture_; }
     const Layout_Scaler& Scaler() const { return *scaler_; }
     const Program_Settings& Settings() const { return settings_; }
+    // The DPI the window lays its controls out for.
+    int Dpi() const { return dpi_; }
     bool Menu_Checked(unsigned short command) const;
 
     // Handlers, named as in the design.
@@ -70,6 +72,11 @@ protected:
 private:
     void Create_Menu();
     void Fit_Client_To_Page_Control();
+    // Lays every control out from its design for dpi: bounds, fonts and glyphs.
+    void Follow_Dpi(int dpi);
+    // Moved to a monitor of another DPI: the new design layout becomes the baseline, and
+    // the window takes the place and size suggested.
+    void Dpi_Changed(int dpi, const RECT& suggested);
     void Apply_Settings();
     void Show_Options();
     void On_Command(unsigned short id, unsigned short notification);
@@ -77,6 +84,7 @@ private:
     Program_Windows& program_;
     HMENU menu_ = nullptr;  // destroyed with the window
     Component* form_ = nullptr;
+    int dpi_ = 96;
     Program_Settings settings_ = Program_Settings::Defaults();
     std::optional<Control_Factory> factory_;
     std::optional<Page_Control> pages_;

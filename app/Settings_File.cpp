@@ -28,11 +28,15 @@ void Settings_Ini::Write(const Setting_Key& key, std::int32_t value)
                                std::to_wstring(value).c_str(), path_.c_str());
 }
 
-Program_Settings Read_Settings_File(const std::wstring& path)
+Program_Settings Read_Settings_File(const std::wstring& path, const Program_Settings& defaults)
 {
     const Settings_Ini file(path);
     Program_Settings settings;
-    for (const Setting_Key& key : Setting_Keys) key.Set(settings, file.Read(key));
+    for (const Setting_Key& key : Setting_Keys) {
+        Setting_Key with_default = key;
+        with_default.Default = key.Get(defaults);
+        key.Set(settings, file.Read(with_default));
+    }
     return settings;
 }
 

@@ -31,8 +31,10 @@ private:
     bool written_ = false;
 };
 
-// One read pass: every key in its order, each missing or bad value at its default.
-Program_Settings Read_Settings_File(const std::wstring& path);
+// One read pass: every key in its order, each missing or bad value at its default, taken
+// from defaults.
+Program_Settings Read_Settings_File(const std::wstring& path,
+                                    const Program_Settings& defaults = Program_Settings::Defaults());
 // One write pass: every key in the close's order.
 void Write_Settings_File(const std::wstring& path, const Program_Settings& settings);
 

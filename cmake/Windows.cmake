@@ -25,6 +25,7 @@ add_library(halvorn_ui STATIC
   platform/Clipboard_Session.cpp
   platform/Components.cpp
   platform/Control_Factory.cpp
+  platform/Dpi.cpp
   platform/Form_Window.cpp
   platform/Gdiplus_Session.cpp
   platform/Graphic_Accessible.cpp
@@ -97,6 +98,7 @@ add_executable(halvorn_win_tests
   tests/win/Report_Window_Test.cpp
   tests/win/Search_Test.cpp
   tests/win/Colour_Key_Test.cpp
+  tests/win/Dpi_Test.cpp
   tests/win/Keyboard_Test.cpp
   tests/win/Keyboard_Access_Test.cpp
   tests/win/Painting_Test.cpp
@@ -111,6 +113,14 @@ add_executable(halvorn_win_tests
 target_link_libraries(halvorn_win_tests PRIVATE halvorn_ui gtest)
 add_test(NAME windows_side COMMAND halvorn_win_tests)
 set_tests_properties(windows_side PROPERTIES TIMEOUT 300)
+# The layout at other DPIs, each in a copy of the prefix set to it; the prefix itself stays
+# at 96 for every other test.
+foreach(dpi 120 144)
+  add_test(NAME windows_side_dpi_${dpi}
+           COMMAND "${CMAKE_SOURCE_DIR}/scripts/wine-run-at-dpi" ${dpi} $<TARGET_FILE:halvorn_win_tests>
+                   --gtest_filter=Dpi.*)
+  set_tests_properties(windows_side_dpi_${dpi} PROPERTIES TIMEOUT 120)
+endforeach()
 
 # Drives the real exe from outside, as a user would; the timing driver measures it.
 add_executable(halvorn_driver tests/e2e/Halvorn_Driver.cpp)

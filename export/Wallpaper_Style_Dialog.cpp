@@ -1,9 +1,11 @@
 #include "export/Wallpaper_Style_Dialog.h"
 
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "export/Desktop_Wallpaper.h"
+#include "platform/Dpi.h"
 #include "platform/Gdi_Owners.h"
 #include "platform/Win_Text.h"
 #include "resources/Resource_Ids.h"
@@ -51,14 +53,14 @@ void TDialog_WallPaper_Style_Form::Create_Radio_Group()
     group.Width = Group_Bounds.right - Group_Bounds.left, group.Height = Group_Bounds.bottom - Group_Bounds.top;
     group.Font = Group_Font;
     group.Caption = " Wallpaper Style : ";
-    Components().Add(std::move(group));
+    Add_Component(std::move(group));
 
     // The items share the space below the caption's line in equal rows, as a radio
-    // group lays them out.
+    // group lays them out; in design measures, like every bound given to the window.
     TEXTMETRICW metrics{};
     {
         Window_Dc screen(nullptr);
-        Selected_Object chosen(screen.Get(), Fonts().Get(Group_Font));
+        Selected_Object chosen(screen.Get(), Fonts().Get(Group_Font, Design_Dpi));
         GetTextMetricsW(screen.Get(), &metrics);
     }
     const int count = static_cast<int>(items_.size());
@@ -77,6 +79,7 @@ void TDialog_WallPaper_Style_Form::Create_Radio_Group()
                                     GetModuleHandleW(nullptr), nullptr);
         if (!item) throw std::runtime_error("Cannot create the wallpaper style buttons");
         SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(Group_Font)), FALSE);
+        Add_Window("Wallpaper_Style_Item" + std::to_string(i), item, left, top, width, row, Group_Font);
         items_[static_cast<std::size_t>(i)] = item;
     }
 }

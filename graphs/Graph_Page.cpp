@@ -10,6 +10,7 @@
 #include "app/Program_Texts.h"
 #include "graphs/Graph_Types.h"
 #include "platform/Clipboard_Session.h"
+#include "platform/Dpi.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
 #include "report/Report_Window.h"
@@ -61,7 +62,7 @@ void Graph_Page::Create(Component& page)
     }
     for (std::string_view item : Graph_Type_Texts)
         SendMessageW(graph_list_->Window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
-    SendMessageW(graph_list_->Window, CB_SETITEMHEIGHT, 0, 19);
+    SendMessageW(graph_list_->Window, CB_SETITEMHEIGHT, 0, Dpi_Scaled(19, Window_Dpi(graph_list_->Window)));
     SendMessageW(graph_list_->Window, CB_SETCURSEL, 0, 0);
 
     chart_component_ = &factory_.Create(Chart_Spec, &page);

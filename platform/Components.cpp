@@ -23,12 +23,12 @@ Component Windowed_Component(std::string_view name, Component* parent, HWND wind
     return component;
 }
 
-HFONT Font_Cache::Get(const Font_Spec& wanted)
+HFONT Font_Cache::Get(const Font_Spec& wanted, int dpi)
 {
-    const auto key = std::make_tuple(wanted.Face, wanted.Points, wanted.Bold, wanted.Underline);
+    const auto key = std::make_tuple(wanted.Face, wanted.Points, wanted.Bold, wanted.Underline, dpi);
     if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second.Get();
     LOGFONTW font{};
-    font.lfHeight = wanted.Height();
+    font.lfHeight = wanted.Height(dpi);
     font.lfWeight = wanted.Bold ? FW_BOLD : FW_NORMAL;
     font.lfUnderline = wanted.Underline;
     font.lfCharSet = DEFAULT_CHARSET;
@@ -41,6 +41,7 @@ Component& Component_List::Add(Component component)
 {
     components_.push_back(std::make_unique<Component>(std::move(component)));
     Component& added = *components_.back();
+    added.Design = {added.Left, added.Top, added.Width, added.Height, added.Font.Points};
     if (!added.Name.empty()) by_name_[added.Name] = &added;
     return added;
 }
@@ -310,6 +311,7 @@ void Component_List::Fit_To_Caption(Component& label, Font_Cache& fonts)
 
 void Component_List::Fit_To_Caption(Component& label, Font_Cache& fonts, HDC dc)
 {
+    label.Auto_Size = true;
     Selected_Object chosen(dc, fonts.Get(label.Font));
     const std::wstring caption = Widen(label.Caption);
     RECT rect{0, 0, 0, 0};

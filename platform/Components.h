@@ -37,13 +37,19 @@ struct Font_Spec {
     bool Bold = false;
     bool Underline = false;
 
-    // Pixel height at 96 dpi, as a negative character height.
-    int Height() const { return -MulDiv(Points, 96, 72); }
+    // Pixel height at dpi, as a negative character height.
+    int Height(int dpi = 96) const { return -MulDiv(Points, dpi, 72); }
     static int Points_From_Height(int pixels) { return MulDiv(pixels, 72, 96); }
 };
 
 // A drop-down list's window also holds its list, this many times the list's own height.
 inline constexpr int Drop_Down_Rows = 15;
+
+// A control's bounds and font size as designed, at 96 dpi.
+struct Component_Design {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    int Font_Points = 0;
+};
 
 struct Component {
     std::string Name;
@@ -52,6 +58,8 @@ struct Component {
     HWND Window = nullptr;        // own window of a windowed control
     int Left = 0, Top = 0, Width = 0, Height = 0;
     Font_Spec Font;
+    // Recorded when the component is added: what a change of DPI lays it out from.
+    Component_Design Design;
     std::string Caption;
     COLORREF Fill = 0;
     COLORREF Text_Colour = 0;
@@ -80,16 +88,22 @@ struct Component {
 Component Windowed_Component(std::string_view name, Component* parent, HWND window, int left, int top, int width,
                              int height, const Font_Spec& font);
 
-// One HFONT per distinct font, alive as long as the cache.
+// One HFONT per distinct font and DPI, alive as long as the cache: a window may still
+// show a font of the DPI it has just left.
 class Font_Cache {
 public:
     Font_Cache() = default;
     Font_Cache(const Font_Cache&) = delete;
     Font_Cache& operator=(const Font_Cache&) = delete;
-    HFONT Get(const Font_Spec& wanted);
+    // The font at the DPI of the cache's window.
+    HFONT Get(const Font_Spec& wanted) { return Get(wanted, dpi_); }
+    HFONT Get(const Font_Spec& wanted, int dpi);
+    void Set_Dpi(int dpi) { dpi_ = dpi; }
+    int Dpi() const { return dpi_; }
 
 private:
-    std::map<std::tuple<std::wstring, int, bool, bool>, Font_Handle> fonts_;
+    int dpi_ = 96;
+    std::map<std::tuple<std::wstring, int, bool, bool, int>, Font_Handle> fonts_;
 };
 
 class Component_List {
@@ -123,7 +137,7 @@ public:
     // Moves a component to the start of the list: painted first, below every other.
     void Send_To_Back(const Component& component);
 
-    // Sizes an auto-sized label to its caption in its font.
+    // Sizes a label to its caption in its font, and marks it to be kept so.
     static void Fit_To_Caption(Component& label, Font_Cache& fonts);
     // The same, measured on dc, for many labels in a row.
     static void Fit_To_Caption(Component& label, Font_Cache& fonts, HDC dc);

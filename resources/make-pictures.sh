@@ -1,12 +1,27 @@
 #!/usr/bin/env bash
 # Redraws the connector picture, the button glyphs and the icon with ImageMagick.
-# Glyphs are 16 x 16, 24-bit, on magenta (the transparent colour of the buttons).
+# Glyphs are 16 x 16, 24-bit, on magenta (the transparent colour of the buttons), and the
+# same drawings again at 20, 24 and 32 pixels for larger screens (glyphs/20, 24 and 32),
+# drawn at that size rather than stretched, so that their edges stay sharp.
 set -euo pipefail
 cd "$(dirname "$0")"
 C=/usr/bin/convert
 $C -size 43x115 xc:'rgb(6,152,17)' +antialias -stroke 'rgb(255,35,17)' -strokewidth 3 \
    -draw 'line 0,0 42,114' -type truecolor BMP3:connector.bmp
-glyph() { local name=$1; shift; $C -size 16x16 'xc:rgb(255,0,255)' +antialias "$@" -type truecolor "BMP3:glyphs/$name.bmp"; }
+glyph() {
+  local name=$1; shift
+  $C -size 16x16 'xc:rgb(255,0,255)' +antialias "$@" -type truecolor "BMP3:glyphs/$name.bmp"
+  # Coordinates are pixel centres: pixel x of the 16-pixel grid is drawn over the pixels of
+  # the larger grid that it covers.
+  for side in 20 24 32; do
+    local scale offset
+    scale=$(awk "BEGIN { print $side / 16 }")
+    offset=$(awk "BEGIN { print ($side / 16 - 1) / 2 }")
+    mkdir -p "glyphs/$side"
+    $C -size "${side}x${side}" 'xc:rgb(255,0,255)' +antialias -affine "$scale,0,0,$scale,$offset,$offset" "$@" \
+       -type truecolor "BMP3:glyphs/$side/$name.bmp"
+  done
+}
 glyph copy -fill white -stroke black -draw 'rectangle 1,1 9,11' -draw 'rectangle 6,4 14,14' \
      -stroke 'rgb(0,0,160)' -draw 'line 8,7 12,7' -draw 'line 8,9 12,9' -draw 'line 8,11 12,11'
 glyph search -fill 'rgb(200,230,255)' -stroke black -draw 'circle 6,6 6,1' \

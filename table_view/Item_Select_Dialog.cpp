@@ -39,7 +39,7 @@ void TDialog_Item_Select_Form::Create(HWND owner)
                             GetModuleHandleW(nullptr), nullptr);
     if (!list_) throw std::runtime_error("Cannot create the item list");
     SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(Dialog_Font)), FALSE);
-    SendMessageW(list_, LB_SETITEMHEIGHT, 0, 13);
+    SendMessageW(list_, LB_SETITEMHEIGHT, 0, Scaled(13));
     Add_Window("Item_ListBox", list_, 3, 20, 354, 270, Dialog_Font);
     Add_Button("OK_Button", "OK", 91, 293, 85, 26, Button_Font, OK_Button_Id, IDB_GLYPH_OK,
                "Exit and use the selected item");

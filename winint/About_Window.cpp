@@ -33,8 +33,8 @@ constexpr COLORREF Link_Colour = RGB(0, 0, 255);
 
 Shell_Open_Hook shell_open_hook;
 
-Component& Add_Graphic(Component_List& components, std::string_view name, Component_Kind kind, Component* parent,
-                       int left, int top, int width, int height)
+Component Graphic(std::string_view name, Component_Kind kind, Component* parent, int left, int top, int width,
+                  int height)
 {
     Component component;
     component.Name = name;
@@ -43,7 +43,7 @@ Component& Add_Graphic(Component_List& components, std::string_view name, Compon
     component.Left = left, component.Top = top, component.Width = width, component.Height = height;
     component.Font = Form_Font;
     component.Text_Colour = GetSysColor(COLOR_WINDOWTEXT);
-    return components.Add(std::move(component));
+    return component;
 }
 
 void Draw_Bitmap(HDC dc, HBITMAP bitmap, const RECT& rect)
@@ -76,12 +76,12 @@ void TAboutBox::Create(HWND owner)
 {
     Create_Form("AboutBox", -1, -1, 592, 354, Form_Border::Dialog_Without_Buttons, owner);
     Form_->Font = Form_Font;
-    Component_List& list = Components();
 
     // The banner's box comes first, so that the main box's top edge is drawn over the
     // banner's foot where the two meet.
-    Component& banner_box = Add_Graphic(list, "GroupBox2", Component_Kind::Frame, Form_, 0, -4, 589, 65);
-    Component& banner = Add_Graphic(list, "Tandrel_Logo_Banner_Image", Component_Kind::Painted, &banner_box, 1, 0, 600, 70);
+    Component& banner_box = Add_Component(Graphic("GroupBox2", Component_Kind::Frame, Form_, 0, -4, 589, 65));
+    Component& banner =
+        Add_Component(Graphic("Tandrel_Logo_Banner_Image", Component_Kind::Painted, &banner_box, 1, 0, 600, 70));
     banner.On_Paint = [this](const Component& picture, HDC dc, const RECT& rect) {
         // The picture is wider and taller than its box, which cuts it off.
         const RECT box = Component_List::Host_Rect(*picture.Parent);
@@ -90,7 +90,7 @@ void TAboutBox::Create(HWND owner)
     };
     banner.On_Mouse_Down = [this](Component&) { WEB_ButtonClick(); };
 
-    group_ = &Add_Graphic(list, "GroupBox1", Component_Kind::Frame, Form_, 0, 52, 589, 301);
+    group_ = &Add_Component(Graphic("GroupBox1", Component_Kind::Frame, Form_, 0, 52, 589, 301));
     Add_Label("ProductName", group_, "ProductName", 205, 16, 380, 18, Title_Font);
     Add_Label("Author_and_Date", group_, "Author_and_Date", 205, 45, 380, 18, Title_Font);
     Add_Label("Developed_using", group_, "Developed_using", 205, 74, 380, 18, Label_Font);
@@ -101,12 +101,13 @@ void TAboutBox::Create(HWND owner)
         Add_Label("Label3", group_, "Free System Resources :", 207, 220, 0, 0, Form_Font), Fonts());
     Component_List::Fit_To_Caption(Add_Label("Label4", group_, "Free %", 375, 220, 0, 0, Form_Font), Fonts());
 
-    logo_component_ = &Add_Graphic(list, "Tandrel_Logo_GIFImage", Component_Kind::Painted, group_, 12, 16, 173, 165);
+    logo_component_ =
+        &Add_Component(Graphic("Tandrel_Logo_GIFImage", Component_Kind::Painted, group_, 12, 16, 173, 165));
     logo_component_->On_Paint = [this](const Component&, HDC dc, const RECT& rect) {
         if (logo_) logo_->Draw(dc, rect);
     };
     logo_component_->On_Mouse_Down = [this](Component&) { WEB_ButtonClick(); };
-    Add_Graphic(list, "Bevel1", Component_Kind::Bevel, group_, 5, 14, 184, 167);
+    Add_Component(Graphic("Bevel1", Component_Kind::Bevel, group_, 5, 14, 184, 167));
 
     Component& quote = Add_Label("Quote_From_Tandrel_Label", group_, "", 8, 184, 181, 113, Label_Font);
     quote.Text_Format = DT_CENTER | DT_TOP | DT_WORDBREAK;
@@ -121,9 +122,10 @@ void TAboutBox::Create(HWND owner)
     add_link("WEB_Address_Label", 104, &TAboutBox::WEB_ButtonClick);
     add_link("Email_Address_Label", 136, &TAboutBox::Email_ButtonClick);
 
-    Add_Button("Email_Button", "Email_Button", 416, group_->Top + 160, 169, 23, Button_Font, Email_Button_Id);
-    Add_Button("WEB_Button", "WEB_Button", 416, group_->Top + 189, 169, 23, Button_Font, Web_Button_Id);
-    ok_button_ = Add_Button("OKButton", "OK", 245, group_->Top + 252, 100, 37, OK_Font, OKButton_Id, IDB_GLYPH_OK).Window;
+    const int group_top = group_->Design.Top;
+    Add_Button("Email_Button", "Email_Button", 416, group_top + 160, 169, 23, Button_Font, Email_Button_Id);
+    Add_Button("WEB_Button", "WEB_Button", 416, group_top + 189, 169, 23, Button_Font, Web_Button_Id);
+    ok_button_ = Add_Button("OKButton", "OK", 245, group_top + 252, 100, 37, OK_Font, OKButton_Id, IDB_GLYPH_OK).Window;
 
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
@@ -203,6 +205,7 @@ void TAboutBox::Copy_Button_To_Label(std::string_view button_name, std::string_v
     // The button stands on the form, the label in the box that holds both in the design.
     Component_List::Invalidate(label);
     label.Top = button.Top - group_->Top;
+    label.Design.Top = button.Design.Top - group_->Design.Top;
     label.Caption = Caption_Of(button_name);
     Component_List::Fit_To_Caption(label, Fonts());
     Component_List::Invalidate(label);

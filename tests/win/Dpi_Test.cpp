@@ -1,0 +1,200 @@
+// The windows laid out for the DPI the tests run at (96 normally; 120 and 144 in prefixes of
+// their own, named by HALVORN_TEST_DPI), and for another DPI after a move to its monitor.
+#include <windows.h>
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <array>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/Seams.h"
+#include "report/Report_Window.h"
+#include "tests/win/Win_Test_Support.h"
+
+namespace halvorn::test {
+namespace {
+
+using Box = std::array<int, 4>;  // left, top, width, height
+
+// The design measures at each DPI, worked out by hand: design x DPI / 96, truncated.
+struct At_Dpi {
+    int Dpi;
+    int Client_Width, Client_Height;  // the page control with its margins: 691 x 485
+    Box Element_Box_2;                // 633, 36, 35 x 40
+    Box Exit_Button;                  // 566, 416, 100 x 32, on the table page
+    int Button_Font_Height;           // 11 points
+    int Glyph;                        // 16, or the largest drawing not above 16 x DPI / 96
+    Box Default_Window;               // 20, 20, 681 x 481
+    Box Report_Client;                // 546 x 446
+    Box Report_OK;                    // 388, 415, 124 x 28
+    Box Report_Text;                  // 4, 7, 537 x 404
+};
+
+constexpr std::array<At_Dpi, 3> Layouts{{
+    {96, 691, 485, {633, 36, 35, 40}, {566, 416, 100, 32}, 15, 16, {20, 20, 681, 481}, {0, 0, 546, 446},
+     {388, 415, 124, 28}, {4, 7, 537, 404}},
+    {120, 863, 605, {791, 45, 43, 50}, {707, 520, 125, 40}, 18, 20, {25, 25, 851, 601}, {0, 0, 682, 557},
+     {485, 518, 155, 35}, {5, 8, 671, 505}},
+    {144, 1035, 727, {949, 54, 52, 60}, {849, 624, 150, 48}, 22, 24, {30, 30, 1021, 721}, {0, 0, 819, 669},
+     {582, 622, 186, 42}, {6, 10, 805, 606}},
+}};
+
+int Running_Dpi()
+{
+    const char* dpi = std::getenv("HALVORN_TEST_DPI");
+    return dpi ? std::atoi(dpi) : 96;
+}
+
+const At_Dpi& Layout_At(int dpi)
+{
+    for (const At_Dpi& layout : Layouts)
+        if (layout.Dpi == dpi) return layout;
+    ADD_FAILURE() << "no layout worked out for " << dpi << " dpi";
+    return Layouts[0];
+}
+
+Box Bounds(const Component& c) { return {c.Left, c.Top, c.Width, c.Height}; }
+
+// A child window's bounds in its parent's client area.
+Box Window_Bounds(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+int Font_Height(HWND window)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return -font.lfHeight;
+}
+
+int Glyph_Side(HWND button)
+{
+    BUTTON_IMAGELIST list{};
+    SendMessageW(button, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
+    int width = 0, height = 0;
+    if (list.himl) ImageList_GetIconSize(list.himl, &width, &height);
+    return width;
+}
+
+// What Windows sends when the window has moved to a monitor of another DPI: the window
+// grown or shrunk in proportion.
+void Move_To_Dpi(HWND window, int from, int to)
+{
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    RECT suggested{bounds.left, bounds.top, bounds.left + (bounds.right - bounds.left) * to / from,
+                   bounds.top + (bounds.bottom - bounds.top) * to / from};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+    Process_Messages();
+}
+
+class Dpi : public Program_Test {
+protected:
+    // The main window at the design client size for the DPI.
+    void Expect_Main_Layout(const At_Dpi& at)
+    {
+        SCOPED_TRACE(testing::Message() << at.Dpi << " dpi");
+        EXPECT_EQ(Main().Dpi(), at.Dpi);
+        EXPECT_EQ(Main().Scaler().Design_Client_Width(), at.Client_Width);
+        EXPECT_EQ(Main().Scaler().Design_Client_Height(), at.Client_Height);
+        Set_Client_Size(at.Client_Width, at.Client_Height);
+        EXPECT_EQ(Bounds(Main().Table().Element_Box(2)), at.Element_Box_2);
+        EXPECT_EQ(Main().Table().Element_Box(2).Font.Points, 12);
+        const HWND exit = Main().Table().Exit_BitBtn().Window;
+        EXPECT_EQ(Window_Bounds(exit), at.Exit_Button);
+        EXPECT_EQ(Font_Height(exit), at.Button_Font_Height);
+        EXPECT_EQ(Glyph_Side(exit), at.Glyph);
+    }
+
+    void Expect_Report_Layout(const At_Dpi& at)
+    {
+        SCOPED_TRACE(testing::Message() << at.Dpi << " dpi");
+        TElement_Report_Form& report = Program().Element_Report_Form;
+        EXPECT_EQ(Bounds(*report.Components().Find("Form")), at.Report_Client);
+        // Wine draws every frame at the system's DPI: only there does the frame take the
+        // size the window asks for.
+        RECT client;
+        GetClientRect(report.Handle(), &client);
+        if (at.Dpi == Running_Dpi()) {
+            EXPECT_EQ((Box{0, 0, client.right, client.bottom}), at.Report_Client);
+        }
+        const HWND ok = report.Components().Find("OK_BitBtn")->Window;
+        EXPECT_EQ(Window_Bounds(ok), at.Report_OK);
+        EXPECT_EQ(Font_Height(ok), at.Button_Font_Height);
+        EXPECT_EQ(Glyph_Side(ok), at.Glyph);
+        EXPECT_EQ(Window_Bounds(report.Element_Report_RichEdit()), at.Report_Text);
+        // The text follows the window's DPI, not the system's that the control goes by.
+        WPARAM numerator = 0;
+        LPARAM denominator = 0;
+        SendMessageW(report.Element_Report_RichEdit(), EM_GETZOOM, reinterpret_cast<WPARAM>(&numerator),
+                     reinterpret_cast<LPARAM>(&denominator));
+        const auto system = static_cast<int>(GetDpiForSystem());
+        const std::array<int, 2> zoom{static_cast<int>(numerator), static_cast<int>(denominator)};
+        if (at.Dpi == system) {
+            EXPECT_EQ(zoom[0], zoom[1]) << "no zoom";
+        } else {
+            EXPECT_EQ(zoom, (std::array<int, 2>{at.Dpi, system}));
+        }
+    }
+};
+
+TEST_F(Dpi, MainWindowStandsAtItsDesignTimesTheDpi)
+{
+    ASSERT_EQ(static_cast<int>(GetDpiForWindow(Main().Handle())), Running_Dpi()) << "the prefix's LogPixels";
+    Start();
+    Expect_Main_Layout(Layout_At(Running_Dpi()));
+}
+
+TEST_F(Dpi, FirstStartPlacesTheWindowForTheDpiAndTheFileKeepsItsScreenPixels)
+{
+    const Box& place = Layout_At(Running_Dpi()).Default_Window;
+    Start();
+    Expect_Outer_Bounds(place[0], place[1], place[2], place[3]);
+    Close();
+    const std::string written = Read_Ini();
+    EXPECT_NE(written.find("window_Width=" + std::to_string(place[2]) + "\r\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("window_Height=" + std::to_string(place[3]) + "\r\n"), std::string::npos) << written;
+}
+
+TEST_F(Dpi, SavedPlaceIsTakenInScreenPixelsAtAnyDpi)
+{
+    Write_Ini("[Halvorn]\r\nwindow_top_posn=40\r\nwindow_left_posn=50\r\nwindow_Width=900\r\nwindow_Height=600\r\n");
+    Start();
+    Expect_Outer_Bounds(50, 40, 900, 600);
+}
+
+TEST_F(Dpi, MoveToAnotherDpiLaysTheWindowsOutFromTheirDesignThere)
+{
+    const At_Dpi& home = Layout_At(Running_Dpi());
+    Start();
+    TElement_Report_Form& report = Program().Element_Report_Form;
+    Show_Element_Report(report, 26);
+    Expect_Report_Layout(home);
+    Set_Client_Size(home.Client_Width, home.Client_Height);
+    std::vector<Box> before;
+    for (std::size_t i = 0; i < Main().Components().Count(); ++i) before.push_back(Bounds(Main().Components().At(i)));
+
+    for (const At_Dpi& there : Layouts) {
+        if (there.Dpi == home.Dpi) continue;
+        // From the size suggested back to the design client size: scaled from the new baseline.
+        Move_To_Dpi(Main().Handle(), Main().Dpi(), there.Dpi);
+        Expect_Main_Layout(there);
+        Move_To_Dpi(report.Handle(), report.Dpi(), there.Dpi);
+        Expect_Report_Layout(there);
+    }
+    Move_To_Dpi(Main().Handle(), Main().Dpi(), home.Dpi);
+    Expect_Main_Layout(home);
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(Bounds(Main().Components().At(i)), before[i]) << Main().Components().At(i).Name << " drifted";
+    Move_To_Dpi(report.Handle(), report.Dpi(), home.Dpi);
+    Expect_Report_Layout(home);
+}
+
+}  // namespace
+}  // namespace halvorn::test
