@@ -20,10 +20,19 @@ std::wstring Lines(std::initializer_list<std::wstring> lines)
     return text;
 }
 
-void Show_Error(User_Messages& messages, const std::wstring& text)
+// An error box: its two heading lines, then the key, the item and (where there is one)
+// the value it was about, and the closing request.
+void Show_Error(User_Messages& messages, const std::wstring& first, const std::wstring& second,
+                const std::wstring& key, const std::wstring& item, const std::wstring* value = nullptr)
 {
+    std::wstring text = Lines({first, second, L"", L" Error Key   = " + key, L" Error Item  = " + item});
+    if (value) text += std::wstring(Line_Break) + L" Error Value = " + *value;
+    text += Lines({L"", L"", L"Please contact the program's author."});
     messages.Show(text, Message_Icon::Error, Message_Buttons::Ok);
 }
+
+constexpr const wchar_t* Missing_Key_1 = L"Error: The specified Registry Key for this operation ";
+constexpr const wchar_t* Missing_Key_2 = L"does NOT exist on your PC.  ";
 
 }  // namespace
 
@@ -31,26 +40,13 @@ bool Write_Registry_String(Registry& registry, User_Messages& messages, Registry
                            const std::wstring& item, const std::wstring& value)
 {
     if (!registry.Key_Exists(root, key)) {
-        Show_Error(messages, Lines({L"Error: The specified Registry Key for this operation ",
-                                    L"does NOT exist on your PC.  ",
-                                    L"",
-                                    L" Error Key   = " + key,
-                                    L" Error Item  = " + item,
-                                    L" Error Value = " + value,
-                                    L"",
-                                    L"Please contact the program's author."}));
+        Show_Error(messages, Missing_Key_1, Missing_Key_2, key, item, &value);
         return false;
     }
     registry.Write_String(root, key, item, value);
     if (registry.Read_String(root, key, item) != value) {
-        Show_Error(messages, Lines({L"Error: The required settings could not be created ",
-                                    L"or saved in the Windows Registry.  ",
-                                    L"",
-                                    L" Error Key   = " + key,
-                                    L" Error Item  = " + item,
-                                    L" Error Value = " + value,
-                                    L"",
-                                    L"Please contact the program's author."}));
+        Show_Error(messages, L"Error: The required settings could not be created ",
+                   L"or saved in the Windows Registry.  ", key, item, &value);
         return false;
     }
     return true;
@@ -67,24 +63,13 @@ bool Delete_Registry_Value(Registry& registry, User_Messages& messages, Registry
                            const std::wstring& item)
 {
     if (!registry.Key_Exists(root, key)) {
-        Show_Error(messages, Lines({L"Error: The specified Registry Key for this operation ",
-                                    L"does NOT exist on your PC.  ",
-                                    L"",
-                                    L" Error Key   = " + key,
-                                    L" Error Item  = " + item,
-                                    L"",
-                                    L"Please contact the program's author."}));
+        Show_Error(messages, Missing_Key_1, Missing_Key_2, key, item);
         return false;
     }
     registry.Delete_Value(root, key, item);
     if (registry.Value_Exists(root, key, item)) {
-        Show_Error(messages, Lines({L"Error: The required Registry Key settings ",
-                                    L"could not be removed from the Windows Registry.  ",
-                                    L"",
-                                    L" Error Key   = " + key,
-                                    L" Error Item  = " + item,
-                                    L"",
-                                    L"Please contact the program's author."}));
+        Show_Error(messages, L"Error: The required Registry Key settings ",
+                   L"could not be removed from the Windows Registry.  ", key, item);
         return false;
     }
     return true;
