@@ -275,14 +275,12 @@ void TMainForm1::FormResize()
 {
     RECT client;
     GetClientRect(Handle(), &client);
-    // Nothing inside the page control paints until every control has its new place.
-    SendMessageW(pages_->Control().Window, WM_SETREDRAW, FALSE, 0);
-    const bool scaled = scaler_->Scale_Main_Window(client.right, client.bottom, fonts_);
-    if (scaled) pages_->Apply_Scaled_Bounds();
-    SendMessageW(pages_->Control().Window, WM_SETREDRAW, TRUE, 0);
-    // Then the whole client area repaints once, the window's own background included, so
-    // nothing of the old layout is left where the page control no longer reaches.
-    if (scaled) RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // Every control takes its new place without painting...
+    if (!scaler_->Scale_Main_Window(client.right, client.bottom, fonts_)) return;
+    pages_->Apply_Scaled_Bounds();
+    // ...then the whole client area repaints once, the window's own background included,
+    // so nothing of the old layout is left where the page control no longer reaches.
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void TMainForm1::Set_Program_Texts()
