@@ -2,10 +2,8 @@
 
 #include <commctrl.h>
 
-#include <stdexcept>
-#include <string>
-
-#include "app/Menu_Design.h"
+#include "app/Command_Ids.h"
+#include "app/Main_Menu.h"
 #include "app/Program_Texts.h"
 #include "app/Program_Windows.h"
 #include "app/Settings_File.h"
@@ -56,18 +54,6 @@ const Command_Binding Commands[] = {
     {AboutOption, 0, [](TMainForm1& form) { form.AboutOptionClick(); }},
 };
 
-// The factory places and sizes of the windows are design measures; what the settings file
-// holds are the screen's own pixels, as Windows reports them.
-Program_Settings Defaults_At(int dpi)
-{
-    Program_Settings defaults = Program_Settings::Defaults();
-    for (std::int32_t* measure : {&defaults.Window_Top, &defaults.Window_Left, &defaults.Window_Width,
-                                  &defaults.Window_Height, &defaults.Report_Top, &defaults.Report_Left,
-                                  &defaults.Glossary_Top, &defaults.Glossary_Left})
-        *measure = Dpi_Scaled(*measure, dpi);
-    return defaults;
-}
-
 }  // namespace
 
 TMainForm1::TMainForm1(Program_Windows& program)
@@ -77,7 +63,7 @@ TMainForm1::TMainForm1(Program_Windows& program)
 
 void TMainForm1::Create()
 {
-    Create_Menu();
+    menu_ = Create_Main_Menu();
     Window_Base::Create(Class_Name, WS_EX_CONTROLPARENT, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, "MainForm1",
                         Design_Left, Design_Top, Design_Width, Design_Height, nullptr, menu_);
     Component form;
@@ -129,21 +115,6 @@ void TMainForm1::Dpi_Changed(int dpi, const RECT& suggested)
     FormResize();
 }
 
-void TMainForm1::Create_Menu()
-{
-    menu_ = CreateMenu();
-    if (!menu_) throw std::runtime_error("Cannot create the main menu");
-    for (const Menu_Design& design : Main_Menu_Design) {
-        HMENU popup = CreatePopupMenu();
-        for (std::size_t i = 0; i < design.Count; ++i) {
-            const Menu_Item_Design& item = design.Items[i];
-            if (item.Command == 0) AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-            else AppendMenuW(popup, MF_STRING, item.Command, Widen(item.Caption).c_str());
-        }
-        AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Widen(design.Caption).c_str());
-    }
-}
-
 void TMainForm1::Fit_Client_To_Page_Control()
 {
     const Component& control = pages_->Control();
@@ -161,7 +132,7 @@ void TMainForm1::FormShow()
     RECT client;
     GetClientRect(Handle(), &client);
     scaler_->Capture_Layout_Baseline(client.right, client.bottom, form_);
-    settings_ = Read_Settings_File(Settings_File_Path(), Defaults_At(dpi_));
+    settings_ = Read_Settings_File(Settings_File_Path(), Program_Settings::Defaults_At(dpi_));
     Apply_Settings();
     Set_Program_Texts();
 
@@ -186,7 +157,7 @@ void TMainForm1::FormShow()
 
 void TMainForm1::Apply_Settings()
 {
-    const Program_Settings defaults = Defaults_At(dpi_);
+    const Program_Settings defaults = Program_Settings::Defaults_At(dpi_);
     Place_Main_Window(Handle(), settings_.Window_Top, settings_.Window_Left, settings_.Window_Width,
                       settings_.Window_Height, defaults.Window_Top, defaults.Window_Left, defaults.Window_Width,
                       defaults.Window_Height);
@@ -232,14 +203,8 @@ void TMainForm1::FormCloseQuery()
 
 void TMainForm1::Restore_Factory_Defaults_OptionClick()
 {
-    const int answer = Show_Message_Box(
-        Handle(),
-        "All settings will return to the way they were when Halvorn was first installed:\r\n"
-        "window position and size, options, the chosen graph and the group colours.\r\n"
-        "Your own colours and window positions will be lost.\r\n"
-        "\r\n"
-        "Do you want to restore the factory defaults ?",
-        "Restore Factory Defaults", MB_YESNO | MB_ICONWARNING);
+    const int answer = Show_Message_Box(Handle(), Factory_Reset_Question, "Restore Factory Defaults",
+                                        MB_YESNO | MB_ICONWARNING);
     if (answer == IDNO) return;
     Delete_Closed_File(Settings_File_Path());
     ShowWindow(Handle(), SW_RESTORE);

@@ -70,7 +70,6 @@ protected:
     LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;
 
 private:
-    void Create_Menu();
     void Fit_Client_To_Page_Control();
     // Lays every control out from its design for dpi: bounds, fonts and glyphs.
     void Follow_Dpi(int dpi);

@@ -1,5 +1,6 @@
 #include "app/Program_Settings.h"
 
+#include <initializer_list>
 #include <type_traits>
 
 #include "elements/Text_Helpers.h"
@@ -65,6 +66,16 @@ Program_Settings Program_Settings::Defaults()
     Program_Settings settings;
     for (const Setting_Key& key : Setting_Keys) key.Set(settings, key.Default);
     return settings;
+}
+
+Program_Settings Program_Settings::Defaults_At(int dpi)
+{
+    Program_Settings defaults = Defaults();
+    for (std::int32_t* measure : {&defaults.Window_Top, &defaults.Window_Left, &defaults.Window_Width,
+                                  &defaults.Window_Height, &defaults.Report_Top, &defaults.Report_Left,
+                                  &defaults.Glossary_Top, &defaults.Glossary_Left})
+        *measure = *measure * dpi / 96;  // truncated, as every design measure is
+    return defaults;
 }
 
 std::array<const Setting_Key*, 22> Keys_In_Write_Order()

@@ -25,6 +25,9 @@ struct Program_Settings {
 
     // Every field at its key's default.
     static Program_Settings Defaults();
+    // The same, with the windows' places and sizes, which are design measures, in the
+    // pixels of a screen of that DPI (the file holds the screen's own pixels).
+    static Program_Settings Defaults_At(int dpi);
 };
 
 enum class Setting_Type : std::uint8_t { Integer, Boolean, Colour };

@@ -8,6 +8,14 @@ namespace halvorn {
 
 inline constexpr std::string_view Program_Title = "Halvorn v2.0b";
 
+// The question before the settings go back to the factory's.
+inline constexpr std::string_view Factory_Reset_Question =
+    "All settings will return to the way they were when Halvorn was first installed:\r\n"
+    "window position and size, options, the chosen graph and the group colours.\r\n"
+    "Your own colours and window positions will be lost.\r\n"
+    "\r\n"
+    "Do you want to restore the factory defaults ?";
+
 struct Program_Texts {
     std::string Application_Title;
     std::string Main_Caption;

@@ -11,6 +11,7 @@ endif()
 add_library(halvorn_ui STATIC
   chart/Chart_Control.cpp
   app/Layout_Scaler.cpp
+  app/Main_Menu.cpp
   app/Main_Window.cpp
   app/Page_Control.cpp
   app/Program_Windows.cpp
