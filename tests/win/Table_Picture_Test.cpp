@@ -127,6 +127,12 @@ TEST_F(Program_Commands, TheCaptionIsInTheCopiedPictureButNotLeftOnScreen)
     EXPECT_EQ(Red_Pixels(Read_Client_Pixels(Main().Handle()), around), 0) << "and gone from the window";
 }
 
+std::string File_Bytes(const std::wstring& path)
+{
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
 TEST_F(Program_Commands, WallpaperCommandSavesQuietlyInTheChosenStyleAndCancelTouchesNothing)
 {
     TDialog_WallPaper_Style_Form& dialog = Program().Dialog_WallPaper_Style_Form;
@@ -147,9 +153,13 @@ TEST_F(Program_Commands, WallpaperCommandSavesQuietlyInTheChosenStyleAndCancelTo
     EXPECT_NE(GetFileAttributesW(Picture_Path().c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(Boxes.empty()) << "no confirmation while the picture becomes the wallpaper";
     EXPECT_FALSE(Main().Picture().Quiet_Save());
+    const std::string wallpaper = File_Bytes(Picture_Path());
 
     Command(Save_Halvorn_Image_To_File_Option);
     ASSERT_EQ(Boxes.size(), 1u) << "the next save confirms again";
+    // The wallpaper's picture is the table as a plain save takes it: nothing of the dialog
+    // that stood over the window, nor of the graph page the command started from.
+    EXPECT_TRUE(File_Bytes(Picture_Path()) == wallpaper);
 }
 
 TEST_F(Program_Commands, AutoRunFollowsTheRegistryAndOffersToMendAMovedProgram)
