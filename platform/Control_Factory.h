@@ -26,11 +26,11 @@ enum class Control_Type : std::uint8_t {
 
 struct Control_Spec {
     Control_Type Type = Control_Type::Label;
-    std::string_view Name;
+    std::string_view Name = {};
     int Left = 0, Top = 0, Width = 0, Height = 0;
-    std::string_view Caption;
+    std::string_view Caption = {};
     const Font_Spec* Font = nullptr;  // none: the parent's font
-    std::string_view Tooltip;
+    std::string_view Tooltip = {};
     int Glyph = 0;    // bitmap resource shown on a button
     int Command = 0;  // WM_COMMAND id of a real control
     bool Visible = true;
