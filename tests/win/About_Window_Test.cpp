@@ -200,8 +200,12 @@ TEST_F(About_Window, LogoFramesComeBackAsTheScriptDrewThem)
         EXPECT_EQ(pixels.At(86, 70), RGB(0xE6, 0x5A, 0x50)) << "frame " << frame;
         EXPECT_EQ(pixels.At(2, 2), RGB(0xF4, 0xF7, 0xFC)) << "frame " << frame;
         // The name fades in at the end.
-        if (frame < 25) EXPECT_EQ(name, 0) << "frame " << frame;
-        if (frame == 29) EXPECT_GT(name, 400);
+        if (frame < 25) {
+            EXPECT_EQ(name, 0) << "frame " << frame;
+        }
+        if (frame == 29) {
+            EXPECT_GT(name, 400);
+        }
     }
 }
 

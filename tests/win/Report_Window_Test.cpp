@@ -126,7 +126,9 @@ TEST_F(Report_Window, ASecondReportReplacesTheFirstAndOkHides)
     const HWND form = Program().Element_Report_Form.Handle();
     const HWND edit = Program().Element_Report_Form.Element_Report_RichEdit();
     SendMessageW(edit, WM_VSCROLL, SB_BOTTOM, 0);
-    SCROLLINFO bar{sizeof bar, SIF_POS};
+    SCROLLINFO bar{};
+    bar.cbSize = sizeof bar;
+    bar.fMask = SIF_POS;
     GetScrollInfo(edit, SB_VERT, &bar);
     ASSERT_GT(bar.nPos, 0) << "the first report scrolled down";
     Press(Main().Table().Element_Box(10));
