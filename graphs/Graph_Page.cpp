@@ -23,7 +23,7 @@ namespace {
 const Font_Spec List_Font{L"Times New Roman", Font_Spec::Points_From_Height(16)};
 const Font_Spec Button_Font{L"Times New Roman", Font_Spec::Points_From_Height(15), true};
 
-const Control_Spec Arrow_And_List_Specs[] = {
+const Control_Design Arrow_And_List_Designs[] = {
     {.Type = Control_Type::Push_Button, .Name = "Previous_Graph_SpeedButton", .Left = 110, .Top = 6, .Width = 36,
      .Height = 25, .Font = &Button_Font, .Tooltip = "Previous Graph", .Glyph = IDB_GLYPH_PREVIOUS,
      .Command = Previous_Graph_SpeedButton},
@@ -33,9 +33,9 @@ const Control_Spec Arrow_And_List_Specs[] = {
      .Height = 25, .Font = &Button_Font, .Tooltip = "Next Graph", .Glyph = IDB_GLYPH_NEXT,
      .Command = Next_Graph_SpeedButton},
 };
-const Control_Spec Chart_Spec{.Type = Control_Type::Painted, .Name = "Chart1", .Left = 4, .Top = 38, .Width = 661,
+const Control_Design Chart_Design{.Type = Control_Type::Painted, .Name = "Chart1", .Left = 4, .Top = 38, .Width = 661,
                               .Height = 373};
-const Control_Spec Button_Specs[] = {
+const Control_Design Button_Designs[] = {
     {.Type = Control_Type::Push_Button, .Name = "Copy_Graph_To_Windows_Clipboard_BitBtn", .Left = 159, .Top = 416,
      .Width = 160, .Height = 32, .Caption = "Copy to Clipboard", .Font = &Button_Font,
      .Tooltip = "Copy the above graph to Windows Clipboard.", .Glyph = IDB_GLYPH_COPY,
@@ -56,22 +56,22 @@ constexpr double Point_Reach = 8;
 void Graph_Page::Create(Component& page)
 {
     page_ = &page;
-    for (const Control_Spec& spec : Arrow_And_List_Specs) {
-        Component& control = factory_.Create(spec, &page);
-        if (spec.Type == Control_Type::Drop_Down_List) graph_list_ = &control;
+    for (const Control_Design& design : Arrow_And_List_Designs) {
+        Component& control = factory_.Create(design, &page);
+        if (design.Type == Control_Type::Drop_Down_List) graph_list_ = &control;
     }
     for (std::string_view item : Graph_Type_Texts)
         SendMessageW(graph_list_->Window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     SendMessageW(graph_list_->Window, CB_SETITEMHEIGHT, 0, Dpi_Scaled(19, Window_Dpi(graph_list_->Window)));
     SendMessageW(graph_list_->Window, CB_SETCURSEL, 0, 0);
 
-    chart_component_ = &factory_.Create(Chart_Spec, &page);
+    chart_component_ = &factory_.Create(Chart_Design, &page);
     chart_.Attach(*chart_component_);
     chart_.Model.Title.Append("TChart");
     chart_component_->On_Mouse_Move = [this](Component&, POINT point) { Chart_Mouse_Move(point); };
     chart_component_->On_Mouse_Down = [this](Component&) { Chart_Mouse_Down(); };
 
-    for (const Control_Spec& spec : Button_Specs) factory_.Create(spec, &page);
+    for (const Control_Design& design : Button_Designs) factory_.Create(design, &page);
 }
 
 int Graph_Page::Graph_Index() const

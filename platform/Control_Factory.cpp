@@ -18,48 +18,48 @@ bool Is_Graphic(Control_Type type) { return type <= Control_Type::Painted; }
 
 }  // namespace
 
-Component& Control_Factory::Create(const Control_Spec& spec, Component* parent)
+Component& Control_Factory::Create(const Control_Design& design, Component* parent)
 {
     Component component;
-    component.Name = spec.Name;
+    component.Name = design.Name;
     component.Parent = parent;
-    component.Left = spec.Left, component.Top = spec.Top, component.Width = spec.Width, component.Height = spec.Height;
-    component.Caption = spec.Caption;
-    if (spec.Font) component.Font = *spec.Font;
+    component.Left = design.Left, component.Top = design.Top, component.Width = design.Width, component.Height = design.Height;
+    component.Caption = design.Caption;
+    if (design.Font) component.Font = *design.Font;
     else if (parent) component.Font = parent->Font;
-    component.Visible = spec.Visible;
+    component.Visible = design.Visible;
     component.Text_Colour = GetSysColor(COLOR_WINDOWTEXT);
 
-    if (Is_Graphic(spec.Type)) {
-        component.Kind = Graphic_Kinds[static_cast<std::size_t>(spec.Type)];
-        component.Auto_Size = spec.Auto_Size;
-        if (spec.Auto_Size) Component_List::Fit_To_Caption(component, fonts_);
+    if (Is_Graphic(design.Type)) {
+        component.Kind = Graphic_Kinds[static_cast<std::size_t>(design.Type)];
+        component.Auto_Size = design.Auto_Size;
+        if (design.Auto_Size) Component_List::Fit_To_Caption(component, fonts_);
         return components_.Add(std::move(component));
     }
 
     const HWND host = parent ? Component_List::Host_Of(*parent) : nullptr;
     component.Kind = Component_Kind::Windowed;
-    component.Drop_Down = spec.Type == Control_Type::Drop_Down_List;
-    component.Window = Create_Window(spec, host);
-    if (!component.Window) throw std::runtime_error("Cannot create the control " + std::string(spec.Name));
+    component.Drop_Down = design.Type == Control_Type::Drop_Down_List;
+    component.Window = Create_Window(design, host);
+    if (!component.Window) throw std::runtime_error("Cannot create the control " + std::string(design.Name));
     SendMessageW(component.Window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(component.Font)), FALSE);
-    if (spec.Glyph) buttons_.Set_Glyph(component.Window, spec.Glyph, spec.Caption.empty());
-    if (!spec.Tooltip.empty()) buttons_.Set_Tooltip(tooltip_owner_, component.Window, spec.Tooltip);
+    if (design.Glyph) buttons_.Set_Glyph(component.Window, design.Glyph, design.Caption.empty());
+    if (!design.Tooltip.empty()) buttons_.Set_Tooltip(tooltip_owner_, component.Window, design.Tooltip);
     return components_.Add(std::move(component));
 }
 
-HWND Control_Factory::Create_Window(const Control_Spec& spec, HWND parent) const
+HWND Control_Factory::Create_Window(const Control_Design& design, HWND parent) const
 {
-    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Command));
-    const DWORD visible = spec.Visible ? WS_VISIBLE : 0;
-    switch (spec.Type) {
+    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.Command));
+    const DWORD visible = design.Visible ? WS_VISIBLE : 0;
+    switch (design.Type) {
     case Control_Type::Push_Button:
-        return CreateWindowExW(0, WC_BUTTONW, Widen(spec.Caption).c_str(),
-                               WS_CHILD | visible | WS_TABSTOP | BS_PUSHBUTTON, spec.Left, spec.Top, spec.Width,
-                               spec.Height, parent, id, GetModuleHandleW(nullptr), nullptr);
+        return CreateWindowExW(0, WC_BUTTONW, Widen(design.Caption).c_str(),
+                               WS_CHILD | visible | WS_TABSTOP | BS_PUSHBUTTON, design.Left, design.Top, design.Width,
+                               design.Height, parent, id, GetModuleHandleW(nullptr), nullptr);
     case Control_Type::Drop_Down_List:
         return CreateWindowExW(0, WC_COMBOBOXW, L"", WS_CHILD | visible | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                               spec.Left, spec.Top, spec.Width, spec.Height * Drop_Down_Rows, parent, id,
+                               design.Left, design.Top, design.Width, design.Height * Drop_Down_Rows, parent, id,
                                GetModuleHandleW(nullptr), nullptr);
     default:
         return nullptr;

@@ -1,4 +1,4 @@
-// Controls declared as data and made by one factory: a spec names the kind, bounds,
+// Controls declared as data and made by one factory: a design names the kind, bounds,
 // caption, font, tooltip and command, and the factory creates the control, gives it its
 // font and adds it to the window's components. A control the platform refuses to create
 // raises an error rather than leaving a null window behind.
@@ -24,7 +24,7 @@ enum class Control_Type : std::uint8_t {
     Drop_Down_List,  // a real combo box without an edit part
 };
 
-struct Control_Spec {
+struct Control_Design {
     Control_Type Type = Control_Type::Label;
     std::string_view Name = {};
     int Left = 0, Top = 0, Width = 0, Height = 0;
@@ -43,11 +43,11 @@ public:
     Control_Factory(Component_List& components, Font_Cache& fonts, Button_Decor& buttons, HWND tooltip_owner)
         : components_(components), fonts_(fonts), buttons_(buttons), tooltip_owner_(tooltip_owner) {}
 
-    Component& Create(const Control_Spec& spec, Component* parent);
+    Component& Create(const Control_Design& design, Component* parent);
     Component_List& Components() const { return components_; }
 
 private:
-    HWND Create_Window(const Control_Spec& spec, HWND parent) const;
+    HWND Create_Window(const Control_Design& design, HWND parent) const;
 
     Component_List& components_;
     Font_Cache& fonts_;

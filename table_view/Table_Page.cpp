@@ -23,13 +23,13 @@ const Font_Spec Key_Label_Font{L"Times New Roman", Font_Spec::Points_From_Height
 const Font_Spec Button_Font{L"Times New Roman", Font_Spec::Points_From_Height(15), true};
 const Font_Spec Caption_Font{L"Times New Roman", Font_Spec::Points_From_Height(13)};
 
-const Control_Spec Connector_Specs[] = {
+const Control_Design Connector_Designs[] = {
     {.Type = Control_Type::Picture, .Name = "Image1", .Left = 80, .Top = 240, .Width = 37, .Height = 93},
     {.Type = Control_Type::Picture, .Name = "Image2", .Left = 80, .Top = 275, .Width = 37, .Height = 96},
     {.Type = Control_Type::Picture, .Name = "Image3", .Left = 80, .Top = 314, .Width = 37, .Height = 99},
 };
 
-const Control_Spec Button_Specs[] = {
+const Control_Design Button_Designs[] = {
     {.Type = Control_Type::Push_Button, .Name = "Copy_Table_To_Windows_Clipboard_BitBtn", .Left = 4, .Top = 416,
      .Width = 159, .Height = 32, .Caption = "Copy to Clipboard", .Font = &Button_Font,
      .Tooltip = "Copy the above Periodic Table to Windows Clipboard.", .Glyph = IDB_GLYPH_COPY,
@@ -49,7 +49,7 @@ const Control_Spec Button_Specs[] = {
      .Command = ExitOption},
 };
 
-const Control_Spec Message_Label_Spec{.Type = Control_Type::Label, .Name = "Message_Label_1", .Left = 436,
+const Control_Design Message_Label_Design{.Type = Control_Type::Label, .Name = "Message_Label_1", .Left = 436,
                                       .Top = 15, .Width = 193, .Height = 42, .Font = &Caption_Font,
                                       .Visible = false};
 
@@ -98,14 +98,14 @@ void Table_Page::Create(Component& page, const Component& page_control)
                         &page);
     connector_ = std::make_shared<const Bitmap_Handle>(static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CONNECTOR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    for (const Control_Spec& spec : Connector_Specs) factory_.Create(spec, &page).Picture = connector_;
+    for (const Control_Design& design : Connector_Designs) factory_.Create(design, &page).Picture = connector_;
 
     Create_Colour_Key(page);
-    for (const Control_Spec& spec : Button_Specs) {
-        Component& button = factory_.Create(spec, &page);
-        if (spec.Command == ExitOption) exit_button_ = &button;
+    for (const Control_Design& design : Button_Designs) {
+        Component& button = factory_.Create(design, &page);
+        if (design.Command == ExitOption) exit_button_ = &button;
     }
-    message_label_ = &factory_.Create(Message_Label_Spec, &page);
+    message_label_ = &factory_.Create(Message_Label_Design, &page);
     message_label_->Text_Colour = RGB(255, 0, 0);
     message_label_->Text_Format = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
     keyboard_ = std::make_unique<Table_Keyboard>(factory_.Components(), page, boxes_, swatches_);
