@@ -114,7 +114,7 @@ void TDialog_WallPaper_Style_Form::Update_Tab_Stop()
 Modal_Result TDialog_WallPaper_Style_Form::Show_Modal(HWND owner)
 {
     const int checked = Item_Index();
-    return modal_.Run(Handle(), owner, Item_Button(checked < 0 ? 0 : checked));
+    return Modal_.Run(Handle(), owner, Item_Button(checked < 0 ? 0 : checked));
 }
 
 void TDialog_WallPaper_Style_Form::OK_BitBtnClick()
@@ -124,14 +124,14 @@ void TDialog_WallPaper_Style_Form::OK_BitBtnClick()
     struct Ending {
         Modal_Runner& Runner;
         ~Ending() { Runner.End(Modal_Result::Ok); }
-    } ending{modal_};
+    } ending{Modal_};
     Windows_Messages messages(Handle());
     if (!Apply_Wallpaper_Style(Item_Index(), *registry_, messages, set_wallpaper_))
         messages.Show(L"Error: The selected Wallpaper setting could not be applied.", Message_Icon::Information,
                       Message_Buttons::Ok);
 }
 
-void TDialog_WallPaper_Style_Form::Cancel_BitBtnClick() { modal_.End(Modal_Result::Cancel); }
+void TDialog_WallPaper_Style_Form::Cancel_BitBtnClick() { Modal_.End(Modal_Result::Cancel); }
 
 LRESULT TDialog_WallPaper_Style_Form::Handle_Message(UINT message, WPARAM w, LPARAM l)
 {
@@ -147,10 +147,6 @@ LRESULT TDialog_WallPaper_Style_Form::Handle_Message(UINT message, WPARAM w, LPA
         }
         return 0;
     }
-    case WM_CLOSE:
-        // The title-bar close cancels, as Escape does.
-        if (!modal_.Take_Close()) ShowWindow(Handle(), SW_HIDE);
-        return 0;
     default:
         break;
     }

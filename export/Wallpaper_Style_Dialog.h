@@ -6,7 +6,6 @@
 
 #include "export/Wallpaper_Style.h"
 #include "platform/Form_Window.h"
-#include "platform/Modal_Runner.h"
 #include "winint/Windows_Registry.h"
 
 namespace halvorn {
@@ -40,7 +39,6 @@ private:
     void Update_Tab_Stop();
 
     std::array<HWND, 3> items_{};
-    Modal_Runner modal_;
     Windows_Registry user_registry_;
     Registry* registry_ = &user_registry_;
     System_Wallpaper_Call set_wallpaper_;

@@ -146,6 +146,9 @@ LRESULT Form_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
         Follow_Dpi(LOWORD(w), suggested.left, suggested.top);
         return 0;
     }
+    case WM_CLOSE:
+        if (!Modal_.Take_Close()) ShowWindow(Handle(), SW_HIDE);
+        return 0;
     default:
         return Host_Window::Handle_Message(message, w, l);
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Button_Decor.h"
+#include "platform/Modal_Runner.h"
 #include "platform/Window_Base.h"
 
 namespace halvorn {
@@ -63,6 +64,9 @@ protected:
 
     Component* Form_ = nullptr;  // the window itself, first in the list
     Button_Decor Buttons_;
+    // Runs the window when it is shown modally; the title-bar close cancels it then, as
+    // Escape does, and hides a window that is not running modally.
+    Modal_Runner Modal_;
 
 private:
     // Lays the window and its controls out from their design for dpi, at left, top.

@@ -103,14 +103,14 @@ void TDialog_Item_Select_Form::Cancel_ButtonClick()
     Close_Dialog();
 }
 
-void TDialog_Item_Select_Form::Close_Dialog() { modal_.End(Modal_Result::Ok); }
+void TDialog_Item_Select_Form::Close_Dialog() { Modal_.End(Modal_Result::Ok); }
 
 void TDialog_Item_Select_Form::Show_Modal(HWND owner)
 {
     FormShow();
     Set_Selected_Item(-1);
-    modal_.On_Cancel = [this] { Cancel_ButtonClick(); };
-    modal_.Run(Handle(), owner, list_);
+    Modal_.On_Cancel = [this] { Cancel_ButtonClick(); };
+    Modal_.Run(Handle(), owner, list_);
 }
 
 LRESULT TDialog_Item_Select_Form::Handle_Message(UINT message, WPARAM w, LPARAM l)
@@ -133,10 +133,6 @@ LRESULT TDialog_Item_Select_Form::Handle_Message(UINT message, WPARAM w, LPARAM 
         default:  // Enter (IDOK) confirms nothing
             break;
         }
-        return 0;
-    case WM_CLOSE:
-        // The title-bar close cancels, as Escape does.
-        if (!modal_.Take_Close()) ShowWindow(Handle(), SW_HIDE);
         return 0;
     default:
         break;

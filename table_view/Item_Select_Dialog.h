@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/Form_Window.h"
-#include "platform/Modal_Runner.h"
 
 namespace halvorn {
 
@@ -41,7 +40,6 @@ private:
     HWND list_ = nullptr;
     std::vector<std::wstring> items_;  // the list's entries, in its order
     bool sorted_ = true;
-    Modal_Runner modal_;
     int selected_item_ = 0;
 };
 

@@ -154,10 +154,10 @@ void TAboutBox::Show_Modal(HWND owner)
     activation_pending_ = true;
     PostMessageW(Handle(), Activate_If_Pending, 0, 0);
     // Escape reaches the window first once key preview is on.
-    modal_.On_Cancel = [this] {
+    Modal_.On_Cancel = [this] {
         if (key_preview_) FormKeyDown(VK_ESCAPE);
     };
-    modal_.Run(Handle(), owner, ok_button_);
+    Modal_.Run(Handle(), owner, ok_button_);
 }
 
 void TAboutBox::FormActivate()
@@ -227,7 +227,7 @@ void TAboutBox::OKButtonClick()
     KillTimer(Handle(), Quote_Change_Timer);
     KillTimer(Handle(), Free_Resources_Timer);
     if (logo_) logo_->Stop();
-    if (modal_.Running()) modal_.End(Modal_Result::Ok);
+    if (Modal_.Running()) Modal_.End(Modal_Result::Ok);
     else ShowWindow(Handle(), SW_HIDE);
 }
 

@@ -14,7 +14,6 @@
 #include "app/Program_Texts.h"
 #include "platform/Form_Window.h"
 #include "platform/Gdi_Owners.h"
-#include "platform/Modal_Runner.h"
 #include "winint/Gif_Animation.h"
 
 namespace halvorn {
@@ -60,7 +59,6 @@ private:
     Bitmap_Handle banner_;
     std::vector<std::string> quotes_;
     std::mt19937 random_;
-    Modal_Runner modal_;
     bool key_preview_ = false;
     bool activation_pending_ = false;
 };
