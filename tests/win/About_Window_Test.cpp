@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Command_Ids.h"
 #include "platform/Gdi_Owners.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
@@ -19,21 +20,27 @@
 namespace halvorn::test {
 namespace {
 
-// The About window opened modally over the main window, with what the user does queued.
-class About_Window : public Program_Test, protected Modal_Steps {
+// The Help menu's commands: the About window opened modally over the main window with what
+// the user does queued, and the documents, with links and Notepad's start recorded instead of made.
+class Help_Menu : public Program_Test, protected Modal_Steps {
 protected:
     void SetUp() override
     {
         Program_Test::SetUp();
         Set_Shell_Open_Hook([this](const std::wstring& text) { Opened.push_back(text); });
+        Set_Process_Start_Hook([this](const std::wstring& command_line) { Started.push_back(command_line); });
         Start();
     }
     void TearDown() override
     {
         Set_Shell_Open_Hook(nullptr);
+        Set_Process_Start_Hook(nullptr);
+        Set_Windows_Directory_Override(L"");
+        DeleteFileW(Catalog().c_str());
         Program_Test::TearDown();
     }
 
+    void Command(int id) { SendMessageW(Main().Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
     TAboutBox& About() { return Program().AboutBox; }
     Component& Named(const char* name) { return *About().Components().Find(name); }
     std::string Quote() { return About().Caption_Of("Quote_From_Tandrel_Label"); }
@@ -44,109 +51,90 @@ protected:
     }
     // Whether the window's timer was still running; it is not after this.
     bool Timer_Was_Running(UINT_PTR id) { return KillTimer(About().Handle(), id) != FALSE; }
-    void Post(UINT message, WPARAM w = 0)
-    {
-        Add([this, message, w] { PostMessageW(About().Handle(), message, w, 0); });
-    }
     void Open()
     {
-        Run_Modal(About().Handle(), Main().Handle(), [this] { About().Show_Modal(Main().Handle()); });
+        Run_Modal(About().Handle(), Main().Handle(), [this] { Command(AboutOption); });
     }
 
-    std::vector<std::wstring> Opened;
+    std::wstring Catalog() const { return Executable_Directory() + L"catalog.txt"; }
+    void Expect_Information(std::size_t index, const std::string& text)
+    {
+        ASSERT_GT(Boxes.size(), index);
+        EXPECT_EQ(Boxes[index].Text, text);
+        EXPECT_EQ(Boxes[index].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    }
+
+    std::vector<std::wstring> Opened, Started;
 };
 
 const std::regex Percent("-?[0-9]+%");
 
-TEST_F(About_Window, EachOpeningShowsAQuoteAndTheFreeMemoryAtOnce)
+TEST_F(Help_Menu, EachOpeningShowsAQuoteAndTheFreeMemoryAtOnceAndEveryEndingStopsTheTimersAndTheLogo)
 {
-    for (int opening = 0; opening < 2; ++opening) {
+    EXPECT_EQ(Window_Text(About().Handle()), "About Halvorn v2.0b ...");
+    const std::vector<std::function<void()>> endings = {
+        [] { PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); },
+        [this] { PostMessageW(Named("OKButton").Window, BM_CLICK, 0, 0); },
+        [this] { PostMessageW(About().Handle(), WM_CLOSE, 0, 0); },
+    };
+    std::set<std::string> seen;
+    for (std::size_t i = 0; i < endings.size(); ++i) {
+        SCOPED_TRACE("ending " + std::to_string(i));
         // Left over from the last opening, or the design captions.
         About().Set_Caption_Of("Quote_From_Tandrel_Label", "");
         About().Set_Caption_Of("Label4", "Free %");
         Add([this] {
             EXPECT_TRUE(Is_Quote(Quote())) << "'" << Quote() << "'";
             EXPECT_TRUE(std::regex_match(Free_Text(), Percent)) << Free_Text();
+            EXPECT_TRUE(About().Tandrel_Logo().Playing());
+            EXPECT_EQ(GetFocus(), Named("OKButton").Window);
             // Twice a second the figure is read again.
             About().Set_Caption_Of("Label4", "Free %");
         });
         Wait(45);
-        Add([this] { EXPECT_TRUE(std::regex_match(Free_Text(), Percent)) << Free_Text(); });
-        Post(WM_COMMAND, IDOK);
+        Add([&] {
+            EXPECT_TRUE(std::regex_match(Free_Text(), Percent)) << Free_Text();
+            // The quote changes only by its own timer.
+            const std::string first = Quote();
+            for (int tick = 0; tick < 5; ++tick)
+                SendMessageW(About().Handle(), WM_TIMER, TAboutBox::Free_Resources_Timer, 0);
+            RedrawWindow(About().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            EXPECT_EQ(Quote(), first);
+            for (int tick = 0; tick < 20; ++tick) {
+                SendMessageW(About().Handle(), WM_TIMER, TAboutBox::Quote_Change_Timer, 0);
+                EXPECT_TRUE(Is_Quote(Quote())) << Quote();
+                seen.insert(Quote());
+            }
+        });
+        Add(endings[i]);
         Open();
+        for (const UINT_PTR timer :
+             {TAboutBox::Quote_Change_Timer, TAboutBox::Free_Resources_Timer, TAboutBox::Logo_Animation_Timer})
+            EXPECT_FALSE(Timer_Was_Running(timer)) << "timer " << timer;
+        EXPECT_FALSE(About().Tandrel_Logo().Playing());
     }
-}
-
-TEST_F(About_Window, ActivationPutsTheAddressesOnTheLinksHidesTheButtonsAndStartsTheQuoteTimer)
-{
-    EXPECT_EQ(Window_Text(About().Handle()), "About Halvorn v2.0b ...");
-
-    std::string web_address, email_address;
-    Add([&] {
-        web_address = About().Caption_Of("WEB_Button");
-        email_address = About().Caption_Of("Email_Button");
-        for (const char* button : {"Email_Button", "WEB_Button"})
-            EXPECT_FALSE(IsWindowVisible(Named(button).Window)) << button;
-        const struct {
-            const char* Label;
-            const std::string& Caption;
-            const char* Hint;
-        } links[] = {{"Email_Address_Label", email_address, "Click to send an E-Mail to Tandrel."},
-                     {"WEB_Address_Label", web_address, "Click to visit Tandrel's WEB Page."}};
-        for (const auto& link : links) {
-            const Component& label = Named(link.Label);
-            EXPECT_EQ(label.Caption, link.Caption) << link.Label;
-            EXPECT_EQ(label.Hint, link.Hint) << link.Label;
-            EXPECT_EQ(label.Text_Colour, RGB(0, 0, 255)) << link.Label;
-            EXPECT_TRUE(label.Font.Bold && label.Font.Underline) << link.Label;
-            EXPECT_NE(label.Cursor, nullptr) << link.Label;
-        }
-        EXPECT_TRUE(About().Tandrel_Logo().Playing());
-        EXPECT_EQ(GetFocus(), Named("OKButton").Window);
-    });
-    // The quote changes only by its own timer.
-    std::set<std::string> seen;
-    Add([&] {
-        const std::string first = Quote();
-        for (int i = 0; i < 5; ++i) SendMessageW(About().Handle(), WM_TIMER, TAboutBox::Free_Resources_Timer, 0);
-        RedrawWindow(About().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        EXPECT_EQ(Quote(), first);
-        for (int i = 0; i < 60; ++i) {
-            SendMessageW(About().Handle(), WM_TIMER, TAboutBox::Quote_Change_Timer, 0);
-            EXPECT_TRUE(Is_Quote(Quote())) << Quote();
-            seen.insert(Quote());
-        }
-    });
-    Post(WM_COMMAND, IDOK);
-    Open();
     // Picked at random among eleven: sixty picks of one and the same are out of reach.
     EXPECT_GT(seen.size(), 3u);
-    EXPECT_FALSE(web_address.empty());
-    EXPECT_NE(email_address.find('@'), std::string::npos);
 }
 
-TEST_F(About_Window, EscapeClosesLikeOKAndBothStopTheTimersAndTheLogo)
-{
-    const std::vector<std::function<void()>> endings = {
-        [this] { Add([] { PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); }); },
-        [this] { Add([this] { PostMessageW(Named("OKButton").Window, BM_CLICK, 0, 0); }); },
-        [this] { Post(WM_CLOSE); },
-    };
-    for (std::size_t i = 0; i < endings.size(); ++i) {
-        Wait(2);
-        endings[i]();
-        Open();
-        EXPECT_FALSE(Timer_Was_Running(TAboutBox::Quote_Change_Timer)) << "ending " << i;
-        EXPECT_FALSE(Timer_Was_Running(TAboutBox::Free_Resources_Timer)) << "ending " << i;
-        EXPECT_FALSE(Timer_Was_Running(TAboutBox::Logo_Animation_Timer)) << "ending " << i;
-        EXPECT_FALSE(About().Tandrel_Logo().Playing()) << "ending " << i;
-    }
-}
-
-TEST_F(About_Window, LinksOpenTheWebPageOrAMailNamingTheProgram)
+TEST_F(Help_Menu, LinksStandInForTheHiddenButtonsAndOpenTheWebPageOrAMailNamingTheProgram)
 {
     std::string web;
     Add([&] {
+        const struct {
+            const char *Label, *Button, *Hint;
+        } links[] = {{"Email_Address_Label", "Email_Button", "Click to send an E-Mail to Tandrel."},
+                     {"WEB_Address_Label", "WEB_Button", "Click to visit Tandrel's WEB Page."}};
+        for (const auto& link : links) {
+            SCOPED_TRACE(link.Label);
+            const Component& label = Named(link.Label);
+            EXPECT_FALSE(IsWindowVisible(Named(link.Button).Window));
+            EXPECT_EQ(label.Caption, About().Caption_Of(link.Button));
+            EXPECT_EQ(label.Hint, link.Hint);
+            EXPECT_TRUE(label.Text_Colour == RGB(0, 0, 255) && label.Font.Bold && label.Font.Underline);
+            EXPECT_NE(label.Cursor, nullptr);
+        }
+
         web = About().Caption_Of("WEB_Button");
         for (const char* name : {"WEB_Address_Label", "Tandrel_Logo_GIFImage", "Tandrel_Logo_Banner_Image"}) Press(Named(name));
         Press(Named("Email_Address_Label"));
@@ -157,28 +145,13 @@ TEST_F(About_Window, LinksOpenTheWebPageOrAMailNamingTheProgram)
         Press(Named("WEB_Address_Label"));
         About().Set_Caption_Of("WEB_Button", web);
     });
-    Post(WM_COMMAND, IDOK);
+    Add([this] { PostMessageW(About().Handle(), WM_COMMAND, IDOK, 0); });
     Open();
     const std::wstring mail = L"mailto:" + Widen(About().Caption_Of("Email_Button")) + L"?subject=Shareware: Halvorn.exe";
     EXPECT_EQ(Opened, (std::vector<std::wstring>{Widen(web), Widen(web), Widen(web), mail, mail}));
 }
 
-// Draws the logo's current frame at its own size and returns its pixels.
-Client_Pixels Frame_Pixels(const Gif_Animation& logo)
-{
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), logo.Width(), -logo.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    Bitmap_Handle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    Memory_Dc dc(nullptr);
-    {
-        Selected_Object chosen(dc.Get(), bitmap.Get());
-        logo.Draw(dc.Get(), {0, 0, logo.Width(), logo.Height()});
-    }
-    return Read_Bitmap_Pixels(bitmap.Get());
-}
-
-TEST_F(About_Window, LogoFramesComeBackAsTheScriptDrewThem)
+TEST_F(Help_Menu, LogoFramesComeBackAsTheScriptDrewThem)
 {
     Gif_Animation logo(IDR_TANDREL_LOGO, RGB(255, 255, 255));
     ASSERT_EQ(logo.Frame_Count(), 30);
@@ -187,21 +160,31 @@ TEST_F(About_Window, LogoFramesComeBackAsTheScriptDrewThem)
 
     // Later frames store only what changed, some to be undone afterwards: each whole
     // frame still has its three electrons, no more, and the nucleus in the middle.
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), logo.Width(), -logo.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    Memory_Dc dc(nullptr);
     for (int frame = 0; frame < logo.Frame_Count(); ++frame) {
+        SCOPED_TRACE("frame " + std::to_string(frame));
         logo.Show_Frame(frame);
-        const Client_Pixels pixels = Frame_Pixels(logo);
+        void* bits = nullptr;
+        Bitmap_Handle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        {
+            Selected_Object chosen(dc.Get(), bitmap.Get());
+            logo.Draw(dc.Get(), {0, 0, logo.Width(), logo.Height()});
+        }
+        const Client_Pixels pixels = Read_Bitmap_Pixels(bitmap.Get());
         int electron = 0, name = 0;
         for (std::size_t i = 0; i < pixels.Colours.size(); ++i) {
             const COLORREF p = pixels.Colours[i];
             electron += GetRValue(p) > 230 && GetGValue(p) > 170 && GetBValue(p) < 110;
             name += i / 173 > 140 && GetRValue(p) < 120 && GetBValue(p) < 170;
         }
-        EXPECT_TRUE(electron >= 110 && electron <= 150) << "frame " << frame << ": " << electron;
-        EXPECT_EQ(pixels.At(86, 70), RGB(0xE6, 0x5A, 0x50)) << "frame " << frame;
-        EXPECT_EQ(pixels.At(2, 2), RGB(0xF4, 0xF7, 0xFC)) << "frame " << frame;
+        EXPECT_TRUE(electron >= 110 && electron <= 150) << electron;
+        EXPECT_EQ(pixels.At(86, 70), RGB(0xE6, 0x5A, 0x50));
+        EXPECT_EQ(pixels.At(2, 2), RGB(0xF4, 0xF7, 0xFC));
         // The name fades in at the end.
         if (frame < 25) {
-            EXPECT_EQ(name, 0) << "frame " << frame;
+            EXPECT_EQ(name, 0);
         }
         if (frame == 29) {
             EXPECT_GT(name, 400);
@@ -209,84 +192,53 @@ TEST_F(About_Window, LogoFramesComeBackAsTheScriptDrewThem)
     }
 }
 
-TEST_F(About_Window, LogoPlaysOnceOnTheWindowsTimerAndStops)
+TEST_F(Help_Menu, LogoPlaysOnceOnTheWindowsTimerAndStops)
 {
     Gif_Animation& logo = About().Tandrel_Logo();
     const HWND window = About().Handle();
+    const auto tick = [window] { SendMessageW(window, WM_TIMER, TAboutBox::Logo_Animation_Timer, 0); };
     logo.Start(window, TAboutBox::Logo_Animation_Timer);
-    EXPECT_EQ(logo.Current_Frame(), 0);
     const ULONGLONG started = GetTickCount64();
     MSG message;
     while (logo.Playing() && GetTickCount64() - started < 4000) {
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
         Sleep(5);
     }
-    const ULONGLONG took = GetTickCount64() - started;
-    EXPECT_FALSE(logo.Playing());
-    EXPECT_EQ(logo.Current_Frame(), logo.Frame_Count() - 1);
     // 29 frames of 50 ms come before the last, which stays.
-    EXPECT_GE(took, 1400u);
+    EXPECT_GE(GetTickCount64() - started, 1400u);
+    EXPECT_FALSE(logo.Playing());
     EXPECT_FALSE(Timer_Was_Running(TAboutBox::Logo_Animation_Timer));
+    tick();
+    EXPECT_EQ(logo.Current_Frame(), logo.Frame_Count() - 1) << "more ticks do not start it over";
 
-    // More ticks do not start it over.
-    SendMessageW(window, WM_TIMER, TAboutBox::Logo_Animation_Timer, 0);
-    EXPECT_EQ(logo.Current_Frame(), logo.Frame_Count() - 1);
     // Each start plays from the first frame; a stop holds the frame.
     logo.Start(window, TAboutBox::Logo_Animation_Timer);
     EXPECT_EQ(logo.Current_Frame(), 0);
-    SendMessageW(window, WM_TIMER, TAboutBox::Logo_Animation_Timer, 0);
-    SendMessageW(window, WM_TIMER, TAboutBox::Logo_Animation_Timer, 0);
+    tick();
+    tick();
     logo.Stop();
-    SendMessageW(window, WM_TIMER, TAboutBox::Logo_Animation_Timer, 0);
+    tick();
     EXPECT_EQ(logo.Current_Frame(), 2);
     EXPECT_FALSE(Timer_Was_Running(TAboutBox::Logo_Animation_Timer));
 }
 
-// The documents, with Notepad's start recorded instead of made.
-class Documents : public Program_Test {
-protected:
-    void SetUp() override
-    {
-        Program_Test::SetUp();
-        Set_Process_Start_Hook([this](const std::wstring& command_line) { Started.push_back(command_line); });
-        Start();
-    }
-    void TearDown() override
-    {
-        Set_Process_Start_Hook(nullptr);
-        Set_Windows_Directory_Override(L"");
-        DeleteFileW(Catalog().c_str());
-        Program_Test::TearDown();
-    }
-    std::wstring Catalog() const { return Executable_Directory() + L"catalog.txt"; }
-    void Expect_Information(std::size_t index, const std::string& text)
-    {
-        ASSERT_GT(Boxes.size(), index);
-        EXPECT_EQ(Boxes[index].Text, text);
-        EXPECT_EQ(Boxes[index].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
-    }
-
-    std::vector<std::wstring> Started;
-};
-
-TEST_F(Documents, MissingCatalogueIsExplainedAndNotepadIsNotStarted)
+TEST_F(Help_Menu, MissingCatalogueIsExplainedAndNotepadIsNotStarted)
 {
-    View_Shareware_Catalog(Program().AboutBox.Caption_Of("ProductName"));
+    Command(View_Shareware_Catalog_Option);
     EXPECT_TRUE(Started.empty());
-    ASSERT_EQ(Boxes.size(), 1u);
     Expect_Information(0, "Tandrel's Shareware Catalog is not in the same directory as Halvorn v2.0b.  The required "
                           "file 'catalog.txt' was included in the distribution ZIP file.  Please unzip this file "
                           "and try again.");
 
     std::ofstream(std::filesystem::path(Catalog())) << "programs\r\n";
-    View_Shareware_Catalog("Halvorn v2.0b");
+    Command(View_Shareware_Catalog_Option);
     EXPECT_EQ(Started, std::vector<std::wstring>{L"Notepad.exe " + Catalog()});
     EXPECT_EQ(Boxes.size(), 1u);
 }
 
-TEST_F(Documents, ReadmeOpensEvenWhenMissingAndNotepadIsLookedForFirst)
+TEST_F(Help_Menu, ReadmeOpensEvenWhenMissingAndNotepadIsLookedForFirst)
 {
-    View_Readme_File();
+    Command(View_Readme_file_Option);
     EXPECT_EQ(Started, std::vector<std::wstring>{L"Notepad.exe " + Executable_Directory() + L"Halvorn.txt"});
     EXPECT_TRUE(Boxes.empty());
 
@@ -297,7 +249,7 @@ TEST_F(Documents, ReadmeOpensEvenWhenMissingAndNotepadIsLookedForFirst)
     // With no Notepad in the Windows directory nothing is started, whatever the path.
     Set_Windows_Directory_Override(Executable_Directory() + L"no-windows");
     View_In_Notepad(L"");
-    View_Readme_File();
+    Command(View_Readme_file_Option);
     Expect_Information(1, "Windows Notepad could not be found.");
     Expect_Information(2, "Windows Notepad could not be found.");
     EXPECT_TRUE(Started.empty());

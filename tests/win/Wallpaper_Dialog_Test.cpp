@@ -58,26 +58,19 @@ private:
     HWND owner_ = nullptr;
 };
 
-RECT Bounds_In(HWND window, HWND parent)
-{
-    RECT rect;
-    GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 // The items are radio buttons stacked inside the group below its caption, above the
 // buttons, which carry their glyphs.
 TEST_F(Wallpaper_Dialog, ItemsStackInTheGroupAndTheButtonsHaveGlyphs)
 {
-    const HWND dialog = Dialog.Handle();
     const char* captions[] = {"Centered", "Tiled", "Stretched"};
     int previous_bottom = 4 + 15;  // below the group's caption line
     for (int i = 0; i < 3; ++i) {
         const HWND item = Dialog.Item_Button(i);
         EXPECT_EQ(Window_Text(item), captions[i]);
         EXPECT_EQ(GetWindowLongW(item, GWL_STYLE) & 0xF, BS_AUTORADIOBUTTON);
-        const RECT rect = Bounds_In(item, dialog);
+        RECT rect;
+        GetWindowRect(item, &rect);
+        MapWindowPoints(nullptr, Dialog.Handle(), reinterpret_cast<POINT*>(&rect), 2);
         EXPECT_TRUE(rect.top >= previous_bottom && rect.left > 4 && rect.right <= 173 && rect.bottom <= 103)
             << captions[i];
         previous_bottom = rect.bottom;
