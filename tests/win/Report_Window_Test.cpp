@@ -65,7 +65,7 @@ Report_Line Shown_As(HWND edit, std::size_t index, const std::string& text)
 
 using Report_Window = Program_Test;
 
-TEST_F(Report_Window, ShowsTheWholeReportFormattedAndCopiesIt)
+TEST_F(Report_Window, ShowsTheWholeReportFormattedCopiesItAndASecondReplacesIt)
 {
     Start();
     Press(Main().Table().Element_Box(26));
@@ -97,14 +97,8 @@ TEST_F(Report_Window, ShowsTheWholeReportFormattedAndCopiesIt)
     DWORD start = 1, end = 1;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_TRUE(start == 0 && end == 0) << "the selection made for the copy is taken off";
-}
 
-TEST_F(Report_Window, ASecondReportReplacesTheFirstAndOkHides)
-{
-    Start();
-    Press(Main().Table().Element_Box(26));
-    const HWND form = Program().Element_Report_Form.Handle();
-    const HWND edit = Program().Element_Report_Form.Element_Report_RichEdit();
+    // A second report replaces the first, at its top; OK hides the window.
     SendMessageW(edit, WM_VSCROLL, SB_BOTTOM, 0);
     SCROLLINFO bar{};
     bar.cbSize = sizeof bar;
@@ -113,10 +107,10 @@ TEST_F(Report_Window, ASecondReportReplacesTheFirstAndOkHides)
     ASSERT_GT(bar.nPos, 0) << "the first report scrolled down";
     Press(Main().Table().Element_Box(10));
     EXPECT_EQ(Window_Text(form), "Neon Properties :");
-    const std::vector<std::string> lines = Paragraphs(edit);
-    EXPECT_EQ(lines.front(), "Neon");
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "End of Report."), 1);
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "              Atomic Number : 10"), lines.end());
+    const std::vector<std::string> neon = Paragraphs(edit);
+    EXPECT_EQ(neon.front(), "Neon");
+    EXPECT_EQ(std::count(neon.begin(), neon.end(), "End of Report."), 1);
+    EXPECT_NE(std::find(neon.begin(), neon.end(), "              Atomic Number : 10"), neon.end());
     EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "scrolled to the top";
     GetScrollInfo(edit, SB_VERT, &bar);
     EXPECT_EQ(bar.nPos, 0) << "and the scroll bar says so";
