@@ -20,23 +20,16 @@ TEST(Bmp_File, RowsArePaddedToFourBytes)
 // Both headers little-endian, then the colour table (blue, green, red, 0 each), then the rows bottom-up.
 TEST(Bmp_File, FileIsHeadersColourTableThenRows)
 {
-    Bmp_Image true_colour;
-    true_colour.Width = 2;
-    true_colour.Height = 2;
-    true_colour.Bit_Count = 24;
-    true_colour.Rows = {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0};
+    const Bmp_Image true_colour{.Width = 2, .Height = 2, .Bit_Count = 24, .Colours = {},
+                                .Rows = {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0}};
     EXPECT_EQ(Bmp_File_Bytes(true_colour),
               (Bytes{'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                        //
                      40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 16, 0, 0, 0,  //
                      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,                           //
                      1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0}));
 
-    Bmp_Image palette;
-    palette.Width = 3;
-    palette.Height = 1;
-    palette.Bit_Count = 8;
-    palette.Colours = {0x00FF0000, 0x0000FF00, 0x000000FF};
-    palette.Rows = {2, 1, 0, 0};
+    const Bmp_Image palette{
+        .Width = 3, .Height = 1, .Bit_Count = 8, .Colours = {0x00FF0000, 0x0000FF00, 0x000000FF}, .Rows = {2, 1, 0, 0}};
     EXPECT_EQ(Bmp_File_Bytes(palette),
               (Bytes{'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 66, 0, 0, 0,                       //
                      40, 0, 0, 0, 3, 0, 0, 0, 1, 0, 0, 0, 1, 0, 8, 0, 0, 0, 0, 0, 4, 0, 0, 0,  //

