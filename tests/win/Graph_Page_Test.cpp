@@ -69,9 +69,6 @@ TEST_F(Graph_Page_Test, CopyFromTheMenuShowsTheGraphAndCopiesItWithTheCreditLine
     EXPECT_TRUE(Main().Graph().Chart1().Model.Foot.Empty()) << "the screen never shows the credit line";
 
     const Client_Pixels copied = Clipboard_Bitmap();
-    const Component& chart = Main().Graph().Chart1_Component();
-    EXPECT_EQ(copied.Width, chart.Width);
-    EXPECT_EQ(copied.Height, chart.Height);
     const Chart_Model credited = Main().Graph().Credited_Chart();
     EXPECT_EQ(credited.Foot.Lines(), std::vector<std::string>{"Courtesy of : Halvorn v2.0b          WEB Page : " +
                                                               Program().Texts.Web_Address});

@@ -12,8 +12,7 @@
 namespace halvorn::test {
 namespace {
 
-// What the user does in the dialog, queued before the command opens it: a timer takes
-// the steps in turn inside the dialog's own loop.
+// What the user does in the dialog, queued before the command opens it.
 class Search : public Program_Test, protected Modal_Steps {
 public:
     TDialog_Item_Select_Form& Dialog() { return Program().Dialog_Item_Select_Form; }
@@ -47,10 +46,7 @@ public:
         Add([this, shift] {
             SetFocus(Dialog().Handle());
             EXPECT_EQ(GetFocus(), Dialog().Handle());
-            BYTE keys[256];
-            GetKeyboardState(keys);
-            keys[VK_SHIFT] = shift ? 0x80 : 0;
-            SetKeyboardState(keys);
+            Set_Shift(shift);
             PostMessageW(Dialog().Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
         });
     }
@@ -67,14 +63,10 @@ public:
     {
         ShowWindow(Program().Element_Report_Form.Handle(), SW_HIDE);
         Run_Modal(Dialog().Handle(), Main().Handle(), start);
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_SHIFT] = 0;
-        SetKeyboardState(keys);
+        Set_Shift(false);
     }
     bool Report_Shown() { return IsWindowVisible(Program().Element_Report_Form.Handle()) != FALSE; }
     std::string Report_Caption() { return Window_Text(Program().Element_Report_Form.Handle()); }
-
 };
 
 TEST_F(Search, AbbreviationAndNameBothFindIron)
