@@ -12,7 +12,6 @@
 //   halvorn_driver close-title-part TEXT        closes the visible windows whose title holds TEXT
 //   halvorn_driver key TITLE VK                 posts a key press to a visible window
 //   halvorn_driver window-rect TITLE            prints the window's screen rectangle: x y width height
-//   halvorn_driver clipboard-bitmap             prints the clipboard bitmap's width and height
 #include <windows.h>
 
 #include <cstdlib>
@@ -137,14 +136,6 @@ int main(int argc, char** argv)
         RECT rect;
         GetWindowRect(window, &rect);
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-        return 0;
-    }
-    if (command == "clipboard-bitmap") {
-        if (!IsClipboardFormatAvailable(CF_BITMAP) || !OpenClipboard(nullptr)) return Fail("no bitmap on the clipboard");
-        BITMAP info{};
-        GetObjectW(GetClipboardData(CF_BITMAP), sizeof info, &info);
-        CloseClipboard();
-        std::printf("%ld %ld\n", info.bmWidth, info.bmHeight);
         return 0;
     }
     if (command == "close") {
