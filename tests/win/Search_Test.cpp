@@ -31,14 +31,8 @@ public:
             SendMessageW(List(), LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
         });
     }
-    void Click(const char* button)
-    {
-        Add([this, button] { SendMessageW(Button(button), BM_CLICK, 0, 0); });
-    }
-    void Key(WPARAM key)
-    {
-        Add([this, key] { PostMessageW(List(), WM_KEYDOWN, key, 0); });
-    }
+    void Click(const char* button) { Add([this, button] { SendMessageW(Button(button), BM_CLICK, 0, 0); }); }
+    void Key(WPARAM key) { Add([this, key] { PostMessageW(List(), WM_KEYDOWN, key, 0); }); }
     // Escape with the focus on the dialog window itself, as after the message box closes
     // or after the user comes back from another window.
     void Escape_On_Dialog(bool shift)
