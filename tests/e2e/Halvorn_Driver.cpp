@@ -29,14 +29,11 @@ void Click_At(POINT at)
     const double x = at.x * 65535.0 / (GetSystemMetrics(SM_CXSCREEN) - 1);
     const double y = at.y * 65535.0 / (GetSystemMetrics(SM_CYSCREEN) - 1);
     INPUT inputs[3]{};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = static_cast<LONG>(x);
-        input.mi.dy = static_cast<LONG>(y);
+    const DWORD steps[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 3; ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi = {static_cast<LONG>(x), static_cast<LONG>(y), 0, steps[i] | MOUSEEVENTF_ABSOLUTE, 0, 0};
     }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
     SendInput(3, inputs, sizeof(INPUT));
 }
 

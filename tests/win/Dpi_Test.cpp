@@ -145,7 +145,7 @@ protected:
     }
 };
 
-TEST_F(Dpi, FirstStartPlacesTheWindowForTheDpiAndTheFileKeepsItsScreenPixels)
+TEST_F(Dpi, PlacesAreInScreenPixelsTheFirstForTheDpiASavedOneAsItStands)
 {
     const Box& place = Home().Default_Window;
     Start();
@@ -154,10 +154,10 @@ TEST_F(Dpi, FirstStartPlacesTheWindowForTheDpiAndTheFileKeepsItsScreenPixels)
     const std::string size =
         "window_Width=" + std::to_string(place[2]) + "\r\nwindow_Height=" + std::to_string(place[3]) + "\r\n";
     EXPECT_NE(Read_Ini().find(size), std::string::npos) << Read_Ini();
-}
 
-TEST_F(Dpi, SavedPlaceIsTakenInScreenPixelsAtAnyDpi)
-{
+    // A saved place is taken as it stands, in screen pixels.
+    TearDown();
+    SetUp();
     Write_Ini("[Halvorn]\r\nwindow_top_posn=40\r\nwindow_left_posn=50\r\nwindow_Width=900\r\nwindow_Height=600\r\n");
     Start();
     Expect_Outer_Bounds(50, 40, 900, 600);

@@ -181,7 +181,10 @@ TEST_F(Keyboard_Access, TooltipNamesTheBoxUnderThePointerAtAScaledSize)
     const auto tip_at = [this](POINT point) -> std::wstring {
         SendMessageW(Page(), WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
         const HWND tips = Keys().Tips().Window();
-        TTHITTESTINFOW hit{Page(), point, {sizeof hit.ti}};
+        TTHITTESTINFOW hit{};
+        hit.hwnd = Page();
+        hit.pt = point;
+        hit.ti.cbSize = sizeof hit.ti;
         if (!SendMessageW(tips, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit))) return L"(no tool)";
         wchar_t text[80] = L"";
         hit.ti.lpszText = text;

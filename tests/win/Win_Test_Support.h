@@ -43,8 +43,7 @@ Component_Layout Layout_Of(Component_List& components);
 void Expect_Layout(Component_List& components, const Component_Layout& before);
 
 struct Recorded_Box {
-    std::string Text;
-    std::string Title;
+    std::string Text, Title;
     UINT Flags;
 };
 
