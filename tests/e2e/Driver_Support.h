@@ -47,28 +47,22 @@ inline HWND Visible_Window(const std::wstring& title)
     return nullptr;
 }
 
-struct Child_Search {
-    std::wstring Class_Name, Text;
-    HWND Found = nullptr;
-};
-
-inline BOOL CALLBACK Find_Child(HWND child, LPARAM data)
-{
-    auto* search = reinterpret_cast<Child_Search*>(data);
-    wchar_t class_name[64], text[128];
-    GetClassNameW(child, class_name, 64);
-    GetWindowTextW(child, text, 128);
-    if (IsWindowVisible(child) && search->Class_Name == class_name && search->Text == text) {
-        search->Found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
+// The first visible child of parent of this class with this text.
 inline HWND Find_Visible_Child(HWND parent, const std::wstring& class_name, const std::wstring& text)
 {
-    Child_Search search{class_name, text};
-    EnumChildWindows(parent, Find_Child, reinterpret_cast<LPARAM>(&search));
+    struct Search {
+        const std::wstring &Class_Name, &Text;
+        HWND Found = nullptr;
+    } search{class_name, text};
+    EnumChildWindows(parent, [](HWND child, LPARAM data) -> BOOL {
+        auto& search = *reinterpret_cast<Search*>(data);
+        wchar_t class_name[64], text[128];
+        GetClassNameW(child, class_name, 64);
+        GetWindowTextW(child, text, 128);
+        if (!IsWindowVisible(child) || search.Class_Name != class_name || search.Text != text) return TRUE;
+        search.Found = child;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&search));
     return search.Found;
 }
 

@@ -12,7 +12,6 @@
 //   halvorn_driver close-title-part TEXT        closes the visible windows whose title holds TEXT
 //   halvorn_driver key TITLE VK                 posts a key press to a visible window
 //   halvorn_driver window-rect TITLE            prints the window's screen rectangle: x y width height
-//   halvorn_driver clipboard-bitmap             prints the clipboard bitmap's width and height
 #include <windows.h>
 
 #include <cstdlib>
@@ -30,14 +29,11 @@ void Click_At(POINT at)
     const double x = at.x * 65535.0 / (GetSystemMetrics(SM_CXSCREEN) - 1);
     const double y = at.y * 65535.0 / (GetSystemMetrics(SM_CYSCREEN) - 1);
     INPUT inputs[3]{};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = static_cast<LONG>(x);
-        input.mi.dy = static_cast<LONG>(y);
+    const DWORD steps[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 3; ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi = {static_cast<LONG>(x), static_cast<LONG>(y), 0, steps[i] | MOUSEEVENTF_ABSOLUTE, 0, 0};
     }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
     SendInput(3, inputs, sizeof(INPUT));
 }
 
@@ -74,20 +70,19 @@ int main(int argc, char** argv)
 {
     if (argc < 2) return Fail("no command");
     const std::string command = argv[1];
-    const double seconds = argc > 3 ? std::atof(argv[3]) : 30;
+    // The time to wait, given in argument `at` or not.
+    const auto seconds = [&](int at) { return argc > at ? std::atof(argv[at]) : 30.0; };
 
     if (command == "wait-painted") {
-        const double limit = argc > 2 ? std::atof(argv[2]) : 30;
-        return Wait_For(limit, [] { return Table_Painted(Visible_Window(Main_Title)); }) ? 0 : Fail("table not painted");
+        return Wait_For(seconds(2), [] { return Table_Painted(Visible_Window(Main_Title)); }) ? 0 : Fail("table not painted");
     }
     if (command == "wait-window" && argc > 2) {
         const std::wstring title = Widen(argv[2]);
-        return Wait_For(seconds, [&] { return Visible_Window(title) != nullptr; }) ? 0 : Fail("window not shown");
+        return Wait_For(seconds(3), [&] { return Visible_Window(title) != nullptr; }) ? 0 : Fail("window not shown");
     }
     if (command == "answer-message-box") {
-        const double limit = argc > 2 ? std::atof(argv[2]) : 30;
         HWND box = nullptr;
-        if (!Wait_For(limit, [&] { return (box = Visible_Message_Box()) != nullptr; })) return Fail("no message box");
+        if (!Wait_For(seconds(2), [&] { return (box = Visible_Message_Box()) != nullptr; })) return Fail("no message box");
         // The message text is the box's static control 0xFFFF.
         wchar_t text[1024] = L"";
         GetDlgItemTextW(box, 0xFFFF, text, 1024);
@@ -101,19 +96,13 @@ int main(int argc, char** argv)
         Click_Centre(ok);
         return Wait_For(15, [&] { return !IsWindow(box); }) ? 0 : Fail("the message box stayed open");
     }
-    if (command == "click-box" && argc > 2) {
-        HWND main = Visible_Window(Main_Title);
+    if ((command == "click-box" || command == "click-button") && argc > 2) {
+        const HWND main = Visible_Window(Main_Title);
         if (!main) return Fail("no main window");
         SetForegroundWindow(main);
-        Click_At(Box_Centre(main, std::atoi(argv[2])));
-        return 0;
-    }
-    if (command == "click-button" && argc > 2) {
-        HWND main = Visible_Window(Main_Title);
-        HWND button = main ? Find_Visible_Child(main, L"Button", Widen(argv[2])) : nullptr;
-        if (!button) return Fail("no such button");
-        SetForegroundWindow(main);
-        Click_Centre(button);
+        if (command == "click-box") Click_At(Box_Centre(main, std::atoi(argv[2])));
+        else if (const HWND button = Find_Visible_Child(main, L"Button", Widen(argv[2]))) Click_Centre(button);
+        else return Fail("no such button");
         return 0;
     }
     if (command == "command" && argc > 2) {
@@ -124,7 +113,7 @@ int main(int argc, char** argv)
     }
     if (command == "wait-title-part" && argc > 2) {
         const std::wstring part = Widen(argv[2]);
-        return Wait_For(seconds, [&] { return !Windows_With_Title_Part(part).empty(); }) ? 0 : Fail("window not shown");
+        return Wait_For(seconds(3), [&] { return !Windows_With_Title_Part(part).empty(); }) ? 0 : Fail("window not shown");
     }
     if (command == "close-title-part" && argc > 2) {
         for (HWND window : Windows_With_Title_Part(Widen(argv[2]))) PostMessageW(window, WM_CLOSE, 0, 0);
@@ -144,14 +133,6 @@ int main(int argc, char** argv)
         RECT rect;
         GetWindowRect(window, &rect);
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-        return 0;
-    }
-    if (command == "clipboard-bitmap") {
-        if (!IsClipboardFormatAvailable(CF_BITMAP) || !OpenClipboard(nullptr)) return Fail("no bitmap on the clipboard");
-        BITMAP info{};
-        GetObjectW(GetClipboardData(CF_BITMAP), sizeof info, &info);
-        CloseClipboard();
-        std::printf("%ld %ld\n", info.bmWidth, info.bmHeight);
         return 0;
     }
     if (command == "close") {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end test of the real program under Wine, driven from outside as a user would:
 # wait for the painted table, press box 26 with the mouse, see the iron report window,
-# copy the table picture and save it beside the exe, open the readme in Notepad and the
+# save the table picture beside the exe, open the readme in Notepad and the
 # About window with its logo moving, take a screenshot, press Exit, and find the
 # settings file written beside the exe.
 # Usage: smoke.sh HALVORN_EXE DRIVER_EXE WORK_DIR
@@ -29,16 +29,12 @@ run "$driver" wait-window "Iron Properties :" 20
 step "screenshot"
 import -window root "$work/screenshot.png"
 
-step "copying the table picture and saving it beside the exe"
-run "$driver" command 1002
-sleep 0.5
-copied=$(run "$driver" clipboard-bitmap | tr -d '\r')
+step "saving the table picture beside the exe"
 run "$driver" command 1003
 run "$driver" answer-message-box 20
 [ "$(head -c 2 "$work/Halvorn.bmp")" = "BM" ] || { echo "no Halvorn.bmp beside the exe"; exit 1; }
 saved=$(identify -format '%w %h' "$work/Halvorn.bmp")
-echo "clipboard picture $copied, saved picture $saved"
-[ "$copied" = "$saved" ] && [ "${saved%% *}" -gt 600 ] || { echo "the pictures differ in size"; exit 1; }
+[ "${saved%% *}" -gt 600 ] || { echo "the saved picture is only $saved"; exit 1; }
 
 step "opening the readme in Notepad"
 run "$driver" command 1012

@@ -47,11 +47,12 @@ int Running_Dpi()
     return dpi ? std::atoi(dpi) : 96;
 }
 
-const At_Dpi& Layout_At(int dpi)
+// The layout at the DPI the tests run at.
+const At_Dpi& Home()
 {
     for (const At_Dpi& layout : Layouts)
-        if (layout.Dpi == dpi) return layout;
-    ADD_FAILURE() << "no layout worked out for " << dpi << " dpi";
+        if (layout.Dpi == Running_Dpi()) return layout;
+    ADD_FAILURE() << "no layout worked out for " << Running_Dpi() << " dpi";
     return Layouts[0];
 }
 
@@ -144,41 +145,34 @@ protected:
     }
 };
 
-TEST_F(Dpi, MainWindowStandsAtItsDesignTimesTheDpi)
+TEST_F(Dpi, PlacesAreInScreenPixelsTheFirstForTheDpiASavedOneAsItStands)
 {
-    ASSERT_EQ(static_cast<int>(GetDpiForWindow(Main().Handle())), Running_Dpi()) << "the prefix's LogPixels";
-    Start();
-    Expect_Main_Layout(Layout_At(Running_Dpi()));
-}
-
-TEST_F(Dpi, FirstStartPlacesTheWindowForTheDpiAndTheFileKeepsItsScreenPixels)
-{
-    const Box& place = Layout_At(Running_Dpi()).Default_Window;
+    const Box& place = Home().Default_Window;
     Start();
     Expect_Outer_Bounds(place[0], place[1], place[2], place[3]);
     Close();
-    const std::string written = Read_Ini();
-    EXPECT_NE(written.find("window_Width=" + std::to_string(place[2]) + "\r\n"), std::string::npos) << written;
-    EXPECT_NE(written.find("window_Height=" + std::to_string(place[3]) + "\r\n"), std::string::npos) << written;
-}
+    const std::string size =
+        "window_Width=" + std::to_string(place[2]) + "\r\nwindow_Height=" + std::to_string(place[3]) + "\r\n";
+    EXPECT_NE(Read_Ini().find(size), std::string::npos) << Read_Ini();
 
-TEST_F(Dpi, SavedPlaceIsTakenInScreenPixelsAtAnyDpi)
-{
+    // A saved place is taken as it stands, in screen pixels.
+    TearDown();
+    SetUp();
     Write_Ini("[Halvorn]\r\nwindow_top_posn=40\r\nwindow_left_posn=50\r\nwindow_Width=900\r\nwindow_Height=600\r\n");
     Start();
     Expect_Outer_Bounds(50, 40, 900, 600);
 }
 
-TEST_F(Dpi, MoveToAnotherDpiLaysTheWindowsOutFromTheirDesignThere)
+TEST_F(Dpi, WindowsStandAtTheirDesignTimesTheDpiAndAreLaidOutAgainAfterAMoveToAnother)
 {
-    const At_Dpi& home = Layout_At(Running_Dpi());
+    ASSERT_EQ(static_cast<int>(GetDpiForWindow(Main().Handle())), Running_Dpi()) << "the prefix's LogPixels";
+    const At_Dpi& home = Home();
     Start();
+    Expect_Main_Layout(home);
     TElement_Report_Form& report = Program().Element_Report_Form;
     Show_Element_Report(report, 26);
     Expect_Report_Layout(home);
-    Set_Client_Size(home.Client_Width, home.Client_Height);
-    std::vector<Box> before;
-    for (std::size_t i = 0; i < Main().Components().Count(); ++i) before.push_back(Bounds(Main().Components().At(i)));
+    const Component_Layout before = Layout_Of(Main().Components());
 
     for (const At_Dpi& there : Layouts) {
         if (there.Dpi == home.Dpi) continue;
@@ -190,8 +184,7 @@ TEST_F(Dpi, MoveToAnotherDpiLaysTheWindowsOutFromTheirDesignThere)
     }
     Move_To_Dpi(Main().Handle(), Main().Dpi(), home.Dpi);
     Expect_Main_Layout(home);
-    for (std::size_t i = 0; i < before.size(); ++i)
-        EXPECT_EQ(Bounds(Main().Components().At(i)), before[i]) << Main().Components().At(i).Name << " drifted";
+    Expect_Layout(Main().Components(), before);
     Move_To_Dpi(report.Handle(), report.Dpi(), home.Dpi);
     Expect_Report_Layout(home);
 }

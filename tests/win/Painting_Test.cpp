@@ -13,22 +13,17 @@ namespace {
 
 using Painting = Program_Test;
 
-bool Inside(const Component& component, int x, int y)
-{
-    const RECT rect = Component_List::Host_Rect(component);
-    return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
-}
-
 TEST_F(Painting, ShrinkingLeavesNothingOfTheLargerLayoutOutsideThePageControl)
 {
     Start();
     Set_Client_Size(1382, 970);
     Set_Client_Size(691, 485);
     const Client_Pixels pixels = Read_Client_Pixels(Main().Handle());
-    const Component& control = Main().Component_Named("PageControl1");
+    const RECT control = Component_List::Host_Rect(Main().Component_Named("PageControl1"));
     int stale = 0;
     for (int y = 0; y < pixels.Height; ++y)
-        for (int x = 0; x < pixels.Width; ++x) stale += !Inside(control, x, y) && pixels.At(x, y) != GetSysColor(COLOR_BTNFACE);
+        for (int x = 0; x < pixels.Width; ++x)
+            stale += !PtInRect(&control, POINT{x, y}) && pixels.At(x, y) != GetSysColor(COLOR_BTNFACE);
     EXPECT_EQ(stale, 0) << "pixels outside the page control that are not the window's face";
 }
 

@@ -11,23 +11,6 @@ namespace {
 
 using Scaling = Program_Test;
 
-// Every component's bounds and font size, in component order.
-std::vector<std::array<int, 5>> Take(Component_List& components)
-{
-    std::vector<std::array<int, 5>> all;
-    for (std::size_t i = 0; i < components.Count(); ++i) {
-        const Component& c = components.At(i);
-        all.push_back({c.Left, c.Top, c.Width, c.Height, c.Font.Points});
-    }
-    return all;
-}
-
-void Expect_Same(Component_List& components, const std::vector<std::array<int, 5>>& before)
-{
-    const auto after = Take(components);
-    for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(after[i], before[i]) << components.At(i).Name;
-}
-
 TEST_F(Scaling, ControlsFollowTheClientAreaFromTheBaseline)
 {
     Start();
@@ -56,26 +39,26 @@ TEST_F(Scaling, ManyResizesThenTheDesignSizeRestoreEverythingExactly)
 {
     Start();
     Set_Client_Size(691, 485);
-    const auto design = Take(Main().Components());
+    const auto design = Layout_Of(Main().Components());
     std::mt19937 random(2002);
     for (int i = 0; i < 25; ++i)
         Set_Client_Size(std::uniform_int_distribution<int>(200, 1600)(random),
                         std::uniform_int_distribution<int>(150, 1000)(random));
     Set_Client_Size(691, 485);
-    Expect_Same(Main().Components(), design);
+    Expect_Layout(Main().Components(), design);
 }
 
 TEST_F(Scaling, MinimisedClientOfZeroAndBackRestoresTheLayout)
 {
     Start();
-    const auto before = Take(Main().Components());
+    const auto before = Layout_Of(Main().Components());
     ShowWindow(Main().Handle(), SW_MINIMIZE);
     Process_Messages();
     EXPECT_EQ(Main().Table().Element_Box(26).Width, 0);
     EXPECT_EQ(Main().Table().Element_Box(26).Font.Points, 0);
     ShowWindow(Main().Handle(), SW_RESTORE);
     Process_Messages();
-    Expect_Same(Main().Components(), before);
+    Expect_Layout(Main().Components(), before);
 }
 
 }  // namespace

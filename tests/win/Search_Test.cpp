@@ -12,8 +12,7 @@
 namespace halvorn::test {
 namespace {
 
-// What the user does in the dialog, queued before the command opens it: a timer takes
-// the steps in turn inside the dialog's own loop.
+// What the user does in the dialog, queued before the command opens it.
 class Search : public Program_Test, protected Modal_Steps {
 public:
     TDialog_Item_Select_Form& Dialog() { return Program().Dialog_Item_Select_Form; }
@@ -32,14 +31,8 @@ public:
             SendMessageW(List(), LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
         });
     }
-    void Click(const char* button)
-    {
-        Add([this, button] { SendMessageW(Button(button), BM_CLICK, 0, 0); });
-    }
-    void Key(WPARAM key)
-    {
-        Add([this, key] { PostMessageW(List(), WM_KEYDOWN, key, 0); });
-    }
+    void Click(const char* button) { Add([this, button] { SendMessageW(Button(button), BM_CLICK, 0, 0); }); }
+    void Key(WPARAM key) { Add([this, key] { PostMessageW(List(), WM_KEYDOWN, key, 0); }); }
     // Escape with the focus on the dialog window itself, as after the message box closes
     // or after the user comes back from another window.
     void Escape_On_Dialog(bool shift)
@@ -47,10 +40,7 @@ public:
         Add([this, shift] {
             SetFocus(Dialog().Handle());
             EXPECT_EQ(GetFocus(), Dialog().Handle());
-            BYTE keys[256];
-            GetKeyboardState(keys);
-            keys[VK_SHIFT] = shift ? 0x80 : 0;
-            SetKeyboardState(keys);
+            Set_Shift(shift);
             PostMessageW(Dialog().Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
         });
     }
@@ -67,17 +57,13 @@ public:
     {
         ShowWindow(Program().Element_Report_Form.Handle(), SW_HIDE);
         Run_Modal(Dialog().Handle(), Main().Handle(), start);
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_SHIFT] = 0;
-        SetKeyboardState(keys);
+        Set_Shift(false);
     }
     bool Report_Shown() { return IsWindowVisible(Program().Element_Report_Form.Handle()) != FALSE; }
     std::string Report_Caption() { return Window_Text(Program().Element_Report_Form.Handle()); }
-
 };
 
-TEST_F(Search, AbbreviationAndNameBothFindIron)
+TEST_F(Search, EitherListOfEveryElementFindsIron)
 {
     Start();
     Select(L"Fe");
@@ -85,12 +71,24 @@ TEST_F(Search, AbbreviationAndNameBothFindIron)
     Run(Select_Element_by_Abbreviation_Option);
     EXPECT_TRUE(Report_Shown());
     EXPECT_EQ(Report_Caption(), "Iron Properties :");
+    std::vector<std::string> entries = Entries();
+    ASSERT_EQ(entries.size(), 113u);
+    EXPECT_EQ(std::vector<std::string>(entries.begin(), entries.begin() + 5),
+              (std::vector<std::string>{"110", "111", "112", "113", "Ac"}))
+        << "digits first";
+    EXPECT_EQ(entries.back(), "Zr");
 
     Select(L"Iron");
     Click("OK_Button");
     Run(Select_Element_by_Name_Option);
     EXPECT_EQ(Report_Caption(), "Iron Properties :");
     EXPECT_TRUE(Boxes.empty());
+    entries = Entries();
+    ASSERT_EQ(entries.size(), 113u);
+    EXPECT_EQ(entries.front(), "Actinium");
+    EXPECT_TRUE(std::is_sorted(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {
+        return _stricmp(a.c_str(), b.c_str()) < 0;
+    }));
 
     // A double-click on an entry confirms it at once; the buttons on the page do the same
     // as the menu.
@@ -100,28 +98,6 @@ TEST_F(Search, AbbreviationAndNameBothFindIron)
     Run_With([button] { SendMessageW(button, BM_CLICK, 0, 0); });
     EXPECT_EQ(Report_Caption(), "Neon Properties :");
     EXPECT_TRUE(Report_Shown());
-}
-
-TEST_F(Search, ListHoldsEveryElementSortedWithDigitsFirst)
-{
-    Start();
-    Click("Cancel_Button");
-    Run(Select_Element_by_Abbreviation_Option);
-    std::vector<std::string> entries = Entries();
-    ASSERT_EQ(entries.size(), 113u);
-    EXPECT_EQ(std::vector<std::string>(entries.begin(), entries.begin() + 5),
-              (std::vector<std::string>{"110", "111", "112", "113", "Ac"}));
-    EXPECT_EQ(entries.back(), "Zr");
-    EXPECT_FALSE(Report_Shown());
-
-    Click("Cancel_Button");
-    Run(Select_Element_by_Name_Option);
-    entries = Entries();
-    ASSERT_EQ(entries.size(), 113u);
-    EXPECT_EQ(entries.front(), "Actinium");
-    EXPECT_TRUE(std::is_sorted(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {
-        return _stricmp(a.c_str(), b.c_str()) < 0;
-    }));
 }
 
 TEST_F(Search, NothingChosenMeansNoReport)

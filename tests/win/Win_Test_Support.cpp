@@ -16,19 +16,16 @@ Client_Pixels Read_Pixels(HDC dc, int width, int height)
 {
     Client_Pixels pixels{width, height, {}};
     BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = pixels.Width, format.bmiHeader.biHeight = -pixels.Height;
-    format.bmiHeader.biPlanes = 1, format.bmiHeader.biBitCount = 32;
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HDC copy = CreateCompatibleDC(dc);
     HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(copy, bitmap);
     BitBlt(copy, 0, 0, pixels.Width, pixels.Height, dc, 0, 0, SRCCOPY);
     GdiFlush();
-    for (int i = 0; i < pixels.Width * pixels.Height; ++i) {
-        const std::uint32_t bgr = static_cast<const std::uint32_t*>(bits)[i];
-        pixels.Colours.push_back(RGB(bgr >> 16 & 0xFF, bgr >> 8 & 0xFF, bgr & 0xFF));
-    }
+    const auto* bgr = static_cast<const std::uint32_t*>(bits);
+    for (int i = 0; i < width * height; ++i)
+        pixels.Colours.push_back(RGB(bgr[i] >> 16 & 0xFF, bgr[i] >> 8 & 0xFF, bgr[i] & 0xFF));
     SelectObject(copy, previous);
     DeleteObject(bitmap);
     DeleteDC(copy);
@@ -116,10 +113,7 @@ Box_Recorder::~Box_Recorder()
     Set_Application_Title(previous_title_);
 }
 
-void Modal_Steps::Wait(int count)
-{
-    for (int i = 0; i < count; ++i) Add([] {});
-}
+void Modal_Steps::Wait(int count) { Steps.insert(Steps.end(), static_cast<std::size_t>(count), [] {}); }
 
 void Modal_Steps::Run_Modal(HWND window, HWND owner, const std::function<void()>& open)
 {
@@ -128,7 +122,7 @@ void Modal_Steps::Run_Modal(HWND window, HWND owner, const std::function<void()>
     ticks = 0;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
         if (!running->Steps.empty()) {
-            const auto step = running->Steps.front();
+            const auto step = std::move(running->Steps.front());
             running->Steps.erase(running->Steps.begin());
             step();
         } else if (++ticks == 200) {
@@ -144,25 +138,43 @@ void Modal_Steps::Run_Modal(HWND window, HWND owner, const std::function<void()>
     EXPECT_TRUE(IsWindowEnabled(owner));
 }
 
-void Press_Key(WPARAM key, bool shift)
+void Set_Shift(bool down)
 {
     BYTE keys[256];
     GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    keys[VK_SHIFT] = down ? 0x80 : 0;
     SetKeyboardState(keys);
+}
+
+void Press_Key(WPARAM key, bool shift)
+{
+    Set_Shift(shift);
     PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
     PostMessageW(GetFocus(), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
     Process_Messages();
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
+    Set_Shift(false);
+}
+
+Component_Layout Layout_Of(Component_List& components)
+{
+    Component_Layout all;
+    for (std::size_t i = 0; i < components.Count(); ++i) {
+        const Component& c = components.At(i);
+        all.push_back({c.Left, c.Top, c.Width, c.Height, c.Font.Points});
+    }
+    return all;
+}
+
+void Expect_Layout(Component_List& components, const Component_Layout& before)
+{
+    const Component_Layout after = Layout_Of(components);
+    for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(after[i], before[i]) << components.At(i).Name;
 }
 
 void Program_Test::SetUp()
 {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    directory_ = std::wstring(temp) + L"halvorn-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                 std::to_wstring(GetTickCount64()) + L"\\";
+    const std::wstring unique = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64());
+    directory_ = (std::filesystem::temp_directory_path() / (L"halvorn-test-" + unique)).wstring() + L"\\";
     CreateDirectoryW(directory_.c_str(), nullptr);
     Set_Executable_Path_Override(directory_ + L"Halvorn.exe");
     Install();
@@ -239,10 +251,8 @@ RECT Program_Test::Outer_Bounds() const
 void Program_Test::Expect_Outer_Bounds(int left, int top, int width, int height) const
 {
     const RECT bounds = Outer_Bounds();
-    EXPECT_EQ(bounds.left, left);
-    EXPECT_EQ(bounds.top, top);
-    EXPECT_EQ(bounds.right - bounds.left, width);
-    EXPECT_EQ(bounds.bottom - bounds.top, height);
+    EXPECT_EQ((std::array<LONG, 4>{bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top}),
+              (std::array<LONG, 4>{left, top, width, height}));
 }
 
 void Program_Test::Press(const Component& component, UINT message)

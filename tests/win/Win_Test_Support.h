@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -32,10 +33,17 @@ std::wstring Clipboard_Text(const wchar_t* put = nullptr);
 
 // Presses a key on the control that has the focus, handed on as the program's loops do.
 void Press_Key(WPARAM key, bool shift = false);
+// Holds Shift down, or lets it go, for the keys that follow.
+void Set_Shift(bool down);
+
+// Every component's bounds and font size, in component order.
+using Component_Layout = std::vector<std::array<int, 5>>;
+Component_Layout Layout_Of(Component_List& components);
+// Every component stands where it stood in before.
+void Expect_Layout(Component_List& components, const Component_Layout& before);
 
 struct Recorded_Box {
-    std::string Text;
-    std::string Title;
+    std::string Text, Title;
     UINT Flags;
 };
 
