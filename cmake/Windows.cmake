@@ -6,6 +6,10 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 if(NOT MSVC)
   # One self-contained exe: no runtime DLL of ours or the compiler's.
   add_link_options(-static -static-libgcc -static-libstdc++)
+  # The time goes into the system's drawing, not into our own code: a smaller image
+  # starts sooner and keeps less in memory. Functions nobody calls are left out.
+  set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG -ffunction-sections -fdata-sections")
+  add_link_options(-Wl,--gc-sections)
 endif()
 
 add_library(halvorn_ui STATIC
@@ -78,7 +82,9 @@ endif()
 add_executable(Halvorn WIN32 app/Program_Main.cpp resources/Halvorn.rc)
 target_link_libraries(Halvorn PRIVATE halvorn_ui)
 if(NOT MSVC)
-  target_link_options(Halvorn PRIVATE -municode)
+  # Sections aligned in the file as in memory let a loader map the image page by page
+  # instead of reading all of it.
+  target_link_options(Halvorn PRIVATE -municode -Wl,--file-alignment=4096)
 endif()
 # The readme and the catalogue ship beside the exe.
 add_custom_command(TARGET Halvorn POST_BUILD
