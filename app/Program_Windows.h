@@ -1,4 +1,5 @@
-// The six windows of the program, each created once, in this order, for the whole run.
+// The six windows of the program, each made once for the whole run: the main window at
+// start-up, the others when first wanted.
 #pragma once
 
 #include "app/Main_Window.h"
@@ -24,7 +25,8 @@ public:
 struct Program_Windows {
     Program_Windows() : MainForm1(*this) {}
 
-    // Registers the window classes and creates every window, all hidden.
+    // Registers the window classes, creates the main window and sets up the others, all
+    // hidden.
     void Create();
 
     // The registry the program reads and writes; tests give it another.

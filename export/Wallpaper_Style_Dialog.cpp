@@ -33,6 +33,11 @@ void Add_Style(HWND window, LONG_PTR style, bool on)
 void TDialog_WallPaper_Style_Form::Create(HWND owner)
 {
     set_wallpaper_ = Apply_System_Wallpaper;
+    Make_On_First_Use([this, owner] { Make(owner); });
+}
+
+void TDialog_WallPaper_Style_Form::Make(HWND owner)
+{
     Create_Form("", 366, 118, 178, 132, Form_Border::Dialog, owner);
     Create_Radio_Group();
     Component& ok = Add_Button("OK_BitBtn", "OK", 13, 106, 75, 25, Button_Font, OK_BitBtn_Id, IDB_GLYPH_OK);
@@ -92,6 +97,7 @@ void TDialog_WallPaper_Style_Form::Use(Registry& registry, System_Wallpaper_Call
 
 int TDialog_WallPaper_Style_Form::Item_Index() const
 {
+    Handle();  // the items are made with the window
     for (std::size_t i = 0; i < items_.size(); ++i)
         if (SendMessageW(items_[i], BM_GETCHECK, 0, 0) == BST_CHECKED) return static_cast<int>(i);
     return -1;
@@ -99,6 +105,7 @@ int TDialog_WallPaper_Style_Form::Item_Index() const
 
 void TDialog_WallPaper_Style_Form::Set_Item_Index(int index)
 {
+    Handle();
     for (std::size_t i = 0; i < items_.size(); ++i)
         SendMessageW(items_[i], BM_SETCHECK, static_cast<int>(i) == index ? BST_CHECKED : BST_UNCHECKED, 0);
     Update_Tab_Stop();

@@ -12,6 +12,7 @@ namespace halvorn {
 
 class TDialog_WallPaper_Style_Form : public Form_Window {
 public:
+    // Sets the window up; it is made, hidden, when first wanted.
     void Create(HWND owner);
 
     // Where OK writes the style and how the desktop is told: the user's own registry
@@ -25,7 +26,11 @@ public:
     // Wallpaper_Style_RadioGroup's item index, -1 when no item is checked.
     int Item_Index() const;
     void Set_Item_Index(int index);
-    HWND Item_Button(int index) const { return items_.at(static_cast<std::size_t>(index)); }
+    HWND Item_Button(int index) const
+    {
+        Handle();
+        return items_.at(static_cast<std::size_t>(index));
+    }
 
     void OK_BitBtnClick();
     void Cancel_BitBtnClick();
@@ -34,6 +39,7 @@ protected:
     LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;
 
 private:
+    void Make(HWND owner);
     void Create_Radio_Group();
     // Tab reaches the group at its checked item; the arrows move within it.
     void Update_Tab_Stop();

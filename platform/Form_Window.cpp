@@ -13,6 +13,7 @@ namespace halvorn {
 
 std::string Form_Window::Caption_Of(std::string_view name) const
 {
+    Handle();
     const Component* component = Form_Parts::Components.Find(name);
     if (!component) throw std::logic_error("no component " + std::string(name));
     return component->Window ? Window_Text(component->Window) : component->Caption;
@@ -20,6 +21,7 @@ std::string Form_Window::Caption_Of(std::string_view name) const
 
 void Form_Window::Set_Caption_Of(std::string_view name, std::string_view caption)
 {
+    Handle();
     Component* component = Form_Parts::Components.Find(name);
     if (!component) throw std::logic_error("no component " + std::string(name));
     component->Caption = caption;

@@ -1,6 +1,7 @@
-// A top-level secondary window with its own components: created once, hidden until a
-// command shows it. Its controls are given at their design bounds and stand at the DPI of
-// the window's monitor, following it when the window moves to a monitor of another DPI.
+// A top-level secondary window with its own components: made once, when first wanted,
+// and hidden until a command shows it. Its controls are given at their design bounds and
+// stand at the DPI of the window's monitor, following it when the window moves to a
+// monitor of another DPI.
 #pragma once
 
 #include <string>
@@ -24,7 +25,12 @@ class Form_Window : private Form_Parts, public Host_Window {
 public:
     Form_Window() : Host_Window(Form_Parts::Components, Form_Parts::Fonts) {}
 
-    Component_List& Components() { return Form_Parts::Components; }
+    // The window's components, made with it.
+    Component_List& Components()
+    {
+        Handle();
+        return Form_Parts::Components;
+    }
     Font_Cache& Fonts() { return Form_Parts::Fonts; }
 
     // The caption of a named component (a label or button caption).

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "platform/Gdi_Owners.h"
 #include "platform/Seams.h"
@@ -39,6 +40,20 @@ void Window_Base::Create(const wchar_t* class_name, DWORD ex_style, DWORD style,
     CreateWindowExW(ex_style, class_name, Widen(caption).c_str(), style, left, top, width, height,
                     parent, menu, GetModuleHandleW(nullptr), this);
     if (!handle_) throw std::runtime_error("Cannot create a window");
+}
+
+void Window_Base::Make_Now() const
+{
+    // Once only, whatever happens: a window half made by a failure is not made again.
+    const std::function<void()> make = std::exchange(make_, nullptr);
+    make();
+    if (when_made_) std::exchange(when_made_, nullptr)();
+}
+
+void Window_Base::When_Made(std::function<void()> action)
+{
+    if (Made()) action();
+    else when_made_ = std::move(action);
 }
 
 LRESULT Window_Base::Handle_Message(UINT message, WPARAM w, LPARAM l)

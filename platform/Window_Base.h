@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string_view>
 
 #include "platform/Components.h"
@@ -17,7 +18,16 @@ public:
     Window_Base& operator=(const Window_Base&) = delete;
     virtual ~Window_Base();
 
-    HWND Handle() const { return handle_; }
+    // The window. One left to be made on first use is made now.
+    HWND Handle() const
+    {
+        if (!handle_ && make_) Make_Now();
+        return handle_;
+    }
+    bool Made() const { return handle_ != nullptr; }
+    // Runs action now when the window is made, else right after it is; a later call
+    // replaces an action still waiting.
+    void When_Made(std::function<void()> action);
 
     // Registers a window class whose procedure dispatches to the object.
     static void Register_Class(const wchar_t* class_name, HICON icon = nullptr);
@@ -26,8 +36,13 @@ protected:
     void Create(const wchar_t* class_name, DWORD ex_style, DWORD style, std::string_view caption,
                 int left, int top, int width, int height, HWND parent, HMENU menu = nullptr);
     virtual LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l);
+    // Leaves making the window to the first time anything asks for its handle: start-up
+    // then makes only the windows its first paint shows.
+    void Make_On_First_Use(std::function<void()> make) { make_ = std::move(make); }
 
 private:
+    void Make_Now() const;
+    mutable std::function<void()> make_, when_made_;
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     HWND handle_ = nullptr;
 };

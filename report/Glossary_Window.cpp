@@ -15,6 +15,11 @@ const Font_Spec Glossary_Font{L"Times New Roman", Font_Spec::Points_From_Height(
 
 void TGlossary_of_Terms_Form::Create(HWND owner)
 {
+    Make_On_First_Use([this, owner] { Make(owner); });
+}
+
+void TGlossary_of_Terms_Form::Make(HWND owner)
+{
     Create_Form("Glossary of Terms :", 732, 136, 524, 446, Form_Border::Dialog, owner);
     Add_Button("OK_BitBtn", "OK", 313, 415, 124, 28, {L"MS Sans Serif", 8}, OK_BitBtn_Id, IDB_GLYPH_OK);
     Add_Button("Clipboard_Copy_Glossary_of_Terms_BitBtn", "Copy to Windows' Clipboard", 62, 415, 207, 28,
@@ -23,10 +28,16 @@ void TGlossary_of_Terms_Form::Create(HWND owner)
     FormCreate();
 }
 
+int TGlossary_of_Terms_Form::Term_Count() const
+{
+    Handle();
+    return term_count_;
+}
+
 void TGlossary_of_Terms_Form::FormCreate()
 {
     // The headings are found and counted now; the text control that shows them is made
-    // when the window is first wanted, which keeps start-up short.
+    // when the window is first shown.
     lines_ = Glossary_Lines(Glossary_Text(), Glossary_Font.Points, term_count_);
     Set_Window_Text(Handle(), Window_Text(Handle()) + "   (" + std::to_string(term_count_) + " terms defined)");
 }

@@ -10,12 +10,13 @@ namespace halvorn {
 
 class TGlossary_of_Terms_Form : public Form_Window {
 public:
+    // Sets the window up; it is made, hidden, when first wanted.
     void Create(HWND owner);
 
     // Shows the window without making it modal and brings it to the front.
     void Show_In_Front();
     HWND Glossary_RichEdit();
-    int Term_Count() const { return term_count_; }
+    int Term_Count() const;
 
     void OK_BitBtnClick();
     void Clipboard_Copy_Glossary_of_Terms_BitBtnClick();
@@ -24,6 +25,7 @@ protected:
     LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;
 
 private:
+    void Make(HWND owner);
     void FormCreate();
 
     HWND rich_edit_ = nullptr;

@@ -35,6 +35,11 @@ void TElement_Report_Form::Create(HWND owner, const Program_Texts& texts, TGloss
 {
     texts_ = &texts;
     glossary_ = &glossary;
+    Make_On_First_Use([this, owner] { Make(owner); });
+}
+
+void TElement_Report_Form::Make(HWND owner)
+{
     Create_Form("Element_Report_Form", 343, 122, 546, 446, Form_Border::Dialog, owner);
     const Font_Spec button_font{L"Times New Roman", Font_Spec::Points_From_Height(15)};
     Add_Button("OK_BitBtn", "OK", 388, 415, 124, 28, button_font, OK_BitBtn_Id, IDB_GLYPH_OK);

@@ -11,6 +11,7 @@ class TGlossary_of_Terms_Form;
 
 class TElement_Report_Form : public Form_Window {
 public:
+    // Sets the window up; it is made, hidden, when first wanted.
     void Create(HWND owner, const Program_Texts& texts, TGlossary_of_Terms_Form& glossary);
 
     HWND Element_Report_RichEdit();
@@ -29,6 +30,7 @@ protected:
     LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;
 
 private:
+    void Make(HWND owner);
     HWND rich_edit_ = nullptr;
     const Program_Texts* texts_ = nullptr;
     TGlossary_of_Terms_Form* glossary_ = nullptr;

@@ -28,6 +28,11 @@ int Selected_Index_Of(HWND list)
 
 void TDialog_Item_Select_Form::Create(HWND owner)
 {
+    Make_On_First_Use([this, owner] { Make(owner); });
+}
+
+void TDialog_Item_Select_Form::Make(HWND owner)
+{
     Create_Form("Dialog_Item_Select_Form", 255, 164, 364, 321, Form_Border::Dialog, owner);
     Component& label = Add_Label("Sorted_Label", nullptr, "(The list is sorted alphabetically)", 13, 3, 0, 0, Dialog_Font);
     Component_List::Fit_To_Caption(label, Fonts());
@@ -47,9 +52,15 @@ void TDialog_Item_Select_Form::Create(HWND owner)
                "Exit without selecting an item");
 }
 
+HWND TDialog_Item_Select_Form::List() const
+{
+    Handle();  // the list is made with the window
+    return list_;
+}
+
 void TDialog_Item_Select_Form::Clear_Items(bool sorted)
 {
-    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+    SendMessageW(List(), LB_RESETCONTENT, 0, 0);
     items_.clear();
     sorted_ = sorted;
 }
@@ -65,14 +76,14 @@ void TDialog_Item_Select_Form::Add_Item(std::string_view text)
         });
     }
     const auto index = static_cast<WPARAM>(place - items_.begin());
-    SendMessageW(list_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageW(List(), LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(item.c_str()));
     items_.insert(place, std::move(item));
 }
 
 std::string TDialog_Item_Select_Form::Item_Text(int index) const
 {
-    std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(SendMessageW(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0), 0)), L'\0');
-    SendMessageW(list_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(SendMessageW(List(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0), 0)), L'\0');
+    SendMessageW(List(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     return Narrow(text);
 }
 
@@ -88,7 +99,7 @@ void TDialog_Item_Select_Form::FormActivate() { Set_Selected_Item(-1); }
 
 void TDialog_Item_Select_Form::OK_ButtonClick()
 {
-    const int index = Selected_Index_Of(list_);
+    const int index = Selected_Index_Of(List());
     Set_Selected_Item(index);
     if (index >= 0) {
         Close_Dialog();
@@ -110,7 +121,7 @@ void TDialog_Item_Select_Form::Show_Modal(HWND owner)
     FormShow();
     Set_Selected_Item(-1);
     Modal_.On_Cancel = [this] { Cancel_ButtonClick(); };
-    Modal_.Run(Handle(), owner, list_);
+    Modal_.Run(Handle(), owner, List());
 }
 
 LRESULT TDialog_Item_Select_Form::Handle_Message(UINT message, WPARAM w, LPARAM l)

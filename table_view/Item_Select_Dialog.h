@@ -12,9 +12,10 @@ namespace halvorn {
 
 class TDialog_Item_Select_Form : public Form_Window {
 public:
+    // Sets the window up; it is made, hidden, when first wanted.
     void Create(HWND owner);
 
-    HWND Item_ListBox() const { return list_; }
+    HWND Item_ListBox() const { return List(); }
     // Empties the list and sets whether it keeps its entries in alphabetical order.
     void Clear_Items(bool sorted);
     void Add_Item(std::string_view text);
@@ -34,6 +35,8 @@ protected:
     LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;
 
 private:
+    void Make(HWND owner);
+    HWND List() const;
     void Close_Dialog();
     void Set_Selected_Item(int index);
 

@@ -74,6 +74,11 @@ void Set_Shell_Open_Hook(Shell_Open_Hook hook) { shell_open_hook = std::move(hoo
 
 void TAboutBox::Create(HWND owner)
 {
+    Make_On_First_Use([this, owner] { Make(owner); });
+}
+
+void TAboutBox::Make(HWND owner)
+{
     Create_Form("AboutBox", -1, -1, 592, 354, Form_Border::Dialog_Without_Buttons, owner);
     Form_->Font = Form_Font;
 
@@ -136,6 +141,7 @@ void TAboutBox::Create(HWND owner)
 void TAboutBox::Load_Pictures()
 {
     if (logo_) return;
+    Handle();  // the logo's component is made with the window
     logo_ = std::make_unique<Gif_Animation>(IDR_TANDREL_LOGO, GetSysColor(COLOR_BTNFACE));
     logo_->On_Frame_Change = [this] { Component_List::Invalidate(*logo_component_); };
     const Resource_Image banner(Resource_Data(IDR_TANDREL_BANNER));
@@ -327,15 +333,17 @@ LRESULT TAboutBox::Handle_Message(UINT message, WPARAM w, LPARAM l)
 
 void TAboutBox::Show_Texts(const Program_Texts& texts)
 {
-    Set_Window_Text(Handle(), texts.About_Caption);
-    Set_Caption_Of("ProductName", texts.Product_Name);
-    Set_Caption_Of("Author_and_Date", texts.Author_and_Date);
-    Set_Caption_Of("Developed_using", texts.Developed_Using);
-    Set_Caption_Of("Copyright", texts.Copyright);
-    Set_Caption_Of("Comments", texts.Comments);
-    Set_Caption_Of("WEB_Page_Label", texts.Web_Page_Label);
-    Set_Caption_Of("Email_Button", texts.Email_Address);
-    Set_Caption_Of("WEB_Button", texts.Web_Address);
+    When_Made([this, texts] {
+        Set_Window_Text(Handle(), texts.About_Caption);
+        Set_Caption_Of("ProductName", texts.Product_Name);
+        Set_Caption_Of("Author_and_Date", texts.Author_and_Date);
+        Set_Caption_Of("Developed_using", texts.Developed_Using);
+        Set_Caption_Of("Copyright", texts.Copyright);
+        Set_Caption_Of("Comments", texts.Comments);
+        Set_Caption_Of("WEB_Page_Label", texts.Web_Page_Label);
+        Set_Caption_Of("Email_Button", texts.Email_Address);
+        Set_Caption_Of("WEB_Button", texts.Web_Address);
+    });
 }
 
 }  // namespace halvorn

@@ -24,6 +24,7 @@ public:
     static constexpr UINT_PTR Quote_Change_Timer = 1, Free_Resources_Timer = 2, Logo_Animation_Timer = 3;
     static constexpr UINT Quote_Change_Interval = 10000, Free_Resources_Interval = 500;
 
+    // Sets the window up; it is made, hidden, when first wanted.
     void Create(HWND owner);
     // Shows the program title and the fixed texts in the window's labels and buttons.
     void Show_Texts(const Program_Texts& texts);
@@ -33,7 +34,11 @@ public:
     // Tandrel_Logo_GIFImage's animation, decoded when first wanted.
     Gif_Animation& Tandrel_Logo();
     // Quotes_From_Tandrel_ListBox: the quotes shown in turn.
-    const std::vector<std::string>& Quotes() const { return quotes_; }
+    const std::vector<std::string>& Quotes() const
+    {
+        Handle();
+        return quotes_;
+    }
 
     void FormActivate();
     void OKButtonClick();
@@ -47,6 +52,7 @@ protected:
     LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;
 
 private:
+    void Make(HWND owner);
     void Load_Pictures();
     void Copy_Button_To_Label(std::string_view button_name, std::string_view label_name, UINT_PTR tool_id);
     bool Set_Cursor();
