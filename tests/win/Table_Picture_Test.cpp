@@ -90,7 +90,6 @@ TEST_F(Program_Commands, SavedPictureFollowsTheControlsAndBringsTheTableToTheFro
     Set_Executable_Path_Override(Executable_Directory() + L"Other Name.exe");
     Command(Save_Halvorn_Image_To_File_Option);
     EXPECT_EQ(Main().Pages().Active_Page(), 0);
-    EXPECT_FALSE(Main().Table().Message_Label_1().Visible);
     const std::pair<int, int> design = Saved_Size();
     EXPECT_EQ(design, Page_Size());
     ASSERT_EQ(Boxes.size(), 1u);
@@ -124,7 +123,6 @@ TEST_F(Program_Commands, TheCaptionIsInTheCopiedPictureButNotLeftOnScreen)
     RECT in_picture = around;
     OffsetRect(&in_picture, -(page.left - control.left), -(page.top - control.top));
     const Client_Pixels picture = Clipboard_Bitmap();
-    EXPECT_EQ(picture.Width, Page_Size().first);
     EXPECT_GT(Red_Pixels(picture, in_picture), 30) << "the red caption is in the picture";
     EXPECT_FALSE(label.Visible);
     EXPECT_EQ(Red_Pixels(Read_Client_Pixels(Main().Handle()), around), 0) << "and gone from the window";
@@ -150,7 +148,6 @@ TEST_F(Program_Commands, WallpaperCommandSavesQuietlyInTheChosenStyleAndCancelTo
     Add([&] { SendMessageW(dialog.Item_Button(1), BM_CLICK, 0, 0); });
     Add([&] { PostMessageW(dialog.Components().Find("OK_BitBtn")->Window, BM_CLICK, 0, 0); });
     Command_With_Steps(Set_Halvorn_Image_To_Be_Windows_Desktop_Option, dialog.Handle());
-    EXPECT_EQ(Main().Pages().Active_Page(), 0);
     EXPECT_EQ(Store.Value(HKCU, L"\\Control Panel\\Desktop", L"TileWallpaper"), L"1");
     EXPECT_EQ(Wallpapers, std::vector<std::wstring>{Picture_Path()});
     EXPECT_TRUE(Boxes.empty()) << "no confirmation while the picture becomes the wallpaper";
