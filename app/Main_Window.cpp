@@ -164,17 +164,10 @@ void TMainForm1::Apply_Settings()
     Show_Options();
     graph_->Select_Graph(settings_.Graph_Index);
     table_->Set_Swatch_Colours(settings_.Colours);
-    // The report and the glossary take their places when they are made.
-    TElement_Report_Form& report = program_.Element_Report_Form;
-    report.When_Made([&report, settings = settings_, defaults] {
-        Place_Secondary_Window(report.Handle(), settings.Report_Left, settings.Report_Top, defaults.Report_Left,
-                               defaults.Report_Top);
-    });
-    TGlossary_of_Terms_Form& glossary = program_.Glossary_of_Terms_Form;
-    glossary.When_Made([&glossary, settings = settings_, defaults] {
-        Place_Secondary_Window(glossary.Handle(), settings.Glossary_Left, settings.Glossary_Top,
-                               defaults.Glossary_Left, defaults.Glossary_Top);
-    });
+    Place_Secondary_Window(program_.Element_Report_Form, settings_.Report_Left, settings_.Report_Top,
+                           defaults.Report_Left, defaults.Report_Top);
+    Place_Secondary_Window(program_.Glossary_of_Terms_Form, settings_.Glossary_Left, settings_.Glossary_Top,
+                           defaults.Glossary_Left, defaults.Glossary_Top);
 }
 
 void TMainForm1::Show_Options()
@@ -200,12 +193,8 @@ void TMainForm1::FormCloseQuery()
     settings.Window_Width = bounds.right - bounds.left, settings.Window_Height = bounds.bottom - bounds.top;
     settings.Graph_Index = graph_->Graph_Index();
     settings.Colours = table_->Swatch_Colours();
-    // A window never made keeps the place it was given.
-    RECT place;
-    if (program_.Element_Report_Form.Made() && GetWindowRect(program_.Element_Report_Form.Handle(), &place))
-        settings.Report_Top = place.top, settings.Report_Left = place.left;
-    if (program_.Glossary_of_Terms_Form.Made() && GetWindowRect(program_.Glossary_of_Terms_Form.Handle(), &place))
-        settings.Glossary_Top = place.top, settings.Glossary_Left = place.left;
+    Read_Secondary_Place(program_.Element_Report_Form, settings.Report_Left, settings.Report_Top);
+    Read_Secondary_Place(program_.Glossary_of_Terms_Form, settings.Glossary_Left, settings.Glossary_Top);
     Write_Settings_File(Settings_File_Path(), settings);
 }
 

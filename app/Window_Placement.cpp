@@ -36,13 +36,22 @@ void Place_Main_Window(HWND window, int top, int left, int width, int height, in
     SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Place_Secondary_Window(HWND window, int left, int top, int default_left, int default_top)
+void Place_Secondary_Window(Window_Base& window, int left, int top, int default_left, int default_top)
+{
+    window.When_Made([&window, left, top, default_left, default_top] {
+        RECT bounds;
+        GetWindowRect(window.Handle(), &bounds);
+        OffsetRect(&bounds, left - bounds.left, top - bounds.top);
+        const bool seen = Meets_A_Work_Area(bounds);
+        SetWindowPos(window.Handle(), nullptr, seen ? left : default_left, seen ? top : default_top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    });
+}
+
+void Read_Secondary_Place(const Window_Base& window, int& left, int& top)
 {
     RECT bounds;
-    GetWindowRect(window, &bounds);
-    OffsetRect(&bounds, left - bounds.left, top - bounds.top);
-    if (!Meets_A_Work_Area(bounds)) left = default_left, top = default_top;
-    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (window.Made() && GetWindowRect(window.Handle(), &bounds)) left = bounds.left, top = bounds.top;
 }
 
 RECT Normal_Bounds(HWND window)

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "platform/Window_Base.h"
+
 namespace halvorn {
 
 // True when the rectangle (screen coordinates) meets the work area of any monitor.
@@ -15,9 +17,12 @@ bool Meets_A_Work_Area(const RECT& bounds);
 void Place_Main_Window(HWND window, int top, int left, int width, int height, int default_top, int default_left,
                        int default_width, int default_height);
 
-// Moves a secondary window to its saved place, or to the default one when the saved
-// place meets no screen's work area.
-void Place_Secondary_Window(HWND window, int left, int top, int default_left, int default_top);
+// Moves a secondary window to its saved place when it is made (now, if it is), or to the
+// default one when the saved place meets no screen's work area.
+void Place_Secondary_Window(Window_Base& window, int left, int top, int default_left, int default_top);
+
+// Where a secondary window stands; one never made keeps the place it was given.
+void Read_Secondary_Place(const Window_Base& window, int& left, int& top);
 
 // The window's bounds as a normal window, in screen coordinates, also while it is
 // minimised or maximised.
