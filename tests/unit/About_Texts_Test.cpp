@@ -18,11 +18,9 @@ TEST(Free_Memory, FromTheLoadOrElseFromTheSizes)
         std::uint64_t Available_Physical, Total_Physical, Available_Page, Total_Page;
         const char* Text;
     } cases[] = {
-        {37, 4096 * MB, 4096 * MB, 0, 0, "63%"}, {1, 0, 0, 0, 0, "99%"}, {100, 0, 0, 0, 0, "0%"},
-        {150, 0, 0, 0, 0, "-50%"},
+        {37, 4096 * MB, 4096 * MB, 0, 0, "63%"}, {150, 0, 0, 0, 0, "-50%"},
         {0, 512 * MB, 1024 * MB, 1024 * MB, 3072 * MB, "38%"},  // 37.5
         {0, 128 * KB, 1024 * KB, 0, 0, "13%"},                  // exactly 12.5: the half rounds up
-        {0, 0, 1024 * KB, 0, 0, "0%"}, {0, 1024 * KB, 1024 * KB, 0, 0, "100%"},
         // Physical bytes below a whole kilobyte are dropped: 5 of 10 KB, not 5.98.
         {0, 5 * KB + 1000, 10 * KB, 0, 0, "50%"},
         // Page-file bytes count to the fraction: 0.98 of 10 KB.

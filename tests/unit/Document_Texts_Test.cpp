@@ -17,7 +17,6 @@ TEST(Document_Paths, ReadmeIsTheExecutableNameCutAtItsFirstDot)
         // Dots in the directory do not count.
         {L"C:\\My.Programs\\Halvorn.exe", L"C:\\My.Programs\\Halvorn.txt"},
         {L"C:Halvorn.exe", L"C:Halvorn.txt"},
-        {L"Halvorn.exe", L"Halvorn.txt"},
         {L"C:\\Programs\\.hidden.exe", L"C:\\Programs\\.txt"},
     };
     for (const auto& c : cases) EXPECT_EQ(Readme_Path(c.Executable), c.Readme);

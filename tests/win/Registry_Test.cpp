@@ -7,7 +7,6 @@
 #include "platform/Registry_Key.h"
 #include "tests/win/Win_Test_Support.h"
 #include "winint/Auto_Run.h"
-#include "winint/Registry_Routines.h"
 #include "winint/Windows_Messages.h"
 #include "winint/Windows_Registry.h"
 
@@ -50,7 +49,6 @@ TEST_F(Real_Registry, KeysExistWhenTheyOpen)
     EXPECT_TRUE(Store.Key_Exists(HKCU, Key));
     EXPECT_TRUE(Store.Key_Exists(HKCU, Path));
     EXPECT_FALSE(Store.Key_Exists(HKCU, Key + L"\\Missing"));
-    EXPECT_TRUE(Store.Key_Exists(HKCU, L"\\Control Panel\\Desktop"));
     EXPECT_TRUE(Store.Key_Exists(Registry_Root::Local_Machine, std::wstring(Run_Key)));
     EXPECT_FALSE(Store.Key_Exists(Registry_Root::Local_Machine, Key));
 }
@@ -98,21 +96,6 @@ TEST_F(Real_Registry, ValuesMadeByOthersAreReadAsTheyStand)
     // Failing to open the key is a refusal to store the value.
     expect_error([&] { Store.Write_String(HKCU, Key + L"\\Missing", L"Item", L"1"); }, "Failed to set data for 'Item'");
     EXPECT_FALSE(Store.Key_Exists(HKCU, Key + L"\\Missing"));
-}
-
-TEST_F(Real_Registry, RoutinesReportThroughTheProgramsMessageBoxes)
-{
-    Box_Recorder recorder;
-    Windows_Messages messages(nullptr);
-    EXPECT_TRUE(Write_Registry_String(Store, messages, HKCU, Key, L"Path", L"D:\\\u00c4rger\\Halvorn.exe"));
-    EXPECT_EQ(Read_Registry_String(Store, HKCU, Key, L"Path"), L"D:\\\u00c4rger\\Halvorn.exe");
-    EXPECT_TRUE(Delete_Registry_Value(Store, messages, HKCU, Key, L"Path"));
-    EXPECT_TRUE(recorder.Boxes.empty());
-
-    EXPECT_FALSE(Write_Registry_String(Store, messages, HKCU, Key + L"\\Missing", L"Path", L"1"));
-    ASSERT_EQ(recorder.Boxes.size(), 1u);
-    EXPECT_EQ(recorder.Boxes[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
-    EXPECT_EQ(recorder.Boxes[0].Text.substr(0, 56), "Error: The specified Registry Key for this operation \r\nd");
 }
 
 TEST(Windows_Messages, IconsButtonsAndAnswersMeetTheMessageBox)
