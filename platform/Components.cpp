@@ -83,12 +83,19 @@ bool Component_List::Shows(const Component& component)
     return true;
 }
 
+struct Scaled_Picture {
+    const Bitmap_Handle* Source;
+    int Width, Height;
+    COLORREF Transparent;
+    Bitmap_Handle Bitmap;
+};
+
 namespace {
 
 void Paint_Text_Box(HDC dc, const Component& box, RECT rect, HFONT font)
 {
-    Brush_Handle fill(CreateSolidBrush(box.Fill));
-    FillRect(dc, &rect, fill.Get());
+    SetDCBrushColor(dc, box.Fill);
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
     InflateRect(&rect, -1, -1);
 
@@ -155,30 +162,28 @@ void Paint_Shape(HDC dc, const Component& shape, RECT rect, HFONT)
     Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
 }
 
-void Paint_Picture(HDC dc, const Component& picture, RECT rect, HFONT)
+// Stretching by GDI blends or drops the picture's pixels, which loses its transparent colour
+// (black specks, jagged lines). Each pixel here takes a colour of the picture that falls
+// within it, the picture's own over the transparent one, so thin lines stay whole and in
+// their colour at any size.
+std::shared_ptr<const Scaled_Picture> Scale_Picture(HDC dc, const Bitmap_Handle& picture, int width, int height)
 {
     BITMAP info{};
-    if (!picture.Picture || !GetObjectW(picture.Picture->Get(), sizeof info, &info)) return;
+    if (!GetObjectW(picture.Get(), sizeof info, &info)) return nullptr;
     const int source_width = info.bmWidth, source_height = std::abs(info.bmHeight);
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     format.bmiHeader.biWidth = source_width, format.bmiHeader.biHeight = -source_height;
     format.bmiHeader.biPlanes = 1, format.bmiHeader.biBitCount = 32;
     std::vector<std::uint32_t> source(static_cast<std::size_t>(source_width) * source_height);
-    if (!GetDIBits(dc, picture.Picture->Get(), 0, static_cast<UINT>(source_height), source.data(), &format,
-                   DIB_RGB_COLORS))
-        return;
+    if (!GetDIBits(dc, picture.Get(), 0, static_cast<UINT>(source_height), source.data(), &format, DIB_RGB_COLORS))
+        return nullptr;
 
-    // Stretching by GDI blends or drops the picture's pixels, which loses its transparent
-    // colour (black specks, jagged lines). Each pixel here takes a colour of the picture
-    // that falls within it, the picture's own over the transparent one, so thin lines stay
-    // whole and in their colour at any size; the result is then drawn 1:1.
     const std::uint32_t transparent = source[static_cast<std::size_t>(source_height - 1) * source_width];
     format.bmiHeader.biWidth = width, format.bmiHeader.biHeight = -height;
     void* bits = nullptr;
     Bitmap_Handle scaled(CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!scaled) return;
+    if (!scaled) return nullptr;
     auto* target = static_cast<std::uint32_t*>(bits);
     const auto span = [](int at, int size, int source_size) {
         const int first = static_cast<int>(static_cast<long long>(at) * source_size / size);
@@ -201,10 +206,25 @@ void Paint_Picture(HDC dc, const Component& picture, RECT rect, HFONT)
             target[static_cast<std::size_t>(y) * width + x] = colour;
         }
     }
+    return std::make_shared<const Scaled_Picture>(Scaled_Picture{
+        &picture, width, height, RGB(transparent >> 16 & 0xFF, transparent >> 8 & 0xFF, transparent & 0xFF),
+        std::move(scaled)});
+}
+
+void Paint_Picture(HDC dc, const Component& picture, RECT rect, HFONT)
+{
+    if (!picture.Picture) return;
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    // Scaled once per size: a resize repaints the page many times at few sizes.
+    const Scaled_Picture* scaled = picture.Picture_At_Size.get();
+    if (!scaled || scaled->Source != picture.Picture.get() || scaled->Width != width || scaled->Height != height) {
+        picture.Picture_At_Size = Scale_Picture(dc, *picture.Picture, width, height);
+        scaled = picture.Picture_At_Size.get();
+        if (!scaled) return;
+    }
     Memory_Dc scratch(dc);
-    Selected_Object chosen(scratch.Get(), scaled.Get());
-    GdiTransparentBlt(dc, rect.left, rect.top, width, height, scratch.Get(), 0, 0, width, height,
-                      RGB(transparent >> 16 & 0xFF, transparent >> 8 & 0xFF, transparent & 0xFF));
+    Selected_Object chosen(scratch.Get(), scaled->Bitmap.Get());
+    GdiTransparentBlt(dc, rect.left, rect.top, width, height, scratch.Get(), 0, 0, width, height, scaled->Transparent);
 }
 
 void Paint_Bevel(HDC dc, const Component&, RECT rect, HFONT) { DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT); }

@@ -51,6 +51,8 @@ struct Component_Design {
     int Font_Points = 0;
 };
 
+struct Scaled_Picture;
+
 struct Component {
     std::string Name;
     Component_Kind Kind = Component_Kind::Non_Visual;
@@ -69,6 +71,8 @@ struct Component {
     bool Auto_Size = false;  // a label kept sized to its caption
     bool Drop_Down = false;  // a drop-down list, whose window also holds its list below
     std::shared_ptr<const Bitmap_Handle> Picture;  // shared by the pictures that show it
+    // The picture as scaled for the size it was last painted at, kept for the next paint.
+    mutable std::shared_ptr<const Scaled_Picture> Picture_At_Size;
     HCURSOR Cursor = nullptr;   // shown over the control; null leaves the host's
     std::string Hint;           // the tooltip text, shown by hosts that keep tooltips
     std::function<void(Component&)> On_Mouse_Down;
