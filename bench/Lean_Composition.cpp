@@ -1,11 +1,16 @@
 // The resize reference: a lean program of the main window's composition. A tab control
 // with two tabs, five push buttons in bold Times New Roman, and one page that paints 128
 // captioned sunken boxes itself into a memory bitmap. On WM_SIZE it moves its children in
-// one DeferWindowPos batch and repaints before returning.
+// one DeferWindowPos batch and repaints before returning. Built twice: with the classic
+// controls, and with a manifest asking for the visual-style controls Halvorn uses.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <string>
+
+#ifndef LEAN_TITLE
+#define LEAN_TITLE L"Lean Reference"
+#endif
 
 namespace {
 
@@ -98,7 +103,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     window_class.lpszClassName = L"Lean.Page";
     RegisterClassW(&window_class);
 
-    HWND main = CreateWindowExW(0, L"Lean", L"Lean Reference", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 700,
+    HWND main = CreateWindowExW(0, L"Lean", LEAN_TITLE, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 700,
                                 540, nullptr, nullptr, instance, nullptr);
     HWND tab_control = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 10, 10,
                                        main, nullptr, instance, nullptr);

@@ -3,7 +3,8 @@
 //
 //   halvorn_timing startup-bench HALVORN REFERENCE RUNS
 //   halvorn_timing resize-bench RUNS [TITLE]    times resizes of the running program
-//   halvorn_timing resize-pair RUNS TITLE TITLE  times resizes of two running programs, alternating
+//   halvorn_timing resize-pair RUNS TITLE TITLE...  times resizes of running programs, alternating,
+//                                                and compares the first with each other
 //   halvorn_timing graph-redraw RUNS             times the graph page's redraw after a change of
 //                                                property, and a resize with that page showing
 #include <windows.h>
@@ -112,17 +113,21 @@ int main(int argc, char** argv)
         return 0;
     }
     if (command == "resize-pair" && argc > 4) {
-        HWND first = Visible_Window(Widen(argv[3])), second = Visible_Window(Widen(argv[4]));
-        if (!first || !second) return Fail("a window to resize is missing");
-        const int runs = std::max(1, std::atoi(argv[2]));
-        std::vector<double> first_times, second_times;
-        for (int i = 0; i < runs; ++i) {
-            first_times.push_back(Time_Resize(first, i % 2 == 0));
-            second_times.push_back(Time_Resize(second, i % 2 == 0));
+        std::vector<HWND> windows;
+        for (int i = 3; i < argc; ++i) {
+            windows.push_back(Visible_Window(Widen(argv[i])));
+            if (!windows.back()) return Fail("a window to resize is missing");
         }
-        const double a = Median(first_times), b = Median(second_times);
-        std::printf("resize with repaint, median of %d alternated: %s %.2f ms, %s %.2f ms, ratio %.2f\n", runs,
-                    argv[3], a, argv[4], b, a / b);
+        const int runs = std::max(1, std::atoi(argv[2]));
+        std::vector<std::vector<double>> times(windows.size());
+        for (int i = 0; i < runs; ++i)
+            for (std::size_t w = 0; w < windows.size(); ++w) times[w].push_back(Time_Resize(windows[w], i % 2 == 0));
+        const double first = Median(times[0]);
+        std::printf("resize with repaint, median of %d alternated: %s %.2f ms\n", runs, argv[3], first);
+        for (std::size_t w = 1; w < windows.size(); ++w) {
+            const double other = Median(times[w]);
+            std::printf("  %s %.2f ms, ratio %.2f\n", argv[3 + w], other, first / other);
+        }
         return 0;
     }
     if (command == "graph-redraw" && argc > 2) {

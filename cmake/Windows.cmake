@@ -164,6 +164,10 @@ set_tests_properties(end_to_end_start_fault PROPERTIES TIMEOUT 180)
 add_executable(reference_statics WIN32 bench/Reference_Statics.cpp)
 target_link_libraries(reference_statics PRIVATE user32 gdi32)
 
-# The resize reference: a lean program of the main window's composition.
+# The resize reference: a lean program of the main window's composition, with the classic
+# controls and with the visual-style ones.
 add_executable(lean_composition WIN32 bench/Lean_Composition.cpp)
 target_link_libraries(lean_composition PRIVATE user32 gdi32 comctl32)
+add_executable(lean_composition_styled WIN32 bench/Lean_Composition.cpp bench/Lean_Styled.rc)
+target_compile_definitions(lean_composition_styled PRIVATE "LEAN_TITLE=L\"Lean Reference Styled\"")
+target_link_libraries(lean_composition_styled PRIVATE user32 gdi32 comctl32)
