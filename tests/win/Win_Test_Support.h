@@ -83,7 +83,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Creates the six windows and runs the first show sequence.
+    // Runs the first show sequence over the windows SetUp created.
     void Start();
     // Closes the main window as the title bar would, which writes the settings.
     void Close();
