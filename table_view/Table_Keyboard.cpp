@@ -253,10 +253,16 @@ void Table_Keyboard::Set_Focused(Component* item)
 void Table_Keyboard::Show_Cue(std::optional<bool> page_focused)
 {
     if (!focused_) return;
-    const bool show = !hide_cue_ && page_focused.value_or(GetFocus() == page_.Window);
+    const bool show = !hide_cue_ && !picture_taken_ && page_focused.value_or(GetFocus() == page_.Window);
     if (focused_->Focus_Cue == show) return;
     focused_->Focus_Cue = show;
     Component_List::Invalidate(*focused_);
+}
+
+void Table_Keyboard::Leave_Cue_Out_Of_Picture(bool out)
+{
+    picture_taken_ = out;
+    Show_Cue();
 }
 
 void Table_Keyboard::Keyboard_Used()

@@ -34,6 +34,8 @@ public:
     void Focus(Component& item);
     // Presses item from the message loop, as the mouse would.
     void Press_Later(Component& item);
+    // Keeps the focus cue out of the page while a picture of it is taken.
+    void Leave_Cue_Out_Of_Picture(bool out);
 
     // The page's place in the tab order: a window of no size that hands the focus on.
     HWND Tab_Stop() const { return tab_stop_.Get(); }
@@ -67,6 +69,7 @@ private:
     Component* last_box_ = nullptr;     // where Tab or Shift+Tab back from the key returns
     Component* last_swatch_ = nullptr;  // where Tab from the boxes goes
     bool hide_cue_ = false;             // the window's state says the keyboard is not in use
+    bool picture_taken_ = false;        // a picture of the page is being taken
     bool attached_ = false;             // the page is there and passes its messages here
     Type_Ahead typed_;
     Unique_Handle<HWND, DestroyWindow> tab_stop_;

@@ -201,12 +201,14 @@ void Table_Page::Show_Snapshot_Caption()
     message_label_->Caption = texts_.Product_Name + "\r\n" + texts_.Web_Address;
     message_label_->Visible = true;
     Component_List::Invalidate(*message_label_);
+    keyboard_->Leave_Cue_Out_Of_Picture(true);
 }
 
 void Table_Page::Hide_Snapshot_Caption()
 {
     message_label_->Visible = false;
     Component_List::Invalidate(*message_label_);
+    keyboard_->Leave_Cue_Out_Of_Picture(false);
 }
 
 Snapshot_Measures Table_Page::Measures() const

@@ -128,6 +128,19 @@ TEST_F(Program_Commands, TheCaptionIsInTheCopiedPictureButNotLeftOnScreen)
     EXPECT_EQ(Red_Pixels(Read_Client_Pixels(Main().Handle()), around), 0) << "and gone from the window";
 }
 
+// The focus cue shows where the keyboard is, which is no part of the table.
+TEST_F(Program_Commands, TheFocusCueStaysOutOfThePicture)
+{
+    Command(Copy_Table_To_Windows_Clipboard_Option);
+    const Client_Pixels without = Clipboard_Bitmap();
+    Component& iron = Main().Table().Element_Box(26);
+    Main().Table().Keyboard().Focus(iron);
+    ASSERT_TRUE(iron.Focus_Cue);
+    Command(Copy_Table_To_Windows_Clipboard_Option);
+    EXPECT_TRUE(Clipboard_Bitmap().Colours == without.Colours);
+    EXPECT_TRUE(iron.Focus_Cue) << "back on screen after";
+}
+
 std::string File_Bytes(const std::wstring& path)
 {
     std::ifstream file(std::filesystem::path(path), std::ios::binary);
