@@ -22,13 +22,14 @@ scripts/wine-run build/windows/halvorn_timing.exe startup-bench "$(to_windows "$
   "$(to_windows "$root/build/windows/reference_statics.exe")" 9
 # Resizes of Halvorn and of the lean program of the same composition, with the classic
 # controls and with the visual-style ones Halvorn uses, alternated.
+# Halvorn's table is seen painted on the screen before the others open over it.
 scripts/wine-run build/windows/Halvorn.exe &
 halvorn=$!
+scripts/wine-run build/windows/halvorn_driver.exe wait-painted 60
 scripts/wine-run build/windows/lean_composition.exe &
 lean=$!
 scripts/wine-run build/windows/lean_composition_styled.exe &
 styled=$!
-scripts/wine-run build/windows/halvorn_driver.exe wait-painted 60
 scripts/wine-run build/windows/halvorn_driver.exe wait-window "Lean Reference" 60
 scripts/wine-run build/windows/halvorn_driver.exe wait-window "Lean Reference Styled" 60
 scripts/wine-run build/windows/halvorn_timing.exe resize-pair 60 "Halvorn v2.0b" "Lean Reference" \
