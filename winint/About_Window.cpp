@@ -189,9 +189,7 @@ void TAboutBox::FormActivate()
         button.Visible = false;
     }
 
-    // The links show the addresses where the buttons were.
-    Copy_Button_To_Label("Email_Button", "Email_Address_Label", Email_Tool);
-    Copy_Button_To_Label("WEB_Button", "WEB_Address_Label", Web_Tool);
+    Show_Links();
 
     const HCURSOR hand = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
     for (const char* name :
@@ -201,6 +199,13 @@ void TAboutBox::FormActivate()
 
     key_preview_ = true;
     InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TAboutBox::Show_Links()
+{
+    // The links show the addresses where the buttons were.
+    Copy_Button_To_Label("Email_Button", "Email_Address_Label", Email_Tool);
+    Copy_Button_To_Label("WEB_Button", "WEB_Address_Label", Web_Tool);
 }
 
 void TAboutBox::Copy_Button_To_Label(std::string_view button_name, std::string_view label_name, UINT_PTR tool_id)
@@ -325,6 +330,12 @@ LRESULT TAboutBox::Handle_Message(UINT message, WPARAM w, LPARAM l)
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(w) == Handle() && LOWORD(l) == HTCLIENT && Set_Cursor()) return TRUE;
         break;
+    case WM_DPICHANGED: {
+        const LRESULT result = Form_Window::Handle_Message(message, w, l);
+        // The links were laid out again from the hidden buttons' design: their tips follow.
+        if (IsWindowVisible(Handle())) Show_Links();
+        return result;
+    }
     default:
         break;
     }

@@ -54,6 +54,7 @@ protected:
 private:
     void Make(HWND owner);
     void Load_Pictures();
+    void Show_Links();
     void Copy_Button_To_Label(std::string_view button_name, std::string_view label_name, UINT_PTR tool_id);
     bool Set_Cursor();
 

@@ -1,6 +1,8 @@
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -143,6 +145,24 @@ TEST_F(Help_Menu, LinksStandInForTheHiddenButtonsAndOpenTheWebPageOrAMailNamingT
         About().Set_Caption_Of("WEB_Button", "");
         Press(Named("WEB_Address_Label"));
         About().Set_Caption_Of("WEB_Button", web);
+
+        // After a move to a monitor of another DPI the tips still cover the links.
+        RECT bounds;
+        GetWindowRect(About().Handle(), &bounds);
+        SendMessageW(About().Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&bounds));
+        std::vector<std::array<LONG, 4>> tips, places;
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        for (HWND tooltip = nullptr; (tooltip = FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr));) {
+            if (GetWindow(tooltip, GW_OWNER) != About().Handle()) continue;
+            while (SendMessageW(tooltip, TTM_ENUMTOOLSW, tips.size(), reinterpret_cast<LPARAM>(&tool)))
+                tips.push_back({tool.rect.left, tool.rect.top, tool.rect.right, tool.rect.bottom});
+        }
+        for (const char* name : {"Email_Address_Label", "WEB_Address_Label"}) {
+            const RECT rect = Component_List::Host_Rect(Named(name));
+            places.push_back({rect.left, rect.top, rect.right, rect.bottom});
+        }
+        EXPECT_EQ(tips, places);
     });
     Add([this] { PostMessageW(About().Handle(), WM_COMMAND, IDOK, 0); });
     Open();
