@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/Command_Ids.h"
+#include "app/Main_Commands.h"
 #include "app/Main_Menu.h"
 #include "app/Program_Texts.h"
 #include "app/Program_Windows.h"
@@ -20,39 +21,6 @@ namespace halvorn {
 namespace {
 
 const Font_Spec Main_Font{L"Times New Roman", Font_Spec::Points_From_Height(15)};
-
-// Every menu item and button reaches its handler through this table; a button that does
-// what a menu item does carries the item's command.
-struct Command_Binding {
-    unsigned short Id;
-    unsigned short Notification;  // the control's notification that runs it; 0 for clicks
-    void (*Handler)(TMainForm1&);
-};
-
-const Command_Binding Commands[] = {
-    {ExitOption, 0, [](TMainForm1& form) { form.Exit_BitBtnClick(); }},
-    {Always_On_Top_Option, 0, [](TMainForm1& form) { form.Always_On_Top_OptionClick(); }},
-    {Restore_Factory_Defaults_Option, 0, [](TMainForm1& form) { form.Restore_Factory_Defaults_OptionClick(); }},
-    {Select_Element_by_Abbreviation_Option, 0,
-     [](TMainForm1& form) { form.Search().Select_Element_by_Abbreviation_BitBtnClick(); }},
-    {Select_Element_by_Name_Option, 0, [](TMainForm1& form) { form.Search().Select_Element_by_Name_BitBtnClick(); }},
-    {Glossary_of_Terms_Option, 0, [](TMainForm1& form) { form.Glossary_of_Terms_BitBtnClick(); }},
-    {Graph_Type_ComboBox, CBN_SELCHANGE, [](TMainForm1& form) { form.Graph().Graph_Type_ComboBoxChange(); }},
-    {Previous_Graph_SpeedButton, 0, [](TMainForm1& form) { form.Graph().Previous_Graph_SpeedButtonClick(); }},
-    {Next_Graph_SpeedButton, 0, [](TMainForm1& form) { form.Graph().Next_Graph_SpeedButtonClick(); }},
-    {Copy_Graph_To_Windows_Clipboard_Option, 0,
-     [](TMainForm1& form) { form.Graph().Copy_Graph_To_Windows_Clipboard_BitBtnClick(); }},
-    {Copy_Table_To_Windows_Clipboard_Option, 0,
-     [](TMainForm1& form) { form.Picture().Copy_Table_To_Windows_Clipboard_BitBtnClick(); }},
-    {Save_Halvorn_Image_To_File_Option, 0,
-     [](TMainForm1& form) { form.Picture().Save_Halvorn_Image_To_File_OptionClick(); }},
-    {Set_Halvorn_Image_To_Be_Windows_Desktop_Option, 0,
-     [](TMainForm1& form) { form.Picture().Set_Halvorn_Image_To_Be_Windows_Desktop_OptionClick(); }},
-    {Auto_Run_at_Windows_Startup_Option, 0, [](TMainForm1& form) { form.Auto_Run_at_Windows_Startup_OptionClick(); }},
-    {View_Readme_file_Option, 0, [](TMainForm1& form) { form.View_Readme_file_OptionClick(); }},
-    {View_Shareware_Catalog_Option, 0, [](TMainForm1& form) { form.View_Shareware_Catalog_OptionClick(); }},
-    {AboutOption, 0, [](TMainForm1& form) { form.AboutOptionClick(); }},
-};
 
 }  // namespace
 
@@ -145,9 +113,12 @@ void TMainForm1::FormShow()
     // The toggle flips the option, so it starts from the opposite of the saved one.
     settings_.Always_On_Top = !settings_.Always_On_Top;
     Toggle_Always_On_Top();
-    // Whatever the settings file says, the registry knows whether the program runs at start-up.
+    // Whatever the settings file says, the registry knows whether the program runs at start-up;
+    // a run value it cannot read as a path is reported, counts as none, and the show goes on.
     Windows_Messages messages(Handle());
-    settings_.Auto_Run = Verify_Auto_Run(*program_.Registry, messages, Executable_Path());
+    settings_.Auto_Run = false;
+    Run_Guarded(Handle(),
+                [&] { settings_.Auto_Run = Verify_Auto_Run(*program_.Registry, messages, Executable_Path()); });
     Show_Options();
 
     pages_->Show_Page(0);
@@ -260,7 +231,7 @@ void TMainForm1::Exit_BitBtnClick() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 
 void TMainForm1::On_Command(unsigned short id, unsigned short notification)
 {
-    for (const Command_Binding& command : Commands)
+    for (const Command_Binding& command : Main_Commands)
         if (command.Id == id && command.Notification == notification) command.Handler(*this);
 }
 
@@ -277,6 +248,12 @@ LRESULT TMainForm1::Handle_Message(UINT message, WPARAM w, LPARAM l)
         // Whatever goes wrong while saving, the close goes ahead.
         Run_Guarded(Handle(), [this] { FormCloseQuery(); });
         DestroyWindow(Handle());
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        // Logging off ends the program without a close: the settings are saved now.
+        if (w) Run_Guarded(Handle(), [this] { FormCloseQuery(); });
         return 0;
     case WM_SIZE:
         FormResize();

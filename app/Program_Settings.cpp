@@ -1,18 +1,22 @@
 #include "app/Program_Settings.h"
 
 #include <initializer_list>
+#include <limits>
 #include <type_traits>
 
 #include "elements/Text_Helpers.h"
+#include "graphs/Graph_Types.h"
 
 namespace halvorn {
 
 namespace {
 
 template <auto Field>
-constexpr Setting_Key Key(std::string_view name, Setting_Type type, std::int32_t default_value, int write_position)
+constexpr Setting_Key Key(std::string_view name, Setting_Type type, std::int32_t default_value, int write_position,
+                          std::int32_t minimum = std::numeric_limits<std::int32_t>::min(),
+                          std::int32_t maximum = std::numeric_limits<std::int32_t>::max())
 {
-    return {name, type, default_value, write_position,
+    return {name, type, default_value, write_position, minimum, maximum,
             [](const Program_Settings& settings) { return static_cast<std::int32_t>(settings.*Field); },
             [](Program_Settings& settings, std::int32_t value) {
                 using Value = std::remove_reference_t<decltype(settings.*Field)>;
@@ -24,7 +28,7 @@ constexpr Setting_Key Key(std::string_view name, Setting_Type type, std::int32_t
 template <int Swatch>
 constexpr Setting_Key Colour_Key(std::string_view name, std::int32_t default_value)
 {
-    return {name, Setting_Type::Colour, default_value, 8 + Swatch,
+    return {name, Setting_Type::Colour, default_value, 8 + Swatch, 0, 0xFFFFFF,
             [](const Program_Settings& settings) { return static_cast<std::int32_t>(settings.Colours[Swatch]); },
             [](Program_Settings& settings, std::int32_t value) {
                 settings.Colours[Swatch] = static_cast<std::uint32_t>(value);
@@ -44,7 +48,7 @@ const std::array<Setting_Key, 22> Setting_Keys{{
     Key<&S::Always_On_Top>("Always_on_Top_Option", Boolean, 0, 5),
     Key<&S::Auto_Run>("Auto_Run_at_Windows_Startup_Option", Boolean, 0, 6),
     Key<&S::Maximised>("WindowState_wsMaximized", Boolean, 0, 0),
-    Key<&S::Graph_Index>("Graph_Type_ComboBox", Integer, 0, 7),
+    Key<&S::Graph_Index>("Graph_Type_ComboBox", Integer, 0, 7, 0, Graph_Type_Count - 1),
     Colour_Key<0>("Other_Non_Metals_Colour_Shape", 0xFFFFFF),
     Colour_Key<1>("Alkali_Metals_Colour_Shape", 0x0000FF),
     Colour_Key<2>("Alkaline_Earth_Metals_Colour_Shape", 0x00FF00),
@@ -93,8 +97,7 @@ std::int32_t Parse_Setting_Value(const Setting_Key& key, std::string_view text)
     } catch (const Conversion_Error&) {
         return key.Default;
     }
-    if (key.Type == Setting_Type::Colour && (value < 0 || value > 0xFFFFFF)) return key.Default;
-    return value;
+    return value < key.Minimum || value > key.Maximum ? key.Default : value;
 }
 
 }  // namespace halvorn

@@ -37,6 +37,7 @@ struct Setting_Key {
     Setting_Type Type;
     std::int32_t Default;
     int Write_Position;  // 0 is written first
+    std::int32_t Minimum, Maximum;  // a value outside takes the default
     std::int32_t (*Get)(const Program_Settings&);
     void (*Set)(Program_Settings&, std::int32_t);
 };
@@ -49,8 +50,8 @@ std::array<const Setting_Key*, 22> Keys_In_Write_Order();
 
 // The value of a stored text for a key: an integer in decimal with an optional sign,
 // nothing else. Anything that is not one ("abc", "12abc", empty, outside 32 bits) gives
-// the key's default; so does a colour outside 0x000000 to 0xFFFFFF, which is no RGB
-// colour at all.
+// the key's default; so does a value outside the key's range: a colour outside 0x000000
+// to 0xFFFFFF, which is no RGB colour at all, or a graph the page does not have.
 std::int32_t Parse_Setting_Value(const Setting_Key& key, std::string_view text);
 
 }  // namespace halvorn

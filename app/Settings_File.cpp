@@ -1,31 +1,43 @@
 #include "app/Settings_File.h"
 
+#include "app/Ini_Text.h"
 #include "platform/Seams.h"
+#include "platform/Whole_File.h"
 #include "platform/Win_Text.h"
 
 namespace halvorn {
 
 std::wstring Settings_File_Path() { return Executable_Directory() + Widen(Settings_File_Name); }
 
-Settings_Ini::~Settings_Ini()
-{
-    // Writes may be cached; make sure they reach the file before the pass ends.
-    if (written_) WritePrivateProfileStringW(nullptr, nullptr, nullptr, path_.c_str());
-}
-
 std::int32_t Settings_Ini::Read(const Setting_Key& key) const
 {
-    wchar_t value[64] = L"";
-    GetPrivateProfileStringW(Widen(Settings_Section).c_str(), Widen(key.Name).c_str(), L"", value,
-                             static_cast<DWORD>(std::size(value)), path_.c_str());
+    // The whole value is read, however long: a number padded with zeros is still the number.
+    std::wstring value(64, L'\0');
+    for (;;) {
+        const DWORD length = GetPrivateProfileStringW(Widen(Settings_Section).c_str(), Widen(key.Name).c_str(), L"",
+                                                      value.data(), static_cast<DWORD>(value.size()), path_.c_str());
+        if (length + 1 < value.size()) {
+            value.resize(length);
+            break;
+        }
+        value.resize(value.size() * 4);
+    }
     return Parse_Setting_Value(key, Narrow(value));
 }
 
 void Settings_Ini::Write(const Setting_Key& key, std::int32_t value)
 {
-    written_ = true;
-    WritePrivateProfileStringW(Widen(Settings_Section).c_str(), Widen(key.Name).c_str(),
-                               std::to_wstring(value).c_str(), path_.c_str());
+    values_.emplace_back(key.Name, std::to_string(value));
+}
+
+void Settings_Ini::Save()
+{
+    // One write of the whole file, with whatever else it holds kept.
+    const std::vector<std::uint8_t> old = Read_Whole_File(path_);
+    const std::string_view old_text(reinterpret_cast<const char*>(old.data()), old.size());
+    const std::string text = Set_Ini_Values(old_text, Settings_Section, values_);
+    Write_Whole_File(path_, std::vector<std::uint8_t>(text.begin(), text.end()));
+    values_.clear();
 }
 
 Program_Settings Read_Settings_File(const std::wstring& path, const Program_Settings& defaults)
@@ -44,6 +56,7 @@ void Write_Settings_File(const std::wstring& path, const Program_Settings& setti
 {
     Settings_Ini file(path);
     for (const Setting_Key* key : Keys_In_Write_Order()) file.Write(*key, key->Get(settings));
+    file.Save();
 }
 
 std::string Probe_File_Status(const std::wstring& file_name)

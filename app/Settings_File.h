@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/Ini_Text.h"
 #include "app/Program_Settings.h"
 
 namespace halvorn {
@@ -20,22 +21,25 @@ public:
     explicit Settings_Ini(std::wstring path) : path_(std::move(path)) {}
     Settings_Ini(const Settings_Ini&) = delete;
     Settings_Ini& operator=(const Settings_Ini&) = delete;
-    ~Settings_Ini();
 
-    // The key's value, or its default when missing or not an integer.
+    // The key's value, or its default when missing, not an integer or out of its range.
     std::int32_t Read(const Setting_Key& key) const;
+    // Values are gathered and reach the file together, with Save.
     void Write(const Setting_Key& key, std::int32_t value);
+    // Puts the file in place whole, keeping its other sections and keys; raises
+    // File_Write_Error naming the file and the reason when it cannot, and the old file stays.
+    void Save();
 
 private:
     std::wstring path_;
-    bool written_ = false;
+    Ini_Values values_;
 };
 
 // One read pass: every key in its order, each missing or bad value at its default, taken
 // from defaults.
 Program_Settings Read_Settings_File(const std::wstring& path,
                                     const Program_Settings& defaults = Program_Settings::Defaults());
-// One write pass: every key in the close's order.
+// One write pass: every key in the close's order, in one write of the whole file.
 void Write_Settings_File(const std::wstring& path, const Program_Settings& settings);
 
 // "CLOSED", "OPEN", "NOT FOUND", "ERROR" or "" for a file name.

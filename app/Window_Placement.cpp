@@ -1,5 +1,8 @@
 #include "app/Window_Placement.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace halvorn {
@@ -19,6 +22,13 @@ BOOL CALLBACK Find_Work_Area_Meeting(HMONITOR monitor, HDC, LPRECT, LPARAM data)
     return TRUE;
 }
 
+// Saved values may be anything: a far edge is summed wide and kept in range.
+LONG Far_Edge(int start, int size)
+{
+    return static_cast<LONG>(std::clamp<std::int64_t>(std::int64_t{start} + size, std::numeric_limits<LONG>::min(),
+                                                      std::numeric_limits<LONG>::max()));
+}
+
 }  // namespace
 
 bool Meets_A_Work_Area(const RECT& bounds)
@@ -32,7 +42,8 @@ void Place_Main_Window(HWND window, int top, int left, int width, int height, in
                        int default_width, int default_height)
 {
     if (width <= 0 || height <= 0) width = default_width, height = default_height;
-    if (!Meets_A_Work_Area({left, top, left + width, top + height})) top = default_top, left = default_left;
+    if (!Meets_A_Work_Area({left, top, Far_Edge(left, width), Far_Edge(top, height)}))
+        top = default_top, left = default_left;
     SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -41,8 +52,8 @@ void Place_Secondary_Window(Window_Base& window, int left, int top, int default_
     window.When_Made([&window, left, top, default_left, default_top] {
         RECT bounds;
         GetWindowRect(window.Handle(), &bounds);
-        OffsetRect(&bounds, left - bounds.left, top - bounds.top);
-        const bool seen = Meets_A_Work_Area(bounds);
+        const bool seen = Meets_A_Work_Area({left, top, Far_Edge(left, bounds.right - bounds.left),
+                                             Far_Edge(top, bounds.bottom - bounds.top)});
         SetWindowPos(window.Handle(), nullptr, seen ? left : default_left, seen ? top : default_top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     });

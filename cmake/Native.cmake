@@ -19,7 +19,8 @@ add_executable(halvorn_unit_tests
   tests/unit/Graph_Series_Test.cpp
   tests/unit/Registry_Routines_Test.cpp
   tests/unit/Snapshot_Geometry_Test.cpp
-  tests/unit/Bmp_File_Test.cpp)
+  tests/unit/Bmp_File_Test.cpp
+  tests/unit/Settings_Text_Test.cpp)
 # std::regex trips a false maybe-uninitialized warning in GCC 12.
 target_compile_options(halvorn_unit_tests PRIVATE ${sanitize} -Wno-maybe-uninitialized)
 target_link_options(halvorn_unit_tests PRIVATE ${sanitize})

@@ -15,6 +15,7 @@ endif()
 add_library(halvorn_ui STATIC
   chart/Chart_Control.cpp
   app/Layout_Scaler.cpp
+  app/Main_Commands.cpp
   app/Main_Menu.cpp
   app/Main_Window.cpp
   app/Page_Control.cpp
@@ -39,6 +40,7 @@ add_library(halvorn_ui STATIC
   platform/Rich_Edit.cpp
   platform/Seams.cpp
   platform/Win_Text.cpp
+  platform/Whole_File.cpp
   platform/Window_Base.cpp
   report/Glossary_Window.cpp
   report/Report_Window.cpp
@@ -118,8 +120,11 @@ add_executable(halvorn_win_tests
   tests/win/Win_Test_Support.cpp
   resources/Halvorn.rc)
 target_link_libraries(halvorn_win_tests PRIVATE halvorn_ui gtest)
-add_test(NAME windows_side COMMAND halvorn_win_tests)
+add_test(NAME windows_side COMMAND halvorn_win_tests --gtest_filter=-Settings.FullDisk*)
 set_tests_properties(windows_side PROPERTIES TIMEOUT 300)
+add_test(NAME windows_side_full_disk
+         COMMAND "${CMAKE_SOURCE_DIR}/tests/win/full_disk.sh" $<TARGET_FILE:halvorn_win_tests>)
+set_tests_properties(windows_side_full_disk PROPERTIES TIMEOUT 120)
 # The layout at other DPIs, each in a copy of the prefix set to it; the prefix itself stays
 # at 96 for every other test.
 foreach(dpi 120 144)

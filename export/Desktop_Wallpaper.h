@@ -8,7 +8,8 @@
 namespace halvorn {
 
 // SystemParametersInfo(SPI_SETDESKWALLPAPER), stored in the user's profile and announced
-// to every top-level window; the path is passed as it stands, an empty one included.
+// to every top-level window; the path is passed as it stands, an empty one included. A
+// refusal raises an error naming the picture and the system's reason.
 void Apply_System_Wallpaper(const std::wstring& path);
 
 // Makes file_name the desktop picture when it names an existing file; otherwise does

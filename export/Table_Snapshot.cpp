@@ -7,6 +7,7 @@
 #include "export/Bmp_File.h"
 #include "platform/Clipboard_Session.h"
 #include "platform/Seams.h"
+#include "platform/Whole_File.h"
 #include "platform/Win_Text.h"
 #include "winint/Windows_Messages.h"
 
@@ -53,18 +54,6 @@ Palette_Handle Display_Palette()
     GetSystemPaletteEntries(screen.Get(), 0, static_cast<UINT>(count), palette->palPalEntry);
     return Palette_Handle(CreatePalette(palette));
 }
-
-class File_Handle {
-public:
-    explicit File_Handle(HANDLE handle) : handle_(handle) {}
-    File_Handle(const File_Handle&) = delete;
-    File_Handle& operator=(const File_Handle&) = delete;
-    ~File_Handle() { if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_); }
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 std::uint16_t File_Bit_Count(int display_bits)
 {
@@ -147,15 +136,8 @@ void Write_Bmp_File(HBITMAP bitmap, const std::wstring& path)
                                     static_cast<std::uint32_t>(c.rgbGreen) << 8 | c.rgbBlue);
         }
     }
-    const std::vector<std::uint8_t> bytes = Bmp_File_Bytes(image);
-
-    const File_Handle file(
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) throw std::runtime_error("Cannot create file " + Narrow(path));
-    DWORD written = 0;
-    if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-        written != bytes.size())
-        throw std::runtime_error("Stream write error");
+    // A picture that cannot be written whole leaves the last good one in place.
+    Write_Whole_File(path, Bmp_File_Bytes(image));
 }
 
 void Save_Table_Snapshot(Snapshot_Source& source, HWND owner, bool quiet)

@@ -1,10 +1,11 @@
 // Fuzz target: the text helpers and number parsers on arbitrary input. The first byte
-// picks the helper; the rest is split at the first two 0xFF bytes into its arguments.
+// picks the helper (or the settings file's writer); the rest is split at the first two 0xFF bytes into its arguments.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "app/Ini_Text.h"
 #include "app/Program_Settings.h"
 #include "elements/Text_Helpers.h"
 #include "table_view/Box_Number.h"
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     const std::string_view a = Take_Part(rest), b = Take_Part(rest), c = rest;
     try {
-        switch (data[0] % 6) {
+        switch (data[0] % 7) {
         case 0: {
             // The replacements the program makes, on any text. (With patterns of one's
             // own choosing the rescanning rule can grow a text without end, as any
@@ -61,9 +62,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 5:
             for (const halvorn::Setting_Key& key : halvorn::Setting_Keys) {
                 const std::int32_t value = halvorn::Parse_Setting_Value(key, a);
-                if (key.Type == halvorn::Setting_Type::Colour) Check(value >= 0 && value <= 0xFFFFFF);
+                Check(value == key.Default || (value >= key.Minimum && value <= key.Maximum));
             }
             break;
+        case 6: {
+            // Whatever a settings file holds, writing the settings into it twice gives what
+            // writing them once gave.
+            const halvorn::Ini_Values values{{"window_Width", std::string(b)}, {"Graph_Type_ComboBox", "3"}};
+            const std::string once = halvorn::Set_Ini_Values(a, "Halvorn", values);
+            if (b.find_first_of("\r\n") == std::string_view::npos)
+                Check(halvorn::Set_Ini_Values(once, "Halvorn", values) == once);
+            break;
+        }
         }
     } catch (const halvorn::Conversion_Error&) {
     }

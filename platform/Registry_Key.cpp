@@ -2,11 +2,12 @@
 
 namespace halvorn {
 
-Registry_Key Registry_Key::Open(HKEY root, const std::wstring& path, REGSAM access)
+Registry_Key Registry_Key::Open(HKEY root, const std::wstring& path, REGSAM access, LSTATUS* status)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, access, &key) != ERROR_SUCCESS) return Registry_Key();
-    return Registry_Key(key);
+    const LSTATUS result = RegOpenKeyExW(root, path.c_str(), 0, access, &key);
+    if (status) *status = result;
+    return result == ERROR_SUCCESS ? Registry_Key(key) : Registry_Key();
 }
 
 void Registry_Key::Reset(HKEY key)

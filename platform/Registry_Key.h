@@ -23,8 +23,8 @@ public:
     ~Registry_Key() { Reset(); }
 
     // Opens an existing key below root, never creating it; empty when it cannot be
-    // opened with the rights asked for.
-    static Registry_Key Open(HKEY root, const std::wstring& path, REGSAM access);
+    // opened with the rights asked for, and the reason in status when given.
+    static Registry_Key Open(HKEY root, const std::wstring& path, REGSAM access, LSTATUS* status = nullptr);
 
     HKEY Get() const { return key_; }
     HKEY Release() { return std::exchange(key_, nullptr); }

@@ -15,4 +15,7 @@ std::string Narrow(std::wstring_view wide);
 std::string Window_Text(HWND window);
 void Set_Window_Text(HWND window, std::string_view text);
 
+// The system's own sentence for an error code, without its line break.
+std::wstring System_Error_Text(DWORD code);
+
 }  // namespace halvorn

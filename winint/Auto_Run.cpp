@@ -17,6 +17,21 @@ std::wstring Ascii_Upper_Case(std::wstring_view text)
     return upper;
 }
 
+// A value the system could take for a program and its arguments goes in quotes: a path
+// with a blank, written bare, is the known way to start a planted "C:\My.exe".
+std::wstring Run_Value(std::wstring_view executable_path)
+{
+    const std::wstring path(executable_path);
+    return path.find(L' ') == std::wstring::npos ? path : L"\"" + path + L"\"";
+}
+
+// The path a run value names, with or without its quotes.
+std::wstring_view Unquoted(std::wstring_view value)
+{
+    if (value.size() >= 2 && value.front() == L'"' && value.back() == L'"') return value.substr(1, value.size() - 2);
+    return value;
+}
+
 }  // namespace
 
 std::wstring Executable_File_Name(std::wstring_view executable_path)
@@ -29,7 +44,7 @@ bool Enable_Auto_Run(Registry& registry, User_Messages& messages, std::wstring_v
 {
     const std::wstring name = Executable_File_Name(executable_path);
     if (!Write_Registry_String(registry, messages, Registry_Root::Local_Machine, Run_Key_Path, name,
-                               std::wstring(executable_path)))
+                               Run_Value(executable_path)))
         return false;
     messages.Show(L"This program (" + name + L") will now run automatically at Windows Start-Up.",
                   Message_Icon::Information, Message_Buttons::Ok);
@@ -50,14 +65,14 @@ bool Verify_Auto_Run(Registry& registry, User_Messages& messages, std::wstring_v
     const std::wstring name = Executable_File_Name(executable_path);
     const std::wstring registered = Read_Registry_String(registry, Registry_Root::Local_Machine, Run_Key_Path, name);
     if (registered.empty()) return false;
-    if (Ascii_Upper_Case(registered) != Ascii_Upper_Case(executable_path)) {
+    if (Ascii_Upper_Case(Unquoted(registered)) != Ascii_Upper_Case(executable_path)) {
         const std::wstring question =
             L"The directory / path settings required to make this program (" + name + L")\r\n" +
             L"run automatically at Windows Start-up do not match where the program \r\n" +
             L"is currently being run from.\r\n" +
             L"\r\n" +
-            L" Old      = " + registered + L"\r\n" +
-            L" Current = " + std::wstring(executable_path) + L"\r\n" +
+            messages.Fit_Line(L" Old      = " + registered) + L"\r\n" +
+            messages.Fit_Line(L" Current = " + std::wstring(executable_path)) + L"\r\n" +
             L"\r\n" +
             L"Do you want to update the Windows Registry to " + L"reflect the programs current locaton ?";
         if (messages.Show(question, Message_Icon::Warning, Message_Buttons::Yes_No) == Message_Answer::Yes)

@@ -48,13 +48,17 @@ std::optional<std::wstring> Memory_Registry::Value(Registry_Root root, const std
     return found->second.Text;
 }
 
-bool Memory_Registry::Key_Exists(Registry_Root root, const std::wstring& key) { return Find(root, key) != nullptr; }
+Key_Status Memory_Registry::Open_Status(Registry_Root root, const std::wstring& key, Key_Access access)
+{
+    if (!Find(root, key)) return Key_Status::Missing;
+    return access == Key_Access::Write && withheld_.count(Id(root, key)) ? Key_Status::Refused : Key_Status::Opens;
+}
 
 void Memory_Registry::Write_String(Registry_Root root, const std::wstring& key, const std::wstring& name,
                                    const std::wstring& value)
 {
     Values* values = Find(root, key);
-    if (!values || refused_.count(Fold(name))) throw Failed_To_Set_Data(name);
+    if (!values || refused_.count(Fold(name)) || withheld_.count(Id(root, key))) throw Failed_To_Set_Data(name);
     ++writes_;
     (*values)[Fold(name)] = {spoiled_.count(Fold(name)) ? value + L"~" : value, true};
 }
@@ -78,7 +82,7 @@ bool Memory_Registry::Value_Exists(Registry_Root root, const std::wstring& key, 
 void Memory_Registry::Delete_Value(Registry_Root root, const std::wstring& key, const std::wstring& name)
 {
     Values* values = Find(root, key);
-    if (values && !kept_.count(Fold(name))) values->erase(Fold(name));
+    if (values && !kept_.count(Fold(name)) && !withheld_.count(Id(root, key))) values->erase(Fold(name));
 }
 
 }  // namespace halvorn

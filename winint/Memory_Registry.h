@@ -31,11 +31,13 @@ public:
     void Keep_On_Delete(const std::wstring& name) { kept_.insert(Fold(name)); }
     // Writing this value is refused outright.
     void Refuse_Writes_Of(const std::wstring& name) { refused_.insert(Fold(name)); }
+    // The key opens for reading only, as a machine-wide key does for a standard user.
+    void Withhold_Writing(Registry_Root root, const std::wstring& key) { withheld_.insert(Id(root, key)); }
 
     // Value writes that reached the store (refused ones do not count).
     int Write_Count() const { return writes_; }
 
-    bool Key_Exists(Registry_Root root, const std::wstring& key) override;
+    Key_Status Open_Status(Registry_Root root, const std::wstring& key, Key_Access access) override;
     void Write_String(Registry_Root root, const std::wstring& key, const std::wstring& name,
                       const std::wstring& value) override;
     std::wstring Read_String(Registry_Root root, const std::wstring& key, const std::wstring& name) override;
@@ -58,6 +60,7 @@ private:
 
     std::map<Key_Id, Values> keys_;
     std::set<std::wstring> spoiled_, kept_, refused_;
+    std::set<Key_Id> withheld_;
     int writes_ = 0;
 };
 

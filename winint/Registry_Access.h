@@ -29,13 +29,21 @@ Registry_Error Invalid_Data_Type(std::wstring_view value_name);
 // UTF-16 to Windows-1252; what has no place there becomes "?".
 std::string To_Windows_1252(std::wstring_view text);
 
+// Reading asks only to query values; writing also to set and delete them.
+enum class Key_Access { Read, Write };
+enum class Key_Status { Opens, Missing, Refused };
+
 class Registry {
 public:
     virtual ~Registry() = default;
 
-    // Whether the key opens with full access rights: a key the user may not open fully
-    // counts as missing.
-    virtual bool Key_Exists(Registry_Root root, const std::wstring& key) = 0;
+    // Whether the key opens with the rights the access needs, is not there, or is there
+    // but withheld from this user (a standard user's machine-wide keys).
+    virtual Key_Status Open_Status(Registry_Root root, const std::wstring& key, Key_Access access) = 0;
+    bool Key_Exists(Registry_Root root, const std::wstring& key)
+    {
+        return Open_Status(root, key, Key_Access::Read) == Key_Status::Opens;
+    }
     // Stores a string value in an existing key; Failed_To_Set_Data when refused.
     virtual void Write_String(Registry_Root root, const std::wstring& key, const std::wstring& name,
                               const std::wstring& value) = 0;

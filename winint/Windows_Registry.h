@@ -1,5 +1,5 @@
-// The registry through advapi32. Every call opens its key for itself with full access
-// rights and closes it again, so a key the user may not open fully counts as missing.
+// The registry through advapi32. Every call opens its key for itself, with the least rights
+// the call needs, and closes it again.
 #pragma once
 
 #include "winint/Registry_Access.h"
@@ -8,7 +8,7 @@ namespace halvorn {
 
 class Windows_Registry final : public Registry {
 public:
-    bool Key_Exists(Registry_Root root, const std::wstring& key) override;
+    Key_Status Open_Status(Registry_Root root, const std::wstring& key, Key_Access access) override;
     void Write_String(Registry_Root root, const std::wstring& key, const std::wstring& name,
                       const std::wstring& value) override;
     std::wstring Read_String(Registry_Root root, const std::wstring& key, const std::wstring& name) override;

@@ -17,6 +17,7 @@ const std::wstring Test_Key = L"\\Software\\Halvorn Test";
 const std::wstring Run_Path = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::wstring Desktop = L"\\Control Panel\\Desktop";
 const std::wstring Exe = L"C:\\Program Files\\Halvorn\\Halvorn.exe";
+const std::wstring Quoted_Exe = L"\"" + Exe + L"\"";
 
 struct Shown {
     std::wstring Text;
@@ -44,6 +45,8 @@ public:
         Answers.erase(Answers.begin());
         return answer;
     }
+    // A screen of 60 characters.
+    std::wstring Fit_Line(std::wstring_view line) override { return Shorten_Middle(line, 60); }
     std::vector<Shown> Boxes;
     std::vector<Message_Answer> Answers;
 };
@@ -114,6 +117,28 @@ TEST_F(Registry_Routines, EachFailureShowsOneErrorBoxWithTheKeyItemAndValue)
     }));
 }
 
+// A key this user may read but not change (a standard user's machine-wide run key) is read
+// as it is; changing it says administrator rights are needed, not that it is missing.
+TEST_F(Registry_Routines, AKeyWithheldFromWritingIsReadAndItsChangesAskForAdministratorRights)
+{
+    Store.Put(HKLM, Run_Path, L"Halvorn.exe", Exe);
+    Store.Withhold_Writing(HKLM, Run_Path);
+    EXPECT_TRUE(Verify_Auto_Run(Store, Messages, Exe));
+    EXPECT_FALSE(Disable_Auto_Run(Store, Messages, Exe));
+    EXPECT_FALSE(Enable_Auto_Run(Store, Messages, L"C:\\B\\Second.exe"));
+    EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Halvorn.exe"), Exe);
+    const auto error = [](std::wstring text) { return Shown{text, Message_Icon::Error, Message_Buttons::Ok}; };
+    EXPECT_EQ(Messages.Boxes, (std::vector<Shown>{
+        error(L"Error: Administrator rights are needed to change this Registry Key, \r\nand this program is not "
+              L"running with them.  \r\n\r\n Error Key   = \\Software\\Microsoft\\Windows\\CurrentVersion\\Run\r\n"
+              L" Error Item  = Halvorn.exe\r\n\r\nPlease contact the program's author."),
+        error(L"Error: Administrator rights are needed to change this Registry Key, \r\nand this program is not "
+              L"running with them.  \r\n\r\n Error Key   = \\Software\\Microsoft\\Windows\\CurrentVersion\\Run\r\n"
+              L" Error Item  = Second.exe\r\n Error Value = C:\\B\\Second.exe\r\n\r\n"
+              L"Please contact the program's author."),
+    }));
+}
+
 TEST_F(Registry_Routines, ErrorTextsReachTheErrorBoxInTheProgramsCodePage)
 {
     EXPECT_STREQ(Failed_To_Set_Data(L"Caf\u00e9 \u20ac").what(), "Failed to set data for 'Caf\xe9 \x80'");
@@ -131,8 +156,9 @@ TEST(Auto_Run, FileNameIsThePathAfterItsLastSeparator)
 
 TEST_F(Registry_Routines, AutoRunOnThenOffConfirmsEachAndLeavesNothing)
 {
+    // A path with a blank is written in quotes, so that no "C:\Program.exe" can stand in.
     ASSERT_TRUE(Enable_Auto_Run(Store, Messages, Exe));
-    EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Halvorn.exe"), Exe);
+    EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Halvorn.exe"), Quoted_Exe);
     EXPECT_TRUE(Verify_Auto_Run(Store, Messages, Exe));
     ASSERT_TRUE(Disable_Auto_Run(Store, Messages, Exe));
     EXPECT_FALSE(Store.Value_Exists(HKLM, Run_Path, L"Halvorn.exe"));
@@ -152,7 +178,7 @@ TEST_F(Registry_Routines, AutoRunOnThenOffConfirmsEachAndLeavesNothing)
     EXPECT_FALSE(Disable_Auto_Run(Store, Messages, Exe));
     EXPECT_FALSE(Verify_Auto_Run(Store, Messages, Exe));
     ASSERT_EQ(Messages.Boxes.size(), 2u);
-    const std::wstring named = L" Error Item  = Halvorn.exe\r\n Error Value = " + Exe + L"\r\n";
+    const std::wstring named = L" Error Item  = Halvorn.exe\r\n Error Value = " + Quoted_Exe + L"\r\n";
     EXPECT_NE(Messages.Boxes[0].Text.find(named), std::wstring::npos);
 }
 
@@ -178,7 +204,17 @@ TEST_F(Registry_Routines, MovedExecutableIsOfferedAnUpdate)
     Messages.Answers = {Message_Answer::Yes};
     EXPECT_TRUE(Verify_Auto_Run(Store, Messages, Exe));
     EXPECT_EQ(Messages.Boxes, (std::vector<Shown>{question, Auto_Run_On}));
-    EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Halvorn.exe"), Exe);
+    EXPECT_EQ(Store.Value(HKLM, Run_Path, L"Halvorn.exe"), Quoted_Exe);
+
+    // A value too long for the screen is asked about with both paths cut in their middles.
+    Messages.Boxes.clear();
+    Store.Put(HKLM, Run_Path, L"Halvorn.exe", L"C:\\" + std::wstring(32000, L'x') + L"\\Halvorn.exe");
+    EXPECT_TRUE(Verify_Auto_Run(Store, Messages, Exe));
+    ASSERT_EQ(Messages.Boxes.size(), 1u);
+    EXPECT_NE(Messages.Boxes[0].Text.find(L"\r\n Old      = C:\\xxxxxxxxxxxxx...xxxxxxxxxxxxxxxxx\\Halvorn.exe\r\n"
+                                          L" Current = C:\\Program Files\\Halvorn\\Halvorn.exe\r\n"),
+              std::wstring::npos)
+        << ::testing::PrintToString(Messages.Boxes[0].Text);
 }
 
 TEST_F(Registry_Routines, PathsDifferingOnlyInAsciiLetterCaseMatch)
@@ -189,6 +225,9 @@ TEST_F(Registry_Routines, PathsDifferingOnlyInAsciiLetterCaseMatch)
         // Letters beyond a to z are compared as they stand.
         {L"C:\\\u00e4\\Halvorn.exe", L"C:\\\u00c4\\Halvorn.exe", true},
         {L"C:\\Program Files\\Halvorn\\Halvorn.exe ", Exe, true},
+        // Quotes around the path are no difference; quotes inside it are.
+        {Quoted_Exe, Exe, false},
+        {L"\"C:\\Program Files\\Halvorn\\\"Halvorn.exe", Exe, true},
     };
     for (const auto& c : cases) {
         Memory_Registry store;

@@ -30,14 +30,15 @@ protected:
     {
         Program_Test::SetUp();
         Set_Shell_Open_Hook([this](const std::wstring& text) { Opened.push_back(text); });
-        Set_Process_Start_Hook([this](const std::wstring& command_line) { Started.push_back(command_line); });
+        Set_Process_Start_Hook(
+            [this](const std::wstring&, const std::wstring& command_line) { Started.push_back(command_line); });
         Start();
     }
     void TearDown() override
     {
         Set_Shell_Open_Hook(nullptr);
         Set_Process_Start_Hook(nullptr);
-        Set_Windows_Directory_Override(L"");
+        Set_System_Folders_Override(L"");
         DeleteFileW(Catalog().c_str());
         Program_Test::TearDown();
     }
@@ -249,7 +250,7 @@ TEST_F(Help_Menu, ReadmeOpensEvenWhenMissingAndNotepadIsLookedForFirst)
     Expect_Information(0, "No Log File to View.");
 
     // With no Notepad in the Windows directory nothing is started, whatever the path.
-    Set_Windows_Directory_Override(Executable_Directory() + L"no-windows");
+    Set_System_Folders_Override(Executable_Directory() + L"no-windows");
     View_In_Notepad(L"");
     Expect_Information(1, "Windows Notepad could not be found.");
     EXPECT_TRUE(Started.empty());

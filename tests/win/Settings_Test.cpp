@@ -1,13 +1,21 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
+#include <thread>
 
 #include "app/Menu_Design.h"
 #include "app/Settings_File.h"
 #include "app/Program_Settings.h"
 #include "platform/Seams.h"
+#include "platform/Win_Text.h"
 #include "tests/win/Win_Test_Support.h"
+#include "winint/Auto_Run.h"
+#include "winint/Memory_Registry.h"
 
 namespace halvorn::test {
 namespace {
@@ -76,6 +84,73 @@ TEST_F(Settings, BadOrMissingValuesFallBackToTheirDefaults)
     EXPECT_EQ(Main().Component_Named("Noble_Gases_Colour_Shape").Fill, RGB(0, 255, 255));
     EXPECT_EQ(Main().Component_Named("Unknown_Colour_Shape").Fill, RGB(192, 192, 192));
     EXPECT_TRUE(Boxes.empty());
+}
+
+// However long a value is, it is read whole, and far edges summed from saved values do
+// not overflow: a window reaching down from above the screen is still seen.
+TEST_F(Settings, ValuesAreReadWholeAndSummedWithoutOverflow)
+{
+    Write_Ini("[Halvorn]\r\nwindow_left_posn=" + std::string(70, '0') +
+              "300\r\nwindow_top_posn=-100\r\nwindow_Height=2147483647\r\n");
+    Start();
+    EXPECT_EQ(Outer_Bounds().left, 300);
+    EXPECT_EQ(Outer_Bounds().top, -100);
+}
+
+// A run value the registry cannot give as a path is reported once; the show sequence goes
+// on, and the check mark says the program does not run at start-up.
+TEST_F(Settings, ARunValueOfAnotherTypeIsReportedAndTheShowGoesOn)
+{
+    Memory_Registry store;
+    store.Put_Number(Registry_Root::Local_Machine, std::wstring(Run_Key), L"Halvorn.exe");
+    Program().Registry = &store;
+    Start();
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0].Text, "Invalid data type for 'Halvorn.exe'.");
+    EXPECT_EQ(Boxes[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_FALSE(Main().Menu_Checked(Auto_Run_at_Windows_Startup_Option));
+    EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(255, 255, 0));
+    EXPECT_GT(Main().Graph().Chart1().Model.Series.Count(), 100u);
+    Program().Registry = &Program().System_Registry;
+}
+
+// Windows ends the program without a close when the user logs off: the settings are saved
+// then, and not when the ending is called off.
+TEST_F(Settings, LoggingOffSavesTheSettings)
+{
+    Start();
+    SendMessageW(Main().Handle(), WM_COMMAND, Next_Graph_SpeedButton, 0);
+    EXPECT_TRUE(SendMessageW(Main().Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    SendMessageW(Main().Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    EXPECT_FALSE(Ini_Exists());
+    SendMessageW(Main().Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_NE(Read_Ini().find("\r\nGraph_Type_ComboBox=1\r\n"), std::string::npos);
+}
+
+// The close writes the settings into what the file holds, keeping what the program does not
+// know; a file that cannot be replaced is reported by name and reason and stays as it was,
+// with nothing left beside it.
+TEST_F(Settings, TheCloseKeepsWhatItDoesNotKnowAndReportsAFileItCannotReplace)
+{
+    Write_Ini("; notes\r\n[Halvorn]\r\nLanguage=fr\r\nwindow_Width=900\r\n\r\n[Other]\r\nx=1\r\n");
+    Start();
+    Close();
+    std::string ini = Read_Ini();
+    EXPECT_EQ(ini.rfind("; notes\r\n[Halvorn]\r\nLanguage=fr\r\nwindow_Width=900\r\n", 0), 0u) << ini;
+    EXPECT_NE(ini.find("Glossary_of_Terms_Form.Left=100\r\n\r\n[Other]\r\nx=1\r\n"), std::string::npos) << ini;
+
+    Restart(ini);
+    const HANDLE held = CreateFileW(Ini_Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    SendMessageW(Main().Handle(), WM_COMMAND, Next_Graph_SpeedButton, 0);
+    Close();
+    CloseHandle(held);
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0].Text.rfind("Cannot write file " + Narrow(Ini_Path()) + ": ", 0), 0u) << Boxes[0].Text;
+    EXPECT_EQ(Boxes[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_EQ(Read_Ini(), ini);
+    const auto folder = std::filesystem::path(Ini_Path()).parent_path();
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
 TEST_F(Settings, SavedValuesComeBackAndAreWrittenAgain)
@@ -222,6 +297,142 @@ TEST(File_Helpers, ProbeAttributesAndDelete)
     EXPECT_EQ(GetFileAttributesW(name.c_str()) & 0x27u,
               static_cast<DWORD>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
     EXPECT_TRUE(Delete_Closed_File(name)) << "read-only and hidden";
+}
+
+// A folder of its own in the temporary directory, removed with what it holds.
+struct Scratch_Folder {
+    Scratch_Folder() { std::filesystem::create_directory(Path); }
+    ~Scratch_Folder() { std::filesystem::remove_all(Path); }
+    std::filesystem::path Path = std::filesystem::temp_directory_path() /
+                                 ("halvorn-writes-" + std::to_string(GetCurrentProcessId()));
+};
+
+std::string File_Text(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// A settings text written whole: what the file began with, then each key once, each line
+// ending, and the values of one writer only (left and top are written alike).
+void Expect_Whole(const std::string& text, const std::string& beginning)
+{
+    EXPECT_EQ(text.rfind(beginning, 0), 0u) << text;
+    for (const Setting_Key& key : Setting_Keys) {
+        const std::string line = "\n" + std::string(key.Name) + "=";
+        EXPECT_NE(text.find(line), std::string::npos) << key.Name << " missing in " << text;
+        EXPECT_EQ(text.find(line), text.rfind(line)) << key.Name << " twice in " << text;
+    }
+    EXPECT_EQ(text.back(), '\n');
+    const auto value = [&](const std::string& name) {
+        const auto at = text.find("\n" + name + "=");
+        if (at == std::string::npos) return std::string();
+        const auto start = at + name.size() + 2;
+        return text.substr(start, text.find('\r', start) - start);
+    };
+    EXPECT_EQ(value("window_left_posn"), value("window_top_posn")) << text;
+}
+
+}  // namespace
+
+// The writer the kill test ends: settings after settings into one file, each write's
+// values its own, until it is killed.
+int Write_Settings_Forever(const std::wstring& path)
+{
+    Program_Settings settings = Program_Settings::Defaults();
+    for (std::int32_t count = static_cast<std::int32_t>(GetCurrentProcessId());; ++count) {
+        settings.Window_Left = settings.Window_Top = count;
+        try {
+            Write_Settings_File(path, settings);
+        } catch (const std::exception&) {
+        }
+    }
+}
+
+namespace {
+
+// Ending the program at any moment of its writes leaves the file it had or a new one whole.
+TEST(Settings_File, AKillAtAnyMomentLeavesAWholeFile)
+{
+    const Scratch_Folder folder;
+    const auto ini = folder.Path / "Halvorn.ini";
+    const std::string beginning = "; kept\r\n[Halvorn]\r\nLanguage=fr\r\n";
+    std::ofstream(ini, std::ios::binary) << beginning;
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::mt19937 chance(7);
+    for (int run = 0; run < 16; ++run) {
+        std::wstring command = L"writer --write-settings-forever \"" + ini.wstring() + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                   &process));
+        // Killed once it is writing, at a moment of chance.
+        const std::string before = File_Text(ini);
+        for (int wait = 0; wait < 2000 && File_Text(ini) == before; ++wait) Sleep(1);
+        Sleep(chance() % 15);
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, INFINITE);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        SCOPED_TRACE(run);
+        Expect_Whole(File_Text(ini), beginning);
+    }
+}
+
+// Two copies closing at once: the last to write wins whole.
+TEST(Settings_File, TwoWritersAtOnceLeaveOneWholeFile)
+{
+    const Scratch_Folder folder;
+    const auto ini = folder.Path / "Halvorn.ini";
+    const std::string beginning = "[Halvorn]\r\nLanguage=fr\r\n";
+    std::ofstream(ini, std::ios::binary) << beginning;
+    const auto writer = [&ini](std::int32_t place) {
+        Program_Settings settings = Program_Settings::Defaults();
+        settings.Window_Left = settings.Window_Top = place;
+        for (int write = 0; write < 40; ++write) {
+            try {
+                Write_Settings_File(ini.wstring(), settings);
+            } catch (const std::exception& error) {
+                ADD_FAILURE() << error.what();
+            }
+        }
+    };
+    std::thread first(writer, 111), second(writer, 222);
+    first.join();
+    second.join();
+    Expect_Whole(File_Text(ini), beginning);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path), {}), 1) << "nothing left beside it";
+}
+
+// Run by full_disk.sh, on a small file system of its own that it names: the settings and
+// the table picture that no longer fit are reported by name and reason, and the files
+// written before stay as they were.
+TEST_F(Settings, FullDiskWritesAreReportedAndKeepTheOldFiles)
+{
+    const char* mounted = std::getenv("HALVORN_FULL_DISK");
+    ASSERT_NE(mounted, nullptr) << "runs on the small file system full_disk.sh makes";
+    const std::filesystem::path folder = mounted;
+    const auto ini = folder / "Halvorn.ini", picture = folder / "Halvorn.bmp";
+    std::ofstream(ini, std::ios::binary) << "[Halvorn]\r\nwindow_Width=700\r\n";
+    std::ofstream(picture, std::ios::binary) << "BM old picture";
+    Set_Executable_Path_Override((folder / "Halvorn.exe").wstring());
+    Start();
+    {
+        std::ofstream filler(folder / "filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), block.size())) {
+        }
+    }
+    SendMessageW(Main().Handle(), WM_COMMAND, Save_Halvorn_Image_To_File_Option, 0);
+    Close();
+    ASSERT_EQ(Boxes.size(), 2u);
+    EXPECT_EQ(Boxes[0].Text.rfind("Cannot write file " + picture.string() + ": ", 0), 0u) << Boxes[0].Text;
+    EXPECT_EQ(Boxes[1].Text.rfind("Cannot write file " + ini.string() + ": ", 0), 0u) << Boxes[1].Text;
+    EXPECT_EQ(File_Text(ini), "[Halvorn]\r\nwindow_Width=700\r\n");
+    EXPECT_EQ(File_Text(picture), "BM old picture");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 3) << "nothing left beside them";
 }
 
 }  // namespace

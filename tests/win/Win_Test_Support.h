@@ -78,6 +78,9 @@ struct Modal_Steps {
     std::vector<std::function<void()>> Steps;
 };
 
+// Writes settings into path until the process is killed (the kill test's other process).
+int Write_Settings_Forever(const std::wstring& path);
+
 class Program_Test : public ::testing::Test, protected Box_Log {
 protected:
     void SetUp() override;
