@@ -30,8 +30,10 @@ protected:
     {
         Program_Test::SetUp();
         Set_Shell_Open_Hook([this](const std::wstring& text) { Opened.push_back(text); });
-        Set_Process_Start_Hook(
-            [this](const std::wstring&, const std::wstring& command_line) { Started.push_back(command_line); });
+        Set_Process_Start_Hook([this](const std::wstring& program, const std::wstring& command_line) {
+            Programs.push_back(program);
+            Started.push_back(command_line);
+        });
         Start();
     }
     void TearDown() override
@@ -67,7 +69,7 @@ protected:
         EXPECT_EQ(Boxes[index].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
     }
 
-    std::vector<std::wstring> Opened, Started;
+    std::vector<std::wstring> Opened, Started, Programs;
 };
 
 const std::regex Percent("-?[0-9]+%");
@@ -241,19 +243,45 @@ TEST_F(Help_Menu, MissingCatalogueIsExplainedAndNotepadIsNotStarted)
 
 TEST_F(Help_Menu, ReadmeOpensEvenWhenMissingAndNotepadIsLookedForFirst)
 {
+    // A Notepad.exe beside the program or in the current directory is not the one started.
+    const std::wstring planted = Executable_Directory() + L"Notepad.exe";
+    std::ofstream(std::filesystem::path(planted)) << "planted";
+    const std::filesystem::path current = std::filesystem::current_path();
+    std::filesystem::current_path(Executable_Directory());
     Command(View_Readme_file_Option);
+    std::filesystem::current_path(current);
+    DeleteFileW(planted.c_str());
     EXPECT_EQ(Started, std::vector<std::wstring>{L"Notepad.exe " + Executable_Directory() + L"Halvorn.txt"});
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    EXPECT_EQ(Programs, std::vector<std::wstring>{std::wstring(system) + L"\\notepad.exe"});
     EXPECT_TRUE(Boxes.empty());
 
     Started.clear();
     View_In_Notepad(L"");
     Expect_Information(0, "No Log File to View.");
 
-    // With no Notepad in the Windows directory nothing is started, whatever the path.
+    // With no Notepad in the system folders nothing is started, whatever the path.
     Set_System_Folders_Override(Executable_Directory() + L"no-windows");
     View_In_Notepad(L"");
     Expect_Information(1, "Windows Notepad could not be found.");
     EXPECT_TRUE(Started.empty());
+}
+
+// A Notepad that does not start says so, naming it and why.
+TEST_F(Help_Menu, ANotepadThatCannotStartIsReported)
+{
+    const std::wstring folder = Executable_Directory() + L"system";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    std::ofstream(std::filesystem::path(folder + L"\\notepad.exe")) << "no program";
+    Set_Process_Start_Hook(nullptr);
+    Set_System_Folders_Override(folder);
+    View_In_Notepad(L"C:\\notes.txt");
+    std::filesystem::remove_all(std::filesystem::path(folder));
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0].Text.rfind("Windows Notepad (" + Narrow(folder) + "\\notepad.exe) could not be started: ", 0), 0u)
+        << Boxes[0].Text;
+    EXPECT_EQ(Boxes[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
 }
 
 }  // namespace

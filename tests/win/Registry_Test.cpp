@@ -115,5 +115,20 @@ TEST(Windows_Messages, IconsButtonsAndAnswersMeetTheMessageBox)
     for (const Recorded_Box& box : recorder.Boxes) EXPECT_EQ(box.Title, "Halvorn v2.0b");
 }
 
+// However long a path in a message is, its line fits the screen, with its start and its
+// end (the file's name) kept.
+TEST(Windows_Messages, ALineTooLongForTheScreenIsCutInItsMiddle)
+{
+    Windows_Messages messages(nullptr);
+    const std::wstring line = L" Old      = C:\\" + std::wstring(32000, L'x') + L"\\Halvorn.exe";
+    const std::wstring fitted = messages.Fit_Line(line);
+    EXPECT_GT(fitted.size(), 40u);
+    EXPECT_LT(fitted.size(), 300u) << "half a screen 1920 pixels wide";
+    EXPECT_EQ(fitted.rfind(L" Old      = C:\\xx", 0), 0u);
+    EXPECT_NE(fitted.find(L"x...x"), std::wstring::npos);
+    EXPECT_EQ(fitted.substr(fitted.size() - 13), L"x\\Halvorn.exe");
+    EXPECT_EQ(messages.Fit_Line(L" Current = C:\\Halvorn.exe"), L" Current = C:\\Halvorn.exe");
+}
+
 }  // namespace
 }  // namespace halvorn::test
