@@ -65,7 +65,7 @@ TEST_F(Keyboard_Access, ArrowsHomeAndEndFollowTheTable)
     // End, and at scaled sizes.
     const Move moves[] = {
         {0, 0, 1, VK_RIGHT, 2},    {0, 0, 2, VK_DOWN, 10},    {0, 0, 4, VK_RIGHT, 5},    {0, 0, 56, VK_RIGHT, 72},
-        {0, 0, 72, VK_DOWN, 104},  {0, 0, 104, VK_DOWN, 57},  {0, 0, 57, VK_UP, 104},    {0, 0, 82, VK_DOWN, 67},
+        {0, 0, 72, VK_DOWN, 104},  {0, 0, 104, VK_DOWN, 57},  {0, 0, 57, VK_UP, 104},    {0, 0, 114, VK_DOWN, 67},
         {0, 0, 21, VK_UP, 21},     {0, 0, 89, VK_DOWN, 89},   {0, 0, 26, VK_HOME, 19},   {0, 0, 87, VK_END, 118},
         {1382, 970, 104, VK_DOWN, 57}, {691, 242, 87, VK_UP, 55},
     };
