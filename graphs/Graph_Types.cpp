@@ -86,7 +86,7 @@ std::string Graph_Point_Text(const Element_Record& element, int graph_index, con
     if (value == Missing_Double) return {};
     const int decimals = Report_Decimals[graph_index];
     const std::string shown =
-        decimals < 0 ? std::to_string(element.Discovered_Date) : Format_Report_Number(decimals, value, separators);
+        decimals < 0 ? std::to_string(element.Discovered_Date) : Format_Report_Value(decimals, value, separators);
     return element.Element_Name + " (" + element.Element_Abbreviation + "), " + std::to_string(element.Atomic_Number) +
            " : " + shown;
 }

@@ -50,7 +50,7 @@ Report_Document Build_Element_Report(const Element_Record& record, const Report_
     report.Caption = record.Element_Name + " Properties :";
     Line_Writer out(report.Lines, default_size);
     const auto number = [&separators](int decimals, double value) {
-        return Format_Report_Number(decimals, value, separators);
+        return Format_Report_Value(decimals, value, separators);
     };
     const auto celsius = [&separators](int decimals, double kelvin) {
         return Format_Report_Celsius(decimals, kelvin, separators);

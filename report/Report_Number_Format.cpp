@@ -300,6 +300,16 @@ std::string Format_Report_Number(int decimals, double value, const Number_Separa
     return Format_Binary_Value(decimals, Binary_Of(value), separators);
 }
 
+std::string Format_Report_Value(int decimals, double value, const Number_Separators& separators)
+{
+    std::string text = Format_Report_Number(decimals, value, separators);
+    if (text != "0" || value == 0 || !std::isfinite(value)) return text;
+    // The value is below one unit of the last decimal: as many decimals as bring in
+    // three significant digits.
+    const Binary_Value binary = Binary_Of(value);
+    return Format_Binary_Value(3 - Exact_Decimal(binary).Point, binary, separators);
+}
+
 std::string Format_Report_Celsius(int decimals, double kelvin, const Number_Separators& separators)
 {
     if (kelvin == Missing_Double) return "Unknown";

@@ -21,6 +21,12 @@ std::string Trim_Trailing_Char(std::string text, char character);
 // separator are dropped.
 std::string Format_Report_Number(int decimals, double value, const Number_Separators& separators = {});
 
+// A stored value as the report and the graph tips show it: Format_Report_Number, except
+// that a non-zero value which would read "0" (a gas's density, a semiconductor's
+// conductivity) is given to three significant digits, "0.0000899", since a measured
+// value shown as zero is plainly wrong.
+std::string Format_Report_Value(int decimals, double value, const Number_Separators& separators = {});
+
 // The same for kelvin minus 273.15, subtracted as the 80-bit extended format does
 // (64-bit mantissa, 273.15 held as the nearest such value); "Unknown" when missing.
 std::string Format_Report_Celsius(int decimals, double kelvin, const Number_Separators& separators = {});

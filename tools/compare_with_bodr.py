@@ -6,7 +6,8 @@ Reads /usr/share/bodr/elements.xml (Debian package "bodr") and our database text
 both cover, how many values agree, how many differ, and which elements differ,
 with both values and, where the difference is deliberate, the reason.
 
-Numbers agree when they lie within 1 % of each other. Electron configurations
+Names and symbols agree when equal. Numbers agree when they lie within 1 % of each
+other; the summary also counts those within 5 %. Electron configurations
 agree when they fill the same subshells with the same counts (bodr writes the
 core without brackets). Discovery years agree when equal; bodr's 0 (no date)
 matches our -1000 for the elements known since antiquity. Discoverers agree when
@@ -35,6 +36,8 @@ NO_VALUE = "--"
 # Our column (0-based) and bodr's dictRef for every compared property.
 COLUMNS = [
     # key, title, our column, bodr dictRef, kind
+    ("name", "Element Name", 0, "bo:name", "text"),
+    ("symbol", "Element Abbreviation", 1, "bo:symbol", "text"),
     ("weight", "Atomic Weight", 3, "bo:mass", "number"),
     ("covalent", "Bonding (Covalent) Radius (A)", 9, "bo:radiusCovalent", "number"),
     ("boiling", "Boiling Point (K)", 6, "bo:boilingpoint", "number"),
@@ -54,18 +57,23 @@ BODR_PLACEHOLDERS = {("ionization", "0"), ("year", "0")}
 CLASSIC_COVALENT = ("single-bond covalent radii of the classic periodic property chart, the set that "
                     "gives H 0.32, B 0.82, C 0.77; bodr uses a different compilation")
 NO_BONDS = "forms no covalent bonds, so no bonding radius is given"
+RENAMED = "named by IUPAC in 2016; bodr still has the temporary systematic name"
 REASONS = {
+    # Names and symbols
+    ("name", "Al"): "American spelling, as the program has always shown it; bodr writes Aluminium",
+    ("name", "Cs"): "American spelling, as the program has always shown it; bodr writes Caesium",
+    ("name", "Nh"): RENAMED,
+    ("name", "Mc"): RENAMED,
+    ("name", "Ts"): RENAMED,
+    ("name", "Og"): RENAMED,
+    ("symbol", "Nh"): RENAMED,
+    ("symbol", "Mc"): RENAMED,
+    ("symbol", "Ts"): RENAMED,
+    ("symbol", "Og"): RENAMED,
     # Atomic weight
     ("weight", "Tc"): "fixed at 98 (mass number of technetium-98); bodr gives 97",
-    ("weight", "Rf"): "261, the mass number commonly listed around 2002; bodr lists the longest lived isotope known today",
-    ("weight", "Sg"): "266, the mass number commonly listed around 2002; bodr lists the longest lived isotope known today",
-    ("weight", "Bh"): "264, the mass number commonly listed around 2002; bodr lists the longest lived isotope known today",
-    ("weight", "Hs"): "269, the mass number commonly listed around 2002; bodr lists the longest lived isotope known today",
-    ("weight", "Mt"): "268, the mass number commonly listed around 2002; bodr lists the longest lived isotope known today",
-    ("weight", "110"): "fixed at 271, the isotope known when the element was still called ununnilium",
-    ("weight", "111"): "272, the isotope known when the element was still called unununium",
-    ("weight", "112"): "277, the isotope known when the element was still called ununbium",
-    ("weight", "Db"): "262, the mass number commonly listed around 2002; bodr lists the longest lived isotope known today",
+    ("weight", "Lr"): "266, the longest lived isotope known today (found in 2014, half life about 11 h); bodr gives 262",
+    ("weight", "Hs"): "271, the longest lived isotope known today (half life about 46 s); bodr gives 277",
     # Covalent radius
     ("covalent", "H"): "kept at 0.32 A; " + CLASSIC_COVALENT,
     ("covalent", "He"): NO_BONDS,
@@ -110,10 +118,15 @@ REASONS = {
     ("configuration", "Bh"): "predicted configuration given; bodr has none",
     ("configuration", "Hs"): "predicted configuration given; bodr has none",
     ("configuration", "Mt"): "predicted configuration given; bodr has none",
-    ("configuration", "110"): "fixed: predicted configuration [Rn] 5f14 6d9 7s1; bodr has none",
-    ("configuration", "111"): "predicted configuration given; bodr has none",
-    ("configuration", "112"): "predicted configuration given; bodr has none",
-    ("configuration", "113"): "predicted configuration given; bodr has none",
+    ("configuration", "Ds"): "predicted configuration given; bodr has none",
+    ("configuration", "Rg"): "predicted configuration given; bodr has none",
+    ("configuration", "Cn"): "predicted configuration given; bodr has none",
+    ("configuration", "Nh"): "predicted configuration given; bodr has none",
+    ("configuration", "Fl"): "predicted configuration given; bodr has none",
+    ("configuration", "Mc"): "predicted configuration given; bodr has none",
+    ("configuration", "Lv"): "predicted configuration given; bodr has none",
+    ("configuration", "Ts"): "predicted configuration given; bodr has none",
+    ("configuration", "Og"): "predicted configuration given; bodr has none",
     # Discovery year
     ("year", "He"): "1868, the spectral discovery by Janssen and Lockyer, whom both name; bodr gives the year of isolation, 1895",
     ("year", "Be"): "1798, when Vauquelin announced the new earth; bodr 1797",
@@ -125,20 +138,16 @@ REASONS = {
     ("year", "Rn"): "1900 (Dorn); bodr 1898",
     ("year", "Am"): "late 1944 (Seaborg's team); bodr 1945",
     ("year", "Fm"): "1952, the test debris in which it was found; bodr 1953",
-    ("year", "110"): "fixed: no value",
-    ("year", "111"): "no value, like element 110",
-    ("year", "112"): "no value, like element 110",
-    ("year", "113"): "no value; not yet made when the element was called ununtrium",
+    ("year", "Nh"): "2004, the first atom made at RIKEN, whose claim IUPAC accepted; bodr 2003, the Dubna claim",
+    ("year", "Fl"): "1999, when the first Dubna atoms were reported; bodr 1998, the year of the first event",
+    ("year", "Mc"): "2003, the year of the first Dubna experiment; bodr 2004, the year it was reported",
     # Discoverers
     ("discoverer", "Mn"): "Johan Gottlieb Gahn isolated the metal; bodr names Scheele, who recognised it",
     ("discoverer", "W"): "the Elhuyar brothers isolated the metal; bodr names Scheele, who found tungstic acid",
     ("discoverer", "Es"): "the Berkeley group led by Albert Ghiorso identified it in the test debris; bodr names Seaborg",
     ("discoverer", "Fm"): "the Berkeley group led by Albert Ghiorso identified it in the test debris; bodr names Seaborg",
     ("discoverer", "Pt"): "one of the ten elements known since antiquity; no discoverer",
-    ("discoverer", "110"): "fixed: no value",
-    ("discoverer", "111"): "no value, like element 110",
-    ("discoverer", "112"): "no value, like element 110",
-    ("discoverer", "113"): "no value, like element 110",
+    ("discoverer", "Nh"): "IUPAC credited Kosuke Morita's team at RIKEN in 2015; bodr names the earlier Dubna claim",
 }
 
 
@@ -150,7 +159,7 @@ def read_tsv(path):
         if not line:
             continue
         fields = line.split("\t")
-        rows[fields[1]] = fields
+        rows[int(fields[2])] = fields
     return rows
 
 
@@ -164,7 +173,7 @@ def read_bodr(path):
                 continue
             values[ref] = child.get("value") if child.tag == CML + "label" else (child.text or "").strip()
         number = int(values.get("bo:atomicNumber", "0"))
-        if 1 <= number <= 113:
+        if 1 <= number <= 118:
             atoms[number] = values
     return atoms
 
@@ -204,10 +213,12 @@ def plain(text):
     return "".join(c for c in decomposed if not unicodedata.combining(c)).lower()
 
 
-def agree(kind, ours, theirs):
+def agree(kind, ours, theirs, tolerance=0.01):
+    if kind == "text":
+        return ours == theirs
     if kind == "number":
         a, b = to_number(ours), to_number(theirs)
-        return a is not None and b is not None and abs(a - b) <= 0.01 * max(abs(a), abs(b))
+        return a is not None and b is not None and abs(a - b) <= tolerance * max(abs(a), abs(b))
     if kind == "configuration":
         return subshells(ours) is not None and subshells(ours) == subshells(theirs)
     if kind == "year":
@@ -235,13 +246,11 @@ def compare(tsv, bodr):
     print("Comparison of elements/element_database.tsv with bodr elements.xml")
     print("(numbers agree within 1 %; '--' and missing bodr entries are counted apart)\n")
     for key, title, column, ref, kind in COLUMNS:
-        agreed, differing, only_ours, only_bodr = 0, [], [], []
-        for number in range(1, 114):
+        agreed, near, differing, only_ours, only_bodr = 0, 0, [], [], []
+        for number in range(1, 119):
             atom = bodr.get(number, {})
-            symbol = atom.get("bo:symbol", str(number))
-            row = tsv.get(symbol) or tsv.get(str(number))
-            if number >= 110:
-                row = tsv.get(str(number))
+            row = tsv.get(number)
+            symbol = row[1] if row else atom.get("bo:symbol", str(number))
             ours = row[column] if row else NO_VALUE
             theirs = atom.get(ref)
             if theirs is not None and (key, theirs) in BODR_PLACEHOLDERS and not (key == "year" and ours == "-1000"):
@@ -249,6 +258,7 @@ def compare(tsv, bodr):
             has_ours, has_theirs = ours not in (NO_VALUE, ""), theirs not in (None, "")
             label = row[1] if row else symbol
             if has_ours and has_theirs:
+                near += kind == "number" and agree(kind, ours, theirs, 0.05)
                 if agree(kind, ours, theirs):
                     agreed += 1
                 else:
@@ -259,7 +269,7 @@ def compare(tsv, bodr):
                 only_bodr.append((label, None, theirs))
         compared = agreed + len(differing)
         share = 100.0 * agreed / compared if compared else 0.0
-        summary.append((title, agreed, compared, share, len(only_ours), len(only_bodr)))
+        summary.append((title, agreed, compared, share, near if kind == "number" else None, len(only_ours), len(only_bodr)))
         print(f"== {title}: {agreed} of {compared} agree ({share:.0f} %), {len(differing)} differ; "
               f"only ours {len(only_ours)}, only bodr {len(only_bodr)}")
         for heading, items in (("differ", differing), ("only in bodr", only_bodr)):
@@ -285,9 +295,10 @@ def compare(tsv, bodr):
             print("   only ours    " + " ".join(plain_only))
         print()
     print("Summary")
-    print(f"  {'column':34s} {'agree':>7s} {'share':>6s} {'only ours':>10s} {'only bodr':>10s}")
-    for title, agreed, compared, share, n_ours, n_bodr in summary:
-        print(f"  {title:34s} {agreed:3d}/{compared:<3d} {share:5.0f}% {n_ours:10d} {n_bodr:10d}")
+    print(f"  {'column':34s} {'agree':>7s} {'share':>6s} {'within 5 %':>10s} {'only ours':>10s} {'only bodr':>10s}")
+    for title, agreed, compared, share, near, n_ours, n_bodr in summary:
+        within = f"{near}/{compared}" if near is not None else "-"
+        print(f"  {title:34s} {agreed:3d}/{compared:<3d} {share:5.0f}% {within:>10s} {n_ours:10d} {n_bodr:10d}")
     print(f"\nDifferences without a recorded reason: {unexplained}")
     stale = sorted(k for k in REASONS if k[1] != "*" and k not in used)
     if stale:

@@ -49,19 +49,19 @@ TEST_F(Graph_Series, EachItemPlotsItsOwnProperty)
     }
 }
 
-TEST_F(Graph_Series, AtomicNumberRisesFromOneTo113)
+TEST_F(Graph_Series, AtomicNumberRisesFromOneTo118)
 {
     Chart_Series series;
     Fill_Graph_Series(series, 0, elements_);
-    ASSERT_EQ(series.Count(), 113u);
+    ASSERT_EQ(series.Count(), 118u);
     for (std::size_t i = 0; i < series.Count(); ++i) {
         EXPECT_EQ(series.Points()[i].Y, static_cast<double>(i + 1));
         EXPECT_EQ(series.Point_Colour(i), series.Colour);
     }
-    EXPECT_EQ(Labels_Of(0).back(), "113");
+    EXPECT_EQ(Labels_Of(0).back(), "Og");
     EXPECT_EQ(Labels_Of(0, 2), (std::vector<std::string>{"H", "He"}));
     EXPECT_TRUE(Labels_Of(0, -5).empty());
-    EXPECT_EQ(Labels_Of(0, 100000).size(), 113u);
+    EXPECT_EQ(Labels_Of(0, 100000).size(), 118u);
 }
 
 // Every property set up and laid out at the page's design size: labels clear of one
@@ -102,17 +102,18 @@ TEST_F(Graph_Series, YearsPlotWithTipsThatNameTheElementAndShowTheValueAsTheRepo
     Chart_Series series;
     Fill_Graph_Series(series, 15, elements_);
     ASSERT_EQ(years.size(), series.Count());
-    EXPECT_EQ(series.Count(), 107u);   // arsenic, antimony and elements 110 to 113 have no year
+    EXPECT_EQ(series.Count(), 117u);   // antimony has no year
     const auto index = [&](int number) {
         return static_cast<std::size_t>(std::find(years.begin(), years.end(), number) - years.begin());
     };
     EXPECT_EQ(series.Points()[index(28)].Label, "Ni");
     EXPECT_EQ(series.Points()[index(28)].Y, -235);
-    EXPECT_EQ(index(32) + 1, index(34)) << "arsenic between germanium and selenium has no year";
+    EXPECT_EQ(index(50) + 1, index(52)) << "antimony between tin and tellurium has no year";
     EXPECT_EQ(Graph_Point_Text(elements_[28], 15, {}), "Nickel (Ni), 28 : -235");
     EXPECT_EQ(Graph_Point_Text(elements_[26], 12, {'.', ','}), "Iron (Fe), 26 : 1.811");
     EXPECT_EQ(Graph_Point_Text(elements_[1], 3, {}), "Hydrogen (H), 1 : 1.0079");
-    EXPECT_EQ(Graph_Point_Text(elements_[113], 6, {}), "") << "no density, no tip";
+    EXPECT_EQ(Graph_Point_Text(elements_[1], 6, {}), "Hydrogen (H), 1 : 0.0000899") << "not 0";
+    EXPECT_EQ(Graph_Point_Text(elements_[118], 6, {}), "") << "no density, no tip";
 }
 
 }  // namespace

@@ -21,6 +21,15 @@ TEST(Report_Number, FormatsTheTableOfCases)
     }
 }
 
+TEST(Report_Number, StoredValuesThatWouldReadZeroKeepThreeSignificantDigits)
+{
+    const struct { int Decimals; double Value; const char* Text; } cases[] = {
+        {2, 8.99e-05, "0.0000899"}, {2, 0.0049, "0.0049"}, {2, -0.001, "-0.001"}, {3, 4.2e-4, "0.00042"},
+        {2, 9.9996e-5, "0.0001"},   {2, 0.005, "0.01"},    {2, 0, "0"},          {2, -123456789, "Unknown"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Format_Report_Value(c.Decimals, c.Value), c.Text) << c.Value;
+}
+
 TEST(Report_Number, TakesAnyThousandsSeparatorAndTrimsOnlyTheEnd)
 {
     const Number_Separators blank_thousands{' ', '.'};
@@ -118,19 +127,35 @@ TEST_F(Element_Report_Text, WholeReports)
                   "Mercury is the only metal that is liquid at room temperature, and it was known to the ancient "
                   "Chinese, Indians and Egyptians. It has been used in thermometers, barometers, fluorescent lamps "
                   "and dental fillings. Its vapour and many of its compounds are highly toxic.");
-    Expect_Report(113,
-                  {"Element113", "113", "113", "Unknown", "Unknown", "284", "Unknown (cm^3/mol)", "Unknown (A)",
+    Expect_Report(118,
+                  {"Oganesson", "Og", "118", "Unknown", "Unknown", "294", "Unknown (cm^3/mol)", "Unknown (A)",
                    "Unknown (A)", "Unknown (K), Unknown (C)", "Unknown (K), Unknown (C)", "Unknown", "Unknown (g/mL)",
                    "Unknown", "Unknown (kJ/mol)", "Unknown (kJ/mol)", "Unknown", "Unknown (W/mK) (at 300 K, 26.9 C)",
-                   "Unknown (J/gK) (at 300 K, 26.9 C)", "Unknown", "Unknown", "Unknown", "[Rn] 5f14 6d10 7s2 7p1",
-                   "Unknown", "Yes", "Unknown", "Unknown"},
-                  "Also or previously known as Ununtrium or Element 113.");
+                   "Unknown (J/gK) (at 300 K, 26.9 C)", "Unknown", "Unknown", "Unknown", "[Rn] 5f14 6d10 7s2 7p6",
+                   "Unknown", "Yes",
+                   "Yuri Oganessian's team at the Joint Institute for Nuclear Research, Dubna, with the Lawrence "
+                   "Livermore National Laboratory",
+                   "2002"},
+                  "Oganesson was first made at Dubna, Russia, in 2002 by a Russian and American team that fused "
+                  "californium and calcium nuclei; the discovery was announced in 2006 after more atoms had been seen. "
+                  "It is named after the physicist Yuri Oganessian, the second element named after a living person. "
+                  "It stands below radon, but calculations suggest that it is no noble gas and may even be a solid; "
+                  "its electron configuration is predicted, and only a handful of atoms, each gone in about a "
+                  "millisecond, have ever been detected.");
 }
 
 TEST_F(Element_Report_Text, LinesOfOtherElements)
 {
     const struct { int Element; const char* Line; } cases[] = {
         {6, "           Oxidation States : +/-4, 2"},
+        {1, "           Oxidation States : +/-1"},
+        // Values below the line's last decimal keep three significant digits rather than read 0.
+        {1, "                    Density : 0.0000899 (g/mL)"},
+        {2, "                    Density : 0.000179 (g/mL)"},
+        {5, "    Electrical Conductivity : 0.000000000005"},
+        {6, "                    Density : 2.27 (g/mL)"},
+        {33, "              Discovered by : Albertus Magnus"},
+        {33, "            Discovered Year : 1250"},
         {28, "            Discovered Year : -235"},
         // One element for each acid/base code in use.
         {7, "    Acid or Base Properties : Strongly Acidic"},
@@ -150,6 +175,14 @@ TEST_F(Element_Report_Text, LinesOfOtherElements)
     EXPECT_EQ(iron[10], "              Melting Point : 1.811 (K), 1.537,85 (C)");
     EXPECT_EQ(iron[13], "                    Density : 7,87 (g/mL)");
     EXPECT_EQ(iron[18], "      Thermal Conductivity  : 80,2 (W/mK) (at 300 K, 26,9 C)");
+}
+
+// None of the stored values is zero, so no report may show one.
+TEST_F(Element_Report_Text, NoElementShowsAValueAsZero)
+{
+    for (int n = 1; n <= Element_Capacity; ++n)
+        for (const std::string& line : Lines_Of(n))
+            EXPECT_TRUE(!line.ends_with(": 0") && line.find(": 0 (") == std::string::npos) << line;
 }
 
 TEST_F(Element_Report_Text, CaptionAndEachLinesFormat)
@@ -191,12 +224,17 @@ TEST(Rich_Text, EscapesAndMarksEveryLine)
     EXPECT_EQ(rtf.back(), '}');
 }
 
-TEST(Glossary, FindsTheFortyThreeHeadingsAndNothingElse)
+TEST(Glossary, FindsTheFiftyHeadingsAndNothingElse)
 {
     int headings = 0;
     const std::vector<Report_Line> lines = Glossary_Lines(Glossary_Text(), 14, headings);
-    EXPECT_EQ(lines.size(), 131u);
-    EXPECT_EQ(headings, 43);
+    EXPECT_EQ(lines.size(), 152u);
+    EXPECT_EQ(headings, 50);
+    // The report's own terms are explained too.
+    for (const char* term : {"Atomic Volume :", "Covalent Radius :", "Crystal Structure :", "Halogen :", "Isotope :",
+                             "Metalloid :", "Oxidation State :"})
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const Report_Line& l) { return l.Text == term && l.Bold; }))
+            << term;
     EXPECT_EQ(lines[1], (Report_Line{"Abbreviated Electron Configuration :", 14, true, false, Line_Alignment::Left,
                                      0xFF0000}));
     EXPECT_EQ(lines[5], (Report_Line{lines[5].Text, 14}));
