@@ -110,8 +110,13 @@ Section "Uninstall"
   ; The run-at-start-up value has one name for every copy of the program. It goes when it
   ; names a file that is no longer there (this copy, now removed); a value left by another
   ; copy that still exists stays. Without administrator rights the deletion may fail:
-  ; the rest of the uninstall stands all the same.
+  ; the rest of the uninstall stands all the same. A path with a blank is kept in quotes.
   ReadRegStr $0 HKLM "${RUN_KEY}" "${RUN_VALUE}"
+  StrCpy $1 $0 1
+  ${If} $1 == '"'
+    StrCpy $0 $0 "" 1
+    StrCpy $0 $0 -1
+  ${EndIf}
   ${If} $0 != ""
   ${AndIfNot} ${FileExists} "$0"
     DeleteRegValue HKLM "${RUN_KEY}" "${RUN_VALUE}"

@@ -105,8 +105,8 @@ check "the uninstall entry is gone" key_missing "$uninstall_key"
 check "the run value is gone" same "$(reg_value "$run_key" Halvorn.exe)" ""
 
 echo "== installing into a folder with a blank, beside another copy"
-other_copy='C:\Portable\Halvorn\Halvorn.exe'
-mkdir -p "$(unix_path 'C:\Portable\Halvorn')"
+other_copy='C:\Portable Apps\Halvorn\Halvorn.exe'
+mkdir -p "$(unix_path 'C:\Portable Apps\Halvorn')"
 cp "$program_dir/Halvorn.exe" "$(unix_path "$other_copy")"
 windows_dir='C:\Reference Apps\Halvorn'
 # /D= takes the rest of the command line as it stands, quotation marks included, and Wine
@@ -118,10 +118,11 @@ check "Halvorn.exe installed as built" cmp "$program_dir/Halvorn.exe" "$dir/Halv
 check "uninstall entry InstallLocation" same "$(reg_value "$uninstall_key" InstallLocation)" "$windows_dir"
 echo "a note of the user's" > "$dir/notes.txt"
 printf '[Halvorn]\r\n' > "$dir/Halvorn.ini"
-wine reg add "$run_key" /v Halvorn.exe /t REG_SZ /d "$other_copy" /f >/dev/null 2>&1
+# The program writes a path with a blank in quotes.
+wine reg add "$run_key" /v Halvorn.exe /t REG_SZ /d "\"$other_copy\"" /f >/dev/null 2>&1
 uninstall
 check "only the user's file is left in the folder" same "$(ls -A "$dir" 2>&1 | tr '\n' ' ')" "notes.txt "
-check "the other copy's run value stays" same "$(reg_value "$run_key" Halvorn.exe)" "$other_copy"
+check "the other copy's run value stays" same "$(reg_value "$run_key" Halvorn.exe)" "\"$other_copy\""
 
 echo "install test took $(($(date +%s) - started)) s"
 echo "install: $passed passed, $failed failed"
