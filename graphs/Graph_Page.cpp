@@ -88,7 +88,7 @@ void Graph_Page::Select_Graph(int index)
 void Graph_Page::Graph_Type_ComboBoxChange()
 {
     const int index = Graph_Index();
-    Prepare_Property_Graph(chart_.Model, index, Elements);
+    Prepare_Property_Graph(chart_.Model, index, Elements, User_Number_Separators());
     point_elements_ = Graph_Element_Numbers(index, Elements);
     chart_.Changed();
     Process_Messages();

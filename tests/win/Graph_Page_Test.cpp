@@ -1,5 +1,9 @@
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "app/Command_Ids.h"
 #include "platform/Gdi_Owners.h"
 #include "platform/Seams.h"
@@ -12,6 +16,28 @@ namespace {
 using Graph_Page_Test = Program_Test;
 
 void Command(HWND main, int id) { SendMessageW(main, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+
+// The user's thousands and decimal separators for one test, given back after it.
+class User_Separators {
+public:
+    User_Separators(const wchar_t* thousands, const wchar_t* decimal)
+    {
+        for (std::size_t i = 0; i < 2; ++i) {
+            GetLocaleInfoW(LOCALE_USER_DEFAULT, Types[i], saved_[i], 8);
+            SetLocaleInfoW(LOCALE_USER_DEFAULT, Types[i], i == 0 ? thousands : decimal);
+        }
+    }
+    User_Separators(const User_Separators&) = delete;
+    User_Separators& operator=(const User_Separators&) = delete;
+    ~User_Separators()
+    {
+        for (std::size_t i = 0; i < 2; ++i) SetLocaleInfoW(LOCALE_USER_DEFAULT, Types[i], saved_[i]);
+    }
+
+private:
+    static constexpr LCTYPE Types[2] = {LOCALE_STHOUSAND, LOCALE_SDECIMAL};
+    wchar_t saved_[2][8] = {};
+};
 
 TEST_F(Graph_Page_Test, ArrowsWrapAroundAndEveryChangeRedraws)
 {
@@ -68,6 +94,28 @@ TEST_F(Graph_Page_Test, CopyFromTheMenuShowsTheGraphAndCopiesItWithTheCreditLine
     EXPECT_TRUE(copied.Colours == Read_Bitmap_Pixels(expected.Get()).Colours) << "the copy is the credited chart";
     const Bitmap_Handle on_screen = Main().Graph().Chart1().Render_To_Bitmap(Main().Graph().Chart1().Model);
     EXPECT_FALSE(Read_Bitmap_Pixels(on_screen.Get()).Colours == copied.Colours) << "the credit line shows in the copy";
+}
+
+// "#,##0.###" places the separators on the axes; the user's settings choose them, as for
+// the tips and the report.
+TEST_F(Graph_Page_Test, AxisNumbersUseTheUsersSeparators)
+{
+    const User_Separators user(L".", L",");
+    Write_Ini("[Halvorn]\r\nGraph_Type_ComboBox=4\r\n");
+    Start();
+    Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
+    Graph_Page& graph = Main().Graph();
+    const auto tick_labels = [&graph] {
+        std::vector<std::string> labels;
+        for (const Left_Axis_Tick& tick : graph.Chart1().Layout().Left_Ticks) labels.push_back(tick.Label.Text);
+        return labels;
+    };
+    EXPECT_EQ(tick_labels().back(), "6.000") << "boiling points up to rhenium's";
+    EXPECT_EQ(graph.Point_Tip(73), L"Rhenium (Re), 75 : 5.869");
+    graph.Select_Graph(1);
+    graph.Graph_Type_ComboBoxChange();
+    const std::vector<std::string> radii = tick_labels();
+    EXPECT_NE(std::find(radii.begin(), radii.end(), "0,5"), radii.end()) << ::testing::PrintToString(radii);
 }
 
 TEST_F(Graph_Page_Test, PointerOverAPointNamesItsElementAndAClickOpensItsReport)
