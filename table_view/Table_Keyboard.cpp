@@ -219,7 +219,7 @@ void Table_Keyboard::Typed(wchar_t typed)
     std::vector<std::string_view> symbols;
     for (int n = 1; n <= Number_of_Elements && n <= static_cast<int>(boxes_.size()); ++n)
         symbols.push_back(Elements[n].Element_Abbreviation);
-    const int found = Find_Typed_Symbol(symbols, text, Index_In(boxes_, focused_));
+    const int found = Find_Typed_Text(symbols, text, Index_In(boxes_, focused_));
     if (found >= 0 && Takes_Focus(boxes_[static_cast<std::size_t>(found)])) {
         Set_Focused(boxes_[static_cast<std::size_t>(found)]);
         Keyboard_Used();
