@@ -68,6 +68,8 @@ public:
 
 protected:
     LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;
+    // The table, as the first control of a dialog.
+    HWND First_Focus() const override { return pages_ ? pages_->Page(0).Window : nullptr; }
 
 private:
     void Fit_Client_To_Page_Control();

@@ -119,6 +119,7 @@ void Chart_Control::Attach(Component& component)
 void Chart_Control::Changed()
 {
     layout_.reset();
+    if (On_New_Layout) On_New_Layout();
     if (component_) Component_List::Invalidate(*component_);
 }
 
@@ -129,17 +130,23 @@ double Chart_Control::Font_Scale() const
                     static_cast<double>(component_->Height) / design_height_);
 }
 
+const Chart_Layout& Chart_Control::Layout_With(const Chart_Text_Measurer& measurer) const
+{
+    if (layout_ && layout_size_.cx == component_->Width && layout_size_.cy == component_->Height) return *layout_;
+    const bool resized = layout_.has_value();
+    layout_ = Lay_Out_Chart(Model, component_->Width, component_->Height, measurer);
+    layout_size_ = {component_->Width, component_->Height};
+    if (resized && On_New_Layout) On_New_Layout();
+    return *layout_;
+}
+
 const Chart_Layout& Chart_Control::Layout() const
 {
-    if (!layout_ || layout_size_.cx != component_->Width || layout_size_.cy != component_->Height) {
-        Ensure_Gdiplus();
-        Window_Dc screen(nullptr);
-        Graphics graphics(screen.Get());
-        const Chart_Fonts fonts(graphics, Model.Font_Face, Font_Scale());
-        layout_ = Lay_Out_Chart(Model, component_->Width, component_->Height, fonts);
-        layout_size_ = {component_->Width, component_->Height};
-    }
-    return *layout_;
+    if (layout_ && layout_size_.cx == component_->Width && layout_size_.cy == component_->Height) return *layout_;
+    Ensure_Gdiplus();
+    Window_Dc screen(nullptr);
+    Graphics graphics(screen.Get());
+    return Layout_With(Chart_Fonts(graphics, Model.Font_Face, Font_Scale()));
 }
 
 void Chart_Control::Paint(HDC dc, const RECT& rect) const
@@ -148,11 +155,7 @@ void Chart_Control::Paint(HDC dc, const RECT& rect) const
     Graphics graphics(dc);
     graphics.TranslateTransform(static_cast<REAL>(rect.left), static_cast<REAL>(rect.top));
     const Chart_Fonts fonts(graphics, Model.Font_Face, Font_Scale());
-    if (!layout_ || layout_size_.cx != component_->Width || layout_size_.cy != component_->Height) {
-        layout_ = Lay_Out_Chart(Model, component_->Width, component_->Height, fonts);
-        layout_size_ = {component_->Width, component_->Height};
-    }
-    Draw_Chart(graphics, Model, *layout_, fonts, Font_Scale());
+    Draw_Chart(graphics, Model, Layout_With(fonts), fonts, Font_Scale());
 }
 
 Bitmap_Handle Chart_Control::Render_To_Bitmap(const Chart_Model& model) const

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 
 #include "chart/Chart_Layout.h"
@@ -15,6 +16,9 @@ namespace halvorn {
 class Chart_Control {
 public:
     Chart_Model Model;
+    // Called when the chart is laid out anew (a changed model, a new size): what stood at
+    // a place may stand elsewhere now.
+    std::function<void()> On_New_Layout;
 
     // Makes the component draw this chart; its bounds now are the design size its
     // fonts are scaled from.
@@ -31,6 +35,8 @@ public:
 private:
     double Font_Scale() const;
     void Paint(HDC dc, const RECT& rect) const;
+    // The layout at the control's size, made anew when that changed.
+    const Chart_Layout& Layout_With(const Chart_Text_Measurer& measurer) const;
 
     Component* component_ = nullptr;
     int design_width_ = 0, design_height_ = 0;

@@ -123,8 +123,9 @@ Chart_Layout Lay_Out_Chart(const Chart_Model& model, double width, double height
     label_sizes.reserve(points.size());
     double label_height = 0;
     for (std::size_t i = 0; i < points.size(); ++i) {
+        const double position = static_cast<double>(i);
         label_texts.push_back(points[i].Label.empty()
-                                  ? Format_Chart_Number(static_cast<double>(i), model.Bottom_Axis.Value_Format)
+                                  ? Format_Chart_Number(position, model.Bottom_Axis.Value_Format, model.Separators)
                                   : points[i].Label);
         label_sizes.push_back(Measure(measurer, label_texts.back(), model.Bottom_Axis.Label_Font));
         label_height = std::max(label_height, label_sizes.back().Height);
@@ -157,7 +158,7 @@ Chart_Layout Lay_Out_Chart(const Chart_Model& model, double width, double height
     std::vector<Text_Size> tick_sizes;
     double tick_label_width = 0;
     for (const double value : scale.Ticks) {
-        tick_texts.push_back(Format_Chart_Number(value, model.Left_Axis.Value_Format));
+        tick_texts.push_back(Format_Chart_Number(value, model.Left_Axis.Value_Format, model.Separators));
         tick_sizes.push_back(Measure(measurer, tick_texts.back(), model.Left_Axis.Label_Font));
         tick_label_width = std::max(tick_label_width, tick_sizes.back().Width);
     }

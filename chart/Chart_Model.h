@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "chart/Chart_Number_Format.h"
+
 namespace halvorn {
 
 // Colours are 0x00BBGGRR. A point given this colour takes its series' own colour.
@@ -75,6 +77,7 @@ struct Chart_Model {
     Chart_Axis Bottom_Axis;   // its format numbers points that have no label
     Chart_Series Series;
     std::string Font_Face = "Arial";   // every text of the chart
+    Chart_Separators Separators;       // in every number of the chart
     std::uint32_t Back_Colour = 0x00FFFFFFu;
     Chart_Font Legend_Font;
 };

@@ -93,7 +93,7 @@ void Round_To_Decimals(Decimal_Form& form, int decimals)
 
 }  // namespace
 
-std::string Format_Chart_Number(double value, std::string_view format)
+std::string Format_Chart_Number(double value, std::string_view format, Chart_Separators separators)
 {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
@@ -118,10 +118,10 @@ std::string Format_Chart_Number(double value, std::string_view format)
     std::string text;
     if (value < 0 && form.Digits.find_first_not_of('0') != std::string::npos) text += '-';
     for (std::size_t i = 0; i < integer.size(); ++i) {
-        if (picture.Grouping && i > 0 && (integer.size() - i) % 3 == 0) text += ',';
+        if (picture.Grouping && i > 0 && (integer.size() - i) % 3 == 0) text += separators.Thousands;
         text += integer[i];
     }
-    if (!fraction.empty()) text += '.' + fraction;
+    if (!fraction.empty()) text += separators.Decimal + fraction;
     return text.empty() ? "0" : text;
 }
 

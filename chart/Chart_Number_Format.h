@@ -6,15 +6,21 @@
 
 namespace halvorn {
 
+// The characters that stand where a picture places its separators.
+struct Chart_Separators {
+    char Thousands = ',';
+    char Decimal = '.';
+};
+
 // Pictures of the shape "#,##0.###": a "," among the integer places groups thousands,
 // each "0" before the point is a digit always shown, each "0" after it a decimal always
 // shown and each "#" after it a decimal shown when not zero ("0", "0.00", "#,##0" are of
 // the same shape). Any other picture is read as "#,##0.###".
-// The chart is locale-neutral: "," and "." always, whatever the user's settings, so a
-// picture and its output mean the same on every machine.
+// The picture's "," and "." only place the separators; the characters standing there are
+// the caller's choice (the user's settings, say).
 // The value is rounded half away from zero at the last decimal shown, as it reads in its
 // shortest exact decimal form (0.0005 gives "0.001"); "-0" is never produced. NaN and
 // infinities give "NaN", "INF" and "-INF".
-std::string Format_Chart_Number(double value, std::string_view format);
+std::string Format_Chart_Number(double value, std::string_view format, Chart_Separators separators = {});
 
 }  // namespace halvorn

@@ -70,6 +70,7 @@ void Graph_Page::Create(Component& page)
     chart_.Model.Title.Append("TChart");
     chart_component_->On_Mouse_Move = [this](Component&, POINT point) { Chart_Mouse_Move(point); };
     chart_component_->On_Mouse_Down = [this](Component&) { Chart_Mouse_Down(); };
+    chart_.On_New_Layout = [this] { Forget_Hovered_Point(); };
 
     for (const Control_Design& design : Button_Designs) factory_.Create(design, &page);
 }
@@ -88,7 +89,7 @@ void Graph_Page::Select_Graph(int index)
 void Graph_Page::Graph_Type_ComboBoxChange()
 {
     const int index = Graph_Index();
-    Prepare_Property_Graph(chart_.Model, index, Elements);
+    Prepare_Property_Graph(chart_.Model, index, Elements, User_Number_Separators());
     point_elements_ = Graph_Element_Numbers(index, Elements);
     chart_.Changed();
     Process_Messages();
@@ -139,10 +140,19 @@ std::wstring Graph_Page::Point_Tip(int point) const
 
 void Graph_Page::Chart_Mouse_Move(POINT point)
 {
+    // A window that opens or closes over the page moves no pointer, though the page may be
+    // told it did.
+    pointer_ = point;
+    if (point.x >= 0 && point.x == clicked_at_.x && point.y == clicked_at_.y) return;
+    clicked_at_ = {-1, -1};
     const int nearest = point.x < 0 ? -1
                                  : Point_Near(chart_.Layout(), point.x - chart_component_->Left,
                                               point.y - chart_component_->Top, Point_Reach);
     if (nearest == hovered_point_) return;
+    if (nearest < 0) {
+        Forget_Hovered_Point();
+        return;
+    }
     hovered_point_ = nearest;
     if (!point_tip_) {
         point_tip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
@@ -159,10 +169,6 @@ void Graph_Page::Chart_Mouse_Move(POINT point)
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = page_->Window;
-    if (nearest < 0) {
-        SendMessageW(point_tip_.Get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
-        return;
-    }
     std::wstring text = Point_Tip(nearest);
     tool.lpszText = text.data();
     SendMessageW(point_tip_.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -178,8 +184,22 @@ void Graph_Page::Chart_Mouse_Move(POINT point)
 
 void Graph_Page::Chart_Mouse_Down()
 {
-    if (hovered_point_ < 0 || static_cast<std::size_t>(hovered_point_) >= point_elements_.size()) return;
-    Show_Element_Report(report_, point_elements_[static_cast<std::size_t>(hovered_point_)]);
+    const int point = hovered_point_;
+    // The tip goes with the click, so none stands over the report.
+    Forget_Hovered_Point();
+    clicked_at_ = pointer_;
+    if (point < 0 || static_cast<std::size_t>(point) >= point_elements_.size()) return;
+    Show_Element_Report(report_, point_elements_[static_cast<std::size_t>(point)]);
+}
+
+void Graph_Page::Forget_Hovered_Point()
+{
+    hovered_point_ = -1;
+    if (!point_tip_) return;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = page_->Window;
+    SendMessageW(point_tip_.Get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace halvorn

@@ -40,10 +40,14 @@ public:
     Component& Chart1_Component() const { return *chart_component_; }
     // The text of the pointer's tip over point index of the graph, empty for none.
     std::wstring Point_Tip(int point) const;
+    // The tip window, once the pointer has first come near a point.
+    HWND Point_Tip_Window() const { return point_tip_.Get(); }
 
 private:
     void Chart_Mouse_Move(POINT point);
     void Chart_Mouse_Down();
+    // Hides the tip; a click opens nothing until the pointer comes near a point again.
+    void Forget_Hovered_Point();
 
     Control_Factory& factory_;
     const Program_Texts& texts_;
@@ -55,6 +59,8 @@ private:
     Chart_Control chart_;
     std::vector<int> point_elements_;  // the element number of each point plotted
     int hovered_point_ = -1;
+    POINT pointer_{-1, -1};      // where the pointer last moved over the chart
+    POINT clicked_at_{-1, -1};   // the tip stays hidden while the pointer rests where it clicked
     Unique_Handle<HWND, DestroyWindow> point_tip_;
 };
 

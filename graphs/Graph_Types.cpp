@@ -91,7 +91,8 @@ std::string Graph_Point_Text(const Element_Record& element, int graph_index, con
            " : " + shown;
 }
 
-void Prepare_Property_Graph(Chart_Model& chart, int graph_index, const Element_Array& elements)
+void Prepare_Property_Graph(Chart_Model& chart, int graph_index, const Element_Array& elements,
+                            const Number_Separators& separators)
 {
     chart.Legend_Visible = false;
     chart.Title.Clear();
@@ -101,6 +102,7 @@ void Prepare_Property_Graph(Chart_Model& chart, int graph_index, const Element_A
     chart.Left_Axis.Label_Font = {12, true};
     chart.Series.Marks_Visible = false;
     chart.Bottom_Axis.Value_Format = chart.Series.Value_Format;
+    chart.Separators = {separators.Thousands, separators.Decimal};
     chart.Series.Clear();
     Fill_Graph_Series(chart.Series, graph_index, elements);
 }

@@ -37,8 +37,9 @@ std::string Graph_Point_Text(const Element_Record& element, int graph_index, con
 
 // Sets the chart up for one property: no legend, the item's text as the only title line
 // (16 points bold), left-axis labels 12 points bold, no point marks, the bottom axis
-// numbered like the series, and the series refilled. An index outside 0 to 15 leaves an
-// untitled, empty chart.
-void Prepare_Property_Graph(Chart_Model& chart, int graph_index, const Element_Array& elements);
+// numbered like the series, numbers with the separators the tips use, and the series
+// refilled. An index outside 0 to 15 leaves an untitled, empty chart.
+void Prepare_Property_Graph(Chart_Model& chart, int graph_index, const Element_Array& elements,
+                            const Number_Separators& separators = {});
 
 }  // namespace halvorn

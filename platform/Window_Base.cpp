@@ -135,6 +135,15 @@ LRESULT Host_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
     case WM_MOUSELEAVE:
         Mouse_Moved({-1, -1});
         return 0;
+    case WM_ACTIVATE:
+        // Activation puts the focus on the window itself, which hands it on below.
+        if (const HWND focus = GetFocus(); LOWORD(w) == WA_INACTIVE && Top_Level() && Can_Focus(focus))
+            last_focus_ = focus;
+        break;
+    case WM_SETFOCUS:
+        if (!Top_Level()) break;
+        if (const HWND to = Can_Focus(last_focus_) ? last_focus_ : First_Focus(); Can_Focus(to)) SetFocus(to);
+        return 0;
     case DM_GETDEFID:
         // Enter presses the push button that has the focus, however the focus got there;
         // elsewhere there is no default button and Enter confirms nothing.
@@ -153,6 +162,11 @@ LRESULT Host_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
         break;
     }
     return Window_Base::Handle_Message(message, w, l);
+}
+
+bool Host_Window::Can_Focus(HWND control) const
+{
+    return control && IsChild(Handle(), control) && IsWindowVisible(control) && IsWindowEnabled(control);
 }
 
 void Host_Window::Mouse_Moved(POINT point)

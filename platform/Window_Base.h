@@ -48,7 +48,9 @@ private:
 };
 
 // A window that paints its graphic controls double-buffered and hands them mouse presses.
-// Commands and notifications from its child windows go to the top-level window.
+// Commands and notifications from its child windows go to the top-level window. A top-level
+// one keeps the focus as a dialog does: the control that had it when the window was left
+// has it again when the window comes back.
 class Host_Window : public Window_Base {
 public:
     Host_Window(Component_List& components, Font_Cache& fonts)
@@ -61,12 +63,19 @@ public:
 
 protected:
     LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;
+    // Where a top-level window's focus goes when no control of it had the focus before;
+    // none leaves it on the window.
+    virtual HWND First_Focus() const { return nullptr; }
     Component_List& components_;
     Font_Cache& fonts_;
 
 private:
     void Mouse_Moved(POINT point);
+    bool Top_Level() const { return (GetWindowLongW(Handle(), GWL_STYLE) & WS_CHILD) == 0; }
+    // Can take the focus back: a shown, enabled control of this window.
+    bool Can_Focus(HWND control) const;
     Component* hovered_ = nullptr;  // the control the pointer is over, told when it leaves
+    HWND last_focus_ = nullptr;     // the control that had the focus when the window was left
 };
 
 }  // namespace halvorn

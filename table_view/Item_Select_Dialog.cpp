@@ -1,6 +1,9 @@
 #include "table_view/Item_Select_Dialog.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 
 #include "platform/Seams.h"
@@ -10,11 +13,12 @@
 namespace halvorn {
 
 namespace {
-// Not IDOK or IDCANCEL: neither button is the dialog's default or cancel button, so
-// Enter confirms nothing.
-enum : int { Item_ListBox_Id = 101, OK_Button_Id, Cancel_Button_Id };
+// OK is the default button, so Enter in the list chooses the entry; Escape is the
+// runner's.
+enum : int { OK_Button_Id = IDOK, Item_ListBox_Id = 101, Cancel_Button_Id };
 const Font_Spec Dialog_Font{L"MS Sans Serif", Font_Spec::Points_From_Height(10)};
 const Font_Spec Button_Font{L"MS Sans Serif", Font_Spec::Points_From_Height(11)};
+constexpr UINT_PTR List_Subclass_Id = 1;
 }  // namespace
 
 int Selected_Index_Of(HWND list)
@@ -46,8 +50,11 @@ void TDialog_Item_Select_Form::Make(HWND owner)
     SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(Dialog_Font)), FALSE);
     SendMessageW(list_, LB_SETITEMHEIGHT, 0, Scaled(13));
     Add_Window("Item_ListBox", list_, 3, 20, 354, 270, Dialog_Font);
-    Add_Button("OK_Button", "OK", 91, 293, 85, 26, Button_Font, OK_Button_Id, IDB_GLYPH_OK,
-               "Exit and use the selected item");
+    if (!SetWindowSubclass(list_, List_Procedure, List_Subclass_Id, reinterpret_cast<DWORD_PTR>(this)))
+        throw std::runtime_error("Cannot take the item list's keys");
+    Component& ok = Add_Button("OK_Button", "OK", 91, 293, 85, 26, Button_Font, OK_Button_Id, IDB_GLYPH_OK,
+                               "Exit and use the selected item");
+    SendMessageW(ok.Window, BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
     Add_Button("Cancel_Button", "Cancel", 187, 293, 85, 26, Button_Font, Cancel_Button_Id, IDB_GLYPH_CANCEL,
                "Exit without selecting an item");
 }
@@ -62,6 +69,7 @@ void TDialog_Item_Select_Form::Clear_Items(bool sorted)
 {
     SendMessageW(List(), LB_RESETCONTENT, 0, 0);
     items_.clear();
+    typed_.Clear();
     sorted_ = sorted;
 }
 
@@ -85,6 +93,28 @@ std::string TDialog_Item_Select_Form::Item_Text(int index) const
     std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(SendMessageW(List(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0), 0)), L'\0');
     SendMessageW(List(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     return Narrow(text);
+}
+
+LRESULT CALLBACK TDialog_Item_Select_Form::List_Procedure(HWND list, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                                          DWORD_PTR self)
+{
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(list, List_Procedure, List_Subclass_Id);
+    if (message == WM_CHAR && w > L' ' && w < 0x80) {
+        Run_Guarded(list, [&] { reinterpret_cast<TDialog_Item_Select_Form*>(self)->Typed(static_cast<char>(w)); });
+        return 0;
+    }
+    return DefSubclassProc(list, message, w, l);
+}
+
+void TDialog_Item_Select_Form::Typed(char typed)
+{
+    // All the letters typed in quick succession, as the table's own type-ahead takes them.
+    const std::string text = typed_.Add(typed, static_cast<std::uint32_t>(GetMessageTime()));
+    std::vector<std::string> narrow;
+    for (const std::wstring& item : items_) narrow.push_back(Narrow(item));
+    const std::vector<std::string_view> entries(narrow.begin(), narrow.end());
+    const int found = Find_Typed_Text(entries, text, static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0)));
+    if (found >= 0) SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(found), 0);
 }
 
 void TDialog_Item_Select_Form::Set_Selected_Item(int index) { selected_item_ = std::clamp(index, -1, 99999); }
@@ -141,7 +171,7 @@ LRESULT TDialog_Item_Select_Form::Handle_Message(UINT message, WPARAM w, LPARAM 
         case Item_ListBox_Id:
             if (HIWORD(w) == LBN_DBLCLK) OK_ButtonClick();
             break;
-        default:  // Enter (IDOK) confirms nothing
+        default:
             break;
         }
         return 0;

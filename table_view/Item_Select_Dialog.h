@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Form_Window.h"
+#include "table_view/Table_Navigation.h"
 
 namespace halvorn {
 
@@ -37,12 +38,16 @@ protected:
 private:
     void Make(HWND owner);
     HWND List() const;
+    // Typing selects the entry that begins with the letters typed in quick succession.
+    static LRESULT CALLBACK List_Procedure(HWND list, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self);
+    void Typed(char typed);
     void Close_Dialog();
     void Set_Selected_Item(int index);
 
     HWND list_ = nullptr;
     std::vector<std::wstring> items_;  // the list's entries, in its order
     bool sorted_ = true;
+    Type_Ahead typed_;
     int selected_item_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "table_view/Table_Keyboard.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <stdexcept>
 #include <string_view>
@@ -37,6 +38,17 @@ int Index_In(std::span<Component* const> items, const Component* item)
 }
 
 bool Shift_Down() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
+
+bool Is_Press(UINT message)
+{
+    switch (message) {
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_XBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: case WM_XBUTTONDBLCLK:
+        return true;
+    default:
+        return false;
+    }
+}
 
 }  // namespace
 
@@ -151,9 +163,23 @@ std::optional<LRESULT> Table_Keyboard::Page_Message(UINT message, WPARAM w, LPAR
     }
     default:
         if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) tips_.Relay(message, w, l);
+        if (Is_Press(message)) Pressed({GET_X_LPARAM(l), GET_Y_LPARAM(l)});
         break;
     }
     return std::nullopt;
+}
+
+void Table_Keyboard::Pressed(POINT point)
+{
+    // What is pressed is where the keyboard goes on from, as in a list.
+    for (const std::span<Component* const> items : {boxes_, swatches_}) {
+        for (Component* item : items) {
+            const RECT rect = Component_List::Host_Rect(*item);
+            if (Takes_Focus(item) && PtInRect(&rect, point)) Set_Focused(item);
+        }
+    }
+    typed_.Clear();
+    if (GetFocus() != page_.Window) SetFocus(page_.Window);
 }
 
 bool Table_Keyboard::Key_Down(WPARAM key, LPARAM l)
@@ -193,7 +219,7 @@ void Table_Keyboard::Typed(wchar_t typed)
     std::vector<std::string_view> symbols;
     for (int n = 1; n <= Number_of_Elements && n <= static_cast<int>(boxes_.size()); ++n)
         symbols.push_back(Elements[n].Element_Abbreviation);
-    const int found = Find_Typed_Symbol(symbols, text, Index_In(boxes_, focused_));
+    const int found = Find_Typed_Text(symbols, text, Index_In(boxes_, focused_));
     if (found >= 0 && Takes_Focus(boxes_[static_cast<std::size_t>(found)])) {
         Set_Focused(boxes_[static_cast<std::size_t>(found)]);
         Keyboard_Used();

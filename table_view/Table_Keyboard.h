@@ -1,9 +1,10 @@
 // Keyboard use of the table page. The page is one tab stop, after the page control: in it
 // the arrow keys, Home and End move a focus among the shown element boxes by their places,
 // Tab goes on to the colour key's swatches (Shift+Tab back), Enter or Space press the
-// focused one as a mouse press does, and typing a symbol's letters goes to its element.
-// The focus shows as a dotted rectangle once the keyboard is in use. The page's element
-// tooltips and accessible object share its messages, so they are answered here too.
+// focused one as a mouse press does, and typing a symbol's letters goes to its element. A
+// mouse press on the page gives it the focus too. The focus shows as a dotted rectangle
+// once the keyboard is in use. The page's element tooltips and accessible object share its
+// messages, so they are answered here too.
 #pragma once
 
 #include <windows.h>
@@ -47,6 +48,8 @@ private:
     static LRESULT CALLBACK Tab_Stop_Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     std::optional<LRESULT> Page_Message(UINT message, WPARAM w, LPARAM l);
     bool Key_Down(WPARAM key, LPARAM l);
+    // A mouse press on the page gives it the focus, on the box or swatch pressed if any.
+    void Pressed(POINT point);
     void Typed(wchar_t typed);
     void Move(Focus_Move move);
     // Enters the page by Tab, at the boxes, or at the key by Shift+Tab.

@@ -80,19 +80,19 @@ const std::string& Type_Ahead::Add(char typed, std::uint32_t time)
     return typed_;
 }
 
-int Find_Typed_Symbol(std::span<const std::string_view> symbols, std::string_view typed, int current)
+int Find_Typed_Text(std::span<const std::string_view> entries, std::string_view typed, int current)
 {
     if (typed.empty()) return -1;
-    const int count = static_cast<int>(symbols.size());
+    const int count = static_cast<int>(entries.size());
     for (int i = 0; i < count; ++i)
-        if (Same_Text(symbols[static_cast<std::size_t>(i)], typed)) return i;
+        if (Same_Text(entries[static_cast<std::size_t>(i)], typed)) return i;
     for (int i = 0; i < count; ++i)
-        if (Begins_With(symbols[static_cast<std::size_t>(i)], typed)) return i;
-    // The same letter again: the next symbol that begins with it, round to the first.
+        if (Begins_With(entries[static_cast<std::size_t>(i)], typed)) return i;
+    // The same letter again: the next entry that begins with it, round to the first.
     if (std::all_of(typed.begin(), typed.end(), [&](char c) { return Lower(c) == Lower(typed.front()); })) {
         for (int step = 1; step <= count; ++step) {
             const int i = ((current < 0 ? -1 : current) + step) % count;
-            if (Begins_With(symbols[static_cast<std::size_t>(i)], typed.substr(0, 1))) return i;
+            if (Begins_With(entries[static_cast<std::size_t>(i)], typed.substr(0, 1))) return i;
         }
     }
     return -1;

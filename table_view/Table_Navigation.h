@@ -1,6 +1,6 @@
 // Where the keyboard moves the focus on the table page: the arrow keys, Home and End go by
 // where the boxes (or the colour key's swatches) stand, and typing a symbol's letters finds
-// its element.
+// its element, as typing finds an entry of the search list.
 #pragma once
 
 #include <cstddef>
@@ -37,9 +37,9 @@ private:
     std::uint32_t last_ = 0;
 };
 
-// The index of the symbol that typed text finds, ignoring case: the symbol typed in full,
-// else the first one it begins. A letter typed again and again steps through the symbols
+// The index of the entry that typed text finds, ignoring case: the entry typed in full,
+// else the first one it begins. A letter typed again and again steps through the entries
 // that begin with it, from the one after `current`. -1 when none matches.
-int Find_Typed_Symbol(std::span<const std::string_view> symbols, std::string_view typed, int current);
+int Find_Typed_Text(std::span<const std::string_view> entries, std::string_view typed, int current);
 
 }  // namespace halvorn

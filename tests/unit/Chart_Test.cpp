@@ -30,6 +30,9 @@ TEST(Chart_Number_Format, FormatsByThePicture)
         {"#,##0,", 1234.56789, "1,234.568"}, {"0#", 1234.56789, "1,234.568"},
     };
     for (const auto& c : cases) EXPECT_EQ(Format_Chart_Number(c.Value, c.Format), c.Text) << c.Format << " " << c.Value;
+    // The picture places the separators; the caller chooses them.
+    EXPECT_EQ(Format_Chart_Number(-1234567.891, "#,##0.###", {'.', ','}), "-1.234.567,891");
+    EXPECT_EQ(Format_Chart_Number(0.5, "0.00", {' ', ','}), "0,50");
     const std::string big = Format_Chart_Number(1e300, "#,##0.###");
     EXPECT_EQ(big.size(), 301u + 100u);
     EXPECT_EQ(Format_Chart_Number(std::numeric_limits<double>::max(), "0").substr(0, 9), "179769313");

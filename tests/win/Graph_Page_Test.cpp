@@ -1,5 +1,9 @@
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "app/Command_Ids.h"
 #include "platform/Gdi_Owners.h"
 #include "platform/Seams.h"
@@ -12,6 +16,28 @@ namespace {
 using Graph_Page_Test = Program_Test;
 
 void Command(HWND main, int id) { SendMessageW(main, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+
+// The user's thousands and decimal separators for one test, given back after it.
+class User_Separators {
+public:
+    User_Separators(const wchar_t* thousands, const wchar_t* decimal)
+    {
+        for (std::size_t i = 0; i < 2; ++i) {
+            GetLocaleInfoW(LOCALE_USER_DEFAULT, Types[i], saved_[i], 8);
+            SetLocaleInfoW(LOCALE_USER_DEFAULT, Types[i], i == 0 ? thousands : decimal);
+        }
+    }
+    User_Separators(const User_Separators&) = delete;
+    User_Separators& operator=(const User_Separators&) = delete;
+    ~User_Separators()
+    {
+        for (std::size_t i = 0; i < 2; ++i) SetLocaleInfoW(LOCALE_USER_DEFAULT, Types[i], saved_[i]);
+    }
+
+private:
+    static constexpr LCTYPE Types[2] = {LOCALE_STHOUSAND, LOCALE_SDECIMAL};
+    wchar_t saved_[2][8] = {};
+};
 
 TEST_F(Graph_Page_Test, ArrowsWrapAroundAndEveryChangeRedraws)
 {
@@ -69,32 +95,72 @@ TEST_F(Graph_Page_Test, CopyFromTheMenuShowsTheGraphAndCopiesItWithTheCreditLine
     EXPECT_FALSE(Read_Bitmap_Pixels(on_screen.Get()).Colours == copied.Colours) << "the credit line shows in the copy";
 }
 
-TEST_F(Graph_Page_Test, PointerOverAPointNamesItsElementAndAClickOpensItsReport)
+// "#,##0.###" places the separators on the axes; the user's settings choose them, as for
+// the tips and the report.
+TEST_F(Graph_Page_Test, AxisNumbersUseTheUsersSeparators)
 {
-    Write_Ini("[Halvorn]\r\nGraph_Type_ComboBox=6\r\n");
+    const User_Separators user(L".", L",");
+    Write_Ini("[Halvorn]\r\nGraph_Type_ComboBox=4\r\n");
     Start();
     Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
-    Command(Main().Handle(), Next_Graph_SpeedButton);
-    Command(Main().Handle(), Previous_Graph_SpeedButton);
+    Graph_Page& graph = Main().Graph();
+    const auto tick_labels = [&graph] {
+        std::vector<std::string> labels;
+        for (const Left_Axis_Tick& tick : graph.Chart1().Layout().Left_Ticks) labels.push_back(tick.Label.Text);
+        return labels;
+    };
+    EXPECT_EQ(tick_labels().back(), "6.000") << "boiling points up to rhenium's";
+    EXPECT_EQ(graph.Point_Tip(73), L"Rhenium (Re), 75 : 5.869");
+    graph.Select_Graph(1);
+    graph.Graph_Type_ComboBoxChange();
+    const std::vector<std::string> radii = tick_labels();
+    EXPECT_NE(std::find(radii.begin(), radii.end(), "0,5"), radii.end()) << ::testing::PrintToString(radii);
+}
+
+// The tip and a click name the point under the pointer on the graph shown: a redraw or a
+// click forgets the point, and after a click no tip shows until the pointer moves.
+TEST_F(Graph_Page_Test, PointerOverAPointNamesItsElementAndAClickOpensItsReport)
+{
+    Write_Ini("[Halvorn]\r\nGraph_Type_ComboBox=1\r\n");
+    Start();
+    Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
     Main().Pages().Show_Page(1);
     Graph_Page& graph = Main().Graph();
     const Component& chart = graph.Chart1_Component();
-    // Iron is the 26th element with a density.
-    const Pixel_Point& iron = graph.Chart1().Layout().Line.at(25);
-    EXPECT_EQ(graph.Point_Tip(iron.Point), L"Iron (Fe), 26 : 7.87");
     const HWND page = Main().Component_Named("TabSheet2").Window;
-    const LPARAM at = MAKELPARAM(chart.Left + static_cast<int>(iron.X), chart.Top + static_cast<int>(iron.Y));
-    SendMessageW(page, WM_MOUSEMOVE, 0, at);
-    SendMessageW(page, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    EXPECT_TRUE(IsWindowVisible(Program().Element_Report_Form.Handle()));
-    EXPECT_EQ(Window_Text(Program().Element_Report_Form.Handle()), "Iron Properties :");
-
-    // Away from every point a click opens nothing.
-    ShowWindow(Program().Element_Report_Form.Handle(), SW_HIDE);
+    const HWND report = Program().Element_Report_Form.Handle();
+    // Potassium is the 19th element with an atomic radius.
+    const Pixel_Point potassium = graph.Chart1().Layout().Line.at(18);
+    ASSERT_EQ(graph.Point_Tip(potassium.Point), L"Potassium (K), 19 : 2.77");
+    const auto near_potassium = [&](int dx) {
+        return MAKELPARAM(chart.Left + static_cast<int>(potassium.X) + dx, chart.Top + static_cast<int>(potassium.Y));
+    };
     const LPARAM corner = MAKELPARAM(chart.Left + 2, chart.Top + 2);
-    SendMessageW(page, WM_MOUSEMOVE, 0, corner);
-    SendMessageW(page, WM_LBUTTONDOWN, MK_LBUTTON, corner);
-    EXPECT_FALSE(IsWindowVisible(Program().Element_Report_Form.Handle()));
+    const auto move = [page](LPARAM at) { SendMessageW(page, WM_MOUSEMOVE, 0, at); };
+    const auto tip_shown = [&graph] { return IsWindowVisible(graph.Point_Tip_Window()) != FALSE; };
+    const auto report_after_click = [&](LPARAM at) {
+        ShowWindow(report, SW_HIDE);
+        SendMessageW(page, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        return IsWindowVisible(report) ? Window_Text(report) : std::string("(none)");
+    };
+
+    move(near_potassium(0));
+    ASSERT_TRUE(tip_shown());
+    EXPECT_EQ(report_after_click(near_potassium(0)), "Potassium Properties :");
+    EXPECT_FALSE(tip_shown()) << "the tip stays over the report";
+    move(near_potassium(0));
+    EXPECT_FALSE(tip_shown()) << "told of a move where the pointer rests";
+    move(corner);
+    EXPECT_EQ(report_after_click(corner), "(none)") << "away from every point";
+    move(near_potassium(1));
+    EXPECT_TRUE(tip_shown());
+
+    // The next graph, from the keyboard, under the resting pointer.
+    SetFocus(Main().Component_Named("Graph_Type_ComboBox").Window);
+    Press_Key(VK_DOWN);
+    ASSERT_EQ(graph.Graph_Index(), 2);
+    EXPECT_FALSE(tip_shown()) << "the tip names potassium over the new graph";
+    EXPECT_EQ(report_after_click(near_potassium(1)), "(none)");
 }
 
 }  // namespace

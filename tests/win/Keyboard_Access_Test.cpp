@@ -147,6 +147,32 @@ TEST_F(Keyboard_Access, TypingASymbolGoesToItsElementWhereEnterOrSpaceOpensItsRe
     EXPECT_TRUE(Boxes.empty());
 }
 
+// The table has the focus at start, as the first control of a dialog, and a press on it
+// gives it the focus: the first keys typed are never lost.
+TEST_F(Keyboard_Access, TheTableHasTheFocusAtStartAndAfterAPressOnIt)
+{
+    Start();
+    EXPECT_EQ(GetFocus(), Page());
+
+    // A press on the table's empty part, left of the lanthanides.
+    const HWND exit = Main().Component_Named("Exit_BitBtn").Window;
+    SetFocus(exit);
+    const RECT lanthanum = Component_List::Host_Rect(Box(57));
+    SendMessageW(Page(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(lanthanum.left - 60, lanthanum.top + 5));
+    EXPECT_EQ(GetFocus(), Page());
+    Press_Key('F');
+    Press_Key('E');
+    EXPECT_EQ(Focused_Box(), 26);
+
+    // A box pressed is where the keyboard goes on from once the user is back from its report.
+    SetFocus(exit);
+    Press(Box(79));
+    ASSERT_EQ(GetActiveWindow(), Program().Element_Report_Form.Handle());
+    SetForegroundWindow(Main().Handle());
+    EXPECT_EQ(GetFocus(), Page());
+    EXPECT_EQ(Focused_Box(), 79);
+}
+
 TEST_F(Keyboard_Access, FocusCueShowsAfterKeyboardUseOnly)
 {
     Start();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,9 @@ TEST_F(Wallpaper_Dialog, OkWithTiledWritesTheStyleAndIsRememberedForNextTime)
     EXPECT_TRUE(Recorder.Boxes.empty());
 
     // Shown again, Tiled is still chosen; Enter takes it, and the arrows choose another.
+    // Another program that comes to the front meanwhile takes none of that away.
+    std::optional<Other_Program_Window> other;
+    Add([&other] { other.emplace(); });
     Add([this] { EXPECT_EQ(Dialog.Item_Index(), 1); EXPECT_EQ(GetFocus(), Dialog.Item_Button(1)); });
     Key(VK_DOWN);
     Key(VK_RETURN);

@@ -113,6 +113,41 @@ Box_Recorder::~Box_Recorder()
     Set_Application_Title(previous_title_);
 }
 
+void Take_Foreground(HWND window)
+{
+    const HWND front = GetForegroundWindow();
+    if (IsWindowVisible(window) && (!front || GetWindowThreadProcessId(front, nullptr) != GetCurrentThreadId()))
+        SetForegroundWindow(window);
+}
+
+Other_Program_Window::Other_Program_Window()
+{
+    const HANDLE shown = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    thread_ = CreateThread(
+        nullptr, 0,
+        [](void* shown) -> DWORD {
+            const HWND window = CreateWindowExW(0, L"STATIC", L"Another program", WS_POPUP | WS_VISIBLE, 600, 400,
+                                                200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+            SetForegroundWindow(window);
+            SetEvent(shown);
+            MSG message;
+            while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+            DestroyWindow(window);
+            return 0;
+        },
+        shown, 0, &thread_id_);
+    WaitForSingleObject(shown, 5000);
+    CloseHandle(shown);
+    EXPECT_NE(GetWindowThreadProcessId(GetForegroundWindow(), nullptr), GetCurrentThreadId());
+}
+
+Other_Program_Window::~Other_Program_Window()
+{
+    PostThreadMessageW(thread_id_, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread_, 5000);
+    CloseHandle(thread_);
+}
+
 void Modal_Steps::Wait(int count) { Steps.insert(Steps.end(), static_cast<std::size_t>(count), [] {}); }
 
 void Modal_Steps::Run_Modal(HWND window, HWND owner, const std::function<void()>& open)
@@ -124,6 +159,7 @@ void Modal_Steps::Run_Modal(HWND window, HWND owner, const std::function<void()>
         if (!running->Steps.empty()) {
             const auto step = std::move(running->Steps.front());
             running->Steps.erase(running->Steps.begin());
+            Take_Foreground(running_window);
             step();
         } else if (++ticks == 200) {
             ADD_FAILURE() << "the window was still open after the last step";
@@ -206,6 +242,7 @@ void Program_Test::Start()
 {
     Main().Show_First();
     Process_Messages();
+    Take_Foreground(Main().Handle());
 }
 
 void Program_Test::Close()

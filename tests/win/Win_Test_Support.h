@@ -31,6 +31,23 @@ Client_Pixels Clipboard_Bitmap();
 // The clipboard's plain text, after putting put there when given.
 std::wstring Clipboard_Text(const wchar_t* put = nullptr);
 
+// Brings window to the front when another program's window is there: what the keyboard
+// does in a test needs the foreground.
+void Take_Foreground(HWND window);
+
+// A window of another thread, as another program's would be, in front once made.
+class Other_Program_Window {
+public:
+    Other_Program_Window();
+    Other_Program_Window(const Other_Program_Window&) = delete;
+    Other_Program_Window& operator=(const Other_Program_Window&) = delete;
+    ~Other_Program_Window();
+
+private:
+    DWORD thread_id_ = 0;
+    HANDLE thread_ = nullptr;
+};
+
 // Presses a key on the control that has the focus, handed on as the program's loops do.
 void Press_Key(WPARAM key, bool shift = false);
 // Holds Shift down, or lets it go, for the keys that follow.
@@ -68,8 +85,8 @@ private:
 };
 
 // What the user does in a modal window, queued before it opens: a timer takes the steps in
-// turn inside the window's own loop. A window still open well after them is closed, so that
-// no test can hang on it.
+// turn inside the window's own loop, each with the window in front. A window still open
+// well after them is closed, so that no test can hang on it.
 struct Modal_Steps {
     void Add(std::function<void()> step) { Steps.push_back(std::move(step)); }
     void Wait(int count);
