@@ -92,7 +92,7 @@ void Graph_Page::Graph_Type_ComboBoxChange()
     Prepare_Property_Graph(chart_.Model, index, Elements, User_Number_Separators());
     point_elements_ = Graph_Element_Numbers(index, Elements);
     chart_.Changed();
-    Process_Messages();
+    Paint_Now(GetAncestor(page_->Window, GA_ROOT));
 }
 
 void Graph_Page::Previous_Graph_SpeedButtonClick()
@@ -119,7 +119,7 @@ void Graph_Page::Copy_Graph_To_Windows_Clipboard_BitBtnClick()
         clipboard.Set(CF_BITMAP, picture.Get());
         picture.Release();
     }
-    Process_Messages();
+    Paint_Now(GetAncestor(page_->Window, GA_ROOT));
 }
 
 Chart_Model Graph_Page::Credited_Chart() const
