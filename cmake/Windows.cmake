@@ -35,6 +35,7 @@ add_library(halvorn_ui STATIC
   platform/Dpi.cpp
   platform/Form_Window.cpp
   platform/Gdiplus_Session.cpp
+  platform/Accessible_Object.cpp
   platform/Graphic_Accessible.cpp
   platform/Modal_Runner.cpp
   platform/Registry_Key.cpp
