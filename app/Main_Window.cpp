@@ -41,9 +41,7 @@ void TMainForm1::Create()
     form.Font = Main_Font;
     form_ = &Main_Form_Parts::Components.Add(std::move(form));
     // Controls are made at their design bounds, with fonts and glyphs for the window's DPI.
-    dpi_ = Window_Dpi(Handle());
-    fonts_.Set_Dpi(dpi_);
-    Buttons.Set_Dpi(dpi_);
+    dpi_ = Start_At_Window_Dpi(Handle(), fonts_, Buttons);
 
     factory_.emplace(Main_Form_Parts::Components, fonts_, Buttons, program_.Application.Handle());
     pages_.emplace(Main_Form_Parts::Components, fonts_);
@@ -63,9 +61,7 @@ void TMainForm1::Create()
 void TMainForm1::Follow_Dpi(int dpi)
 {
     dpi_ = dpi;
-    fonts_.Set_Dpi(dpi);
-    Buttons.Set_Dpi(dpi);
-    Apply_Design_Layout(Main_Form_Parts::Components, form_, dpi, fonts_);
+    Lay_Out_For_Dpi(Main_Form_Parts::Components, form_, dpi, fonts_, Buttons);
     pages_->Apply_Scaled_Bounds();
     RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }

@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <string_view>
 #include <vector>
 
+#include "platform/Child_Controls.h"
 #include "platform/Win_Text.h"
 
 namespace halvorn {
@@ -25,12 +25,13 @@ void Page_Control::Create(Component& form)
     control.Parent = &form;
     control.Left = 5, control.Top = 2, control.Width = 681, control.Height = 481;
     control.Font = form.Font;
-    control.Window = CreateWindowExW(0, WC_TABCONTROLW, L"",
-                                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP,
-                                     control.Left, control.Top, control.Width, control.Height, form.Window,
-                                     nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!control.Window) throw std::runtime_error("Cannot create the page control");
-    SendMessageW(control.Window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(control.Font)), FALSE);
+    control.Window = Create_Child_Control(form.Window,
+                                          {.Class_Name = WC_TABCONTROLW,
+                                           .Style = WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP,
+                                           .Left = control.Left, .Top = control.Top,
+                                           .Width = control.Width, .Height = control.Height,
+                                           .Font = fonts_.Get(control.Font)},
+                                          "the page control");
     control_ = &components_.Add(std::move(control));
 
     for (int i = 0; i < 2; ++i) {

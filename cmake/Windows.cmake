@@ -28,17 +28,20 @@ add_library(halvorn_ui STATIC
   export/Wallpaper_Style_Dialog.cpp
   graphs/Graph_Page.cpp
   platform/Button_Decor.cpp
+  platform/Child_Controls.cpp
   platform/Clipboard_Session.cpp
   platform/Components.cpp
   platform/Control_Factory.cpp
   platform/Dpi.cpp
   platform/Form_Window.cpp
   platform/Gdiplus_Session.cpp
+  platform/Accessible_Object.cpp
   platform/Graphic_Accessible.cpp
   platform/Modal_Runner.cpp
   platform/Registry_Key.cpp
   platform/Rich_Edit.cpp
   platform/Seams.cpp
+  platform/Tooltip.cpp
   platform/Win_Text.cpp
   platform/Whole_File.cpp
   platform/Window_Base.cpp

@@ -17,13 +17,14 @@ namespace {
 
 using Palette_Handle = Gdi_Object<HPALETTE>;
 
-// Hides the caption and lets the window repaint without it, also when the capture fails.
+// Shows the caption, painted before a pixel is read; hides it and repaints without it,
+// also when the capture fails.
 class Caption_Shown {
 public:
     explicit Caption_Shown(Snapshot_Source& source) : source_(source)
     {
         source_.Show_Snapshot_Caption();
-        Process_Messages();
+        Paint_Now(source_.Client_Window());
     }
     Caption_Shown(const Caption_Shown&) = delete;
     Caption_Shown& operator=(const Caption_Shown&) = delete;
@@ -31,7 +32,7 @@ public:
     {
         try {
             source_.Hide_Snapshot_Caption();
-            Process_Messages();
+            Paint_Now(source_.Client_Window());
         } catch (...) {
         }
     }

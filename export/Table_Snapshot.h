@@ -12,8 +12,8 @@
 
 namespace halvorn {
 
-// What the table page offers a capture. The capture lets the window repaint after each
-// of the caption calls, before it reads a pixel and before it returns.
+// What the table page offers a capture. The capture repaints the window after each of the
+// caption calls, before it reads a pixel and before it returns.
 class Snapshot_Source {
 public:
     virtual ~Snapshot_Source() = default;

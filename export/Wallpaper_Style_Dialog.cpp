@@ -1,13 +1,11 @@
 #include "export/Wallpaper_Style_Dialog.h"
 
-#include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "export/Desktop_Wallpaper.h"
 #include "platform/Dpi.h"
 #include "platform/Gdi_Owners.h"
-#include "platform/Win_Text.h"
 #include "resources/Resource_Ids.h"
 #include "winint/Windows_Messages.h"
 
@@ -77,13 +75,16 @@ void TDialog_WallPaper_Style_Form::Create_Radio_Group()
     for (int i = 0; i < count; ++i) {
         const Wallpaper_Style& style = Wallpaper_Styles[static_cast<std::size_t>(i)];
         const int left = Group_Bounds.left + 8, top = Group_Bounds.top + top_margin + i * row;
-        DWORD window_style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
+        DWORD window_style = WS_VISIBLE | BS_AUTORADIOBUTTON;
         if (i == 0) window_style |= WS_GROUP | WS_TABSTOP;
-        HWND item = CreateWindowExW(0, L"BUTTON", Widen(style.Item).c_str(), window_style, left, top, width, row,
-                                    Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(First_Item_Id + i)),
-                                    GetModuleHandleW(nullptr), nullptr);
-        if (!item) throw std::runtime_error("Cannot create the wallpaper style buttons");
-        SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(Group_Font)), FALSE);
+        const HWND item = Create_Child_Control(Handle(),
+                                               {.Class_Name = L"BUTTON",
+                                                .Style = window_style,
+                                                .Caption = style.Item,
+                                                .Left = left, .Top = top, .Width = width, .Height = row,
+                                                .Id = First_Item_Id + i,
+                                                .Font = Fonts().Get(Group_Font)},
+                                               "the wallpaper style buttons");
         Add_Window("Wallpaper_Style_Item" + std::to_string(i), item, left, top, width, row, Group_Font);
         items_[static_cast<std::size_t>(i)] = item;
     }

@@ -92,7 +92,7 @@ void Graph_Page::Graph_Type_ComboBoxChange()
     Prepare_Property_Graph(chart_.Model, index, Elements, User_Number_Separators());
     point_elements_ = Graph_Element_Numbers(index, Elements);
     chart_.Changed();
-    Process_Messages();
+    Paint_Now(GetAncestor(page_->Window, GA_ROOT));
 }
 
 void Graph_Page::Previous_Graph_SpeedButtonClick()
@@ -119,7 +119,7 @@ void Graph_Page::Copy_Graph_To_Windows_Clipboard_BitBtnClick()
         clipboard.Set(CF_BITMAP, picture.Get());
         picture.Release();
     }
-    Process_Messages();
+    Paint_Now(GetAncestor(page_->Window, GA_ROOT));
 }
 
 Chart_Model Graph_Page::Credited_Chart() const
@@ -155,31 +155,27 @@ void Graph_Page::Chart_Mouse_Move(POINT point)
     }
     hovered_point_ = nearest;
     if (!point_tip_) {
-        point_tip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page_->Window,
-                                         nullptr, GetModuleHandleW(nullptr), nullptr));
-        if (!point_tip_) return;
+        if (!point_tip_.Create(page_->Window, TTS_NOPREFIX)) return;
         TOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
         tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
         tool.hwnd = page_->Window;
         tool.lpszText = const_cast<wchar_t*>(L"");
-        SendMessageW(point_tip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        point_tip_.Add_Tool(tool);
     }
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = page_->Window;
     std::wstring text = Point_Tip(nearest);
     tool.lpszText = text.data();
-    SendMessageW(point_tip_.Get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    point_tip_.Send(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     const Pixel_Point* at = nullptr;
     for (const Pixel_Point& p : chart_.Layout().Line)
         if (p.Point == nearest) at = &p;
     POINT screen{chart_component_->Left + (at ? static_cast<int>(std::lround(at->X)) : 0) + 12,
                  chart_component_->Top + (at ? static_cast<int>(std::lround(at->Y)) : 0) + 12};
     ClientToScreen(page_->Window, &screen);
-    SendMessageW(point_tip_.Get(), TTM_TRACKPOSITION, 0, MAKELPARAM(screen.x, screen.y));
-    SendMessageW(point_tip_.Get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    point_tip_.Send(TTM_TRACKPOSITION, 0, MAKELPARAM(screen.x, screen.y));
+    point_tip_.Send(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Graph_Page::Chart_Mouse_Down()
@@ -199,7 +195,7 @@ void Graph_Page::Forget_Hovered_Point()
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = page_->Window;
-    SendMessageW(point_tip_.Get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    point_tip_.Send(TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace halvorn

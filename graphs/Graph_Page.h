@@ -7,7 +7,7 @@
 
 #include "chart/Chart_Control.h"
 #include "platform/Control_Factory.h"
-#include "platform/Unique_Handle.h"
+#include "platform/Tooltip.h"
 
 namespace halvorn {
 
@@ -41,7 +41,7 @@ public:
     // The text of the pointer's tip over point index of the graph, empty for none.
     std::wstring Point_Tip(int point) const;
     // The tip window, once the pointer has first come near a point.
-    HWND Point_Tip_Window() const { return point_tip_.Get(); }
+    HWND Point_Tip_Window() const { return point_tip_.Window(); }
 
 private:
     void Chart_Mouse_Move(POINT point);
@@ -61,7 +61,7 @@ private:
     int hovered_point_ = -1;
     POINT pointer_{-1, -1};      // where the pointer last moved over the chart
     POINT clicked_at_{-1, -1};   // the tip stays hidden while the pointer rests where it clicked
-    Unique_Handle<HWND, DestroyWindow> point_tip_;
+    Tooltip point_tip_;
 };
 
 }  // namespace halvorn

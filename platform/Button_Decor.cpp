@@ -1,6 +1,5 @@
 #include "platform/Button_Decor.h"
 
-#include <stdexcept>
 #include <string>
 
 #include "platform/Dpi.h"
@@ -54,31 +53,14 @@ void Button_Decor::Show_Glyph(const Glyph_Use& use)
 
 void Button_Decor::Set_Tooltip(HWND owner, HWND button, std::string_view hint)
 {
-    if (!tooltip_) {
-        tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                                       GetModuleHandleW(nullptr), nullptr));
-        if (!tooltip_) throw std::runtime_error("Cannot create a tooltip window");
-    }
+    if (!tooltip_.Create(owner)) return;
     std::wstring tip = Widen(hint);
     TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = GetParent(button);
     tool.uId = reinterpret_cast<UINT_PTR>(button);
     tool.lpszText = tip.data();
-    SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-HWND Create_Push_Button(HWND parent, std::string_view caption, int left, int top, int width, int height,
-                        HFONT font, int id)
-{
-    HWND button = CreateWindowExW(0, L"BUTTON", Widen(caption).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                                  left, top, width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  GetModuleHandleW(nullptr), nullptr);
-    if (!button) throw std::runtime_error("Cannot create the button \"" + std::string(caption) + "\"");
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return button;
+    tooltip_.Add_Tool(tool);
 }
 
 }  // namespace halvorn

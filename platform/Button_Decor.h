@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Tooltip.h"
 #include "platform/Unique_Handle.h"
 
 namespace halvorn {
@@ -38,13 +39,9 @@ private:
 
     int dpi_ = 96;
     std::vector<Glyph_Use> glyphs_;
-    Unique_Handle<HWND, DestroyWindow> tooltip_;
+    Tooltip tooltip_;
     // By resource and side; a button may still show the list of the DPI it has just left.
     std::map<std::pair<int, int>, Unique_Handle<HIMAGELIST, ImageList_Destroy>> images_;
 };
-
-// A push button child window with its font.
-HWND Create_Push_Button(HWND parent, std::string_view caption, int left, int top, int width, int height,
-                        HFONT font, int id);
 
 }  // namespace halvorn

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/Win_Text.h"
+#include "platform/Child_Controls.h"
 
 namespace halvorn {
 
@@ -40,29 +40,31 @@ Component& Control_Factory::Create(const Control_Design& design, Component* pare
     const HWND host = parent ? Component_List::Host_Of(*parent) : nullptr;
     component.Kind = Component_Kind::Windowed;
     component.Drop_Down = design.Type == Control_Type::Drop_Down_List;
-    component.Window = Create_Window(design, host);
-    if (!component.Window) throw std::runtime_error("Cannot create the control " + std::string(design.Name));
-    SendMessageW(component.Window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(component.Font)), FALSE);
+    component.Window = Create_Window(design, host, fonts_.Get(component.Font));
     if (design.Glyph) buttons_.Set_Glyph(component.Window, design.Glyph, design.Caption.empty());
     if (!design.Tooltip.empty()) buttons_.Set_Tooltip(tooltip_owner_, component.Window, design.Tooltip);
     return components_.Add(std::move(component));
 }
 
-HWND Control_Factory::Create_Window(const Control_Design& design, HWND parent) const
+HWND Control_Factory::Create_Window(const Control_Design& design, HWND parent, HFONT font) const
 {
-    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.Command));
+    const std::string what = "the control " + std::string(design.Name);
     const DWORD visible = design.Visible ? WS_VISIBLE : 0;
     switch (design.Type) {
     case Control_Type::Push_Button:
-        return CreateWindowExW(0, WC_BUTTONW, Widen(design.Caption).c_str(),
-                               WS_CHILD | visible | WS_TABSTOP | BS_PUSHBUTTON, design.Left, design.Top, design.Width,
-                               design.Height, parent, id, GetModuleHandleW(nullptr), nullptr);
+        return Create_Push_Button(parent, design.Caption, design.Left, design.Top, design.Width, design.Height, font,
+                                  design.Command, design.Visible);
     case Control_Type::Drop_Down_List:
-        return CreateWindowExW(0, WC_COMBOBOXW, L"", WS_CHILD | visible | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                               design.Left, design.Top, design.Width, design.Height * Drop_Down_Rows, parent, id,
-                               GetModuleHandleW(nullptr), nullptr);
+        return Create_Child_Control(parent,
+                                    {.Class_Name = WC_COMBOBOXW,
+                                     .Style = visible | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                                     .Left = design.Left, .Top = design.Top, .Width = design.Width,
+                                     .Height = design.Height * Drop_Down_Rows,
+                                     .Id = design.Command,
+                                     .Font = font},
+                                    what);
     default:
-        return nullptr;
+        throw std::logic_error("not a windowed control: " + std::string(design.Name));
     }
 }
 

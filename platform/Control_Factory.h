@@ -47,7 +47,7 @@ public:
     Component_List& Components() const { return components_; }
 
 private:
-    HWND Create_Window(const Control_Design& design, HWND parent) const;
+    HWND Create_Window(const Control_Design& design, HWND parent, HFONT font) const;
 
     Component_List& components_;
     Font_Cache& fonts_;

@@ -1,5 +1,6 @@
 #include "platform/Dpi.h"
 
+#include "platform/Button_Decor.h"
 #include "platform/Gdi_Owners.h"
 
 namespace halvorn {
@@ -8,6 +9,22 @@ int Window_Dpi(HWND window)
 {
     const UINT dpi = window ? GetDpiForWindow(window) : GetDpiForSystem();
     return dpi ? static_cast<int>(dpi) : Design_Dpi;
+}
+
+int Start_At_Window_Dpi(HWND window, Font_Cache& fonts, Button_Decor& buttons)
+{
+    const int dpi = Window_Dpi(window);
+    fonts.Set_Dpi(dpi);
+    buttons.Set_Dpi(dpi);
+    return dpi;
+}
+
+void Lay_Out_For_Dpi(Component_List& components, const Component* window, int dpi, Font_Cache& fonts,
+                     Button_Decor& buttons)
+{
+    fonts.Set_Dpi(dpi);
+    Apply_Design_Layout(components, window, dpi, fonts);
+    buttons.Set_Dpi(dpi);
 }
 
 int Glyph_Size(int dpi)

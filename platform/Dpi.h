@@ -10,8 +10,18 @@ namespace halvorn {
 
 inline constexpr int Design_Dpi = 96;
 
+class Button_Decor;
+
 // The DPI the window is shown at; the design DPI when the platform cannot tell.
 int Window_Dpi(HWND window);
+
+// The one way a window, main or secondary, follows a DPI. Start: the DPI of the window's
+// monitor, for which its fonts and glyphs are drawn from now on. Lay out: fonts and glyphs
+// drawn for dpi, and every control but window back at its design bounds at dpi; the window
+// then moves its real controls there as it places them.
+int Start_At_Window_Dpi(HWND window, Font_Cache& fonts, Button_Decor& buttons);
+void Lay_Out_For_Dpi(Component_List& components, const Component* window, int dpi, Font_Cache& fonts,
+                     Button_Decor& buttons);
 
 // A design measure at dpi, truncated toward zero as the proportional scaling truncates.
 constexpr int Dpi_Scaled(int design, int dpi) { return design * dpi / Design_Dpi; }

@@ -59,9 +59,7 @@ void Form_Window::Create_Form(std::string_view caption, int left, int top, int c
     Form_ = &Form_Parts::Components.Add(std::move(form));
 
     // Only now is the monitor, and so the DPI, known.
-    dpi_ = Window_Dpi(Handle());
-    Fonts().Set_Dpi(dpi_);
-    Buttons_.Set_Dpi(dpi_);
+    dpi_ = Start_At_Window_Dpi(Handle(), Fonts(), Buttons_);
     if (dpi_ == Design_Dpi) return;
     Form_->Width = Scaled(client_width), Form_->Height = Scaled(client_height);
     if (centred) {
@@ -102,9 +100,8 @@ Component& Form_Window::Add_Component(Component component)
 void Form_Window::Follow_Dpi(int dpi, int left, int top)
 {
     dpi_ = dpi;
-    Fonts().Set_Dpi(dpi);
     Component_List& components = Components();
-    Apply_Design_Layout(components, Form_, dpi, Fonts());
+    Lay_Out_For_Dpi(components, Form_, dpi, Fonts(), Buttons_);
     Form_->Width = Scaled(Form_->Design.Width), Form_->Height = Scaled(Form_->Design.Height);
     HDWP moves = BeginDeferWindowPos(static_cast<int>(components.Count()));
     for (std::size_t i = 0; i < components.Count(); ++i) {
@@ -123,7 +120,6 @@ void Form_Window::Follow_Dpi(int dpi, int left, int top)
         else
             SendMessageW(control.Window, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(control.Font)), FALSE);
     }
-    Buttons_.Set_Dpi(dpi);
     Fit_Frame(left, top);
     RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Button_Decor.h"
+#include "platform/Child_Controls.h"
 #include "platform/Modal_Runner.h"
 #include "platform/Window_Base.h"
 

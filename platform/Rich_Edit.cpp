@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/Child_Controls.h"
 #include "platform/Clipboard_Session.h"
 
 namespace halvorn {
@@ -38,13 +39,16 @@ LRESULT CALLBACK Read_Only_Keys(HWND edit, UINT message, WPARAM w, LPARAM l, UIN
 HWND Create_Rich_Edit(HWND parent, int left, int top, int width, int height, bool horizontal_scroll_bar, HFONT font)
 {
     Load_Rich_Edit_Library();
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL |
+    DWORD style = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL |
                   ES_NOHIDESEL;
     if (horizontal_scroll_bar) style |= WS_HSCROLL;
-    HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, RICHEDIT_CLASSW, L"", style, left, top, width, height, parent,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!edit) throw std::runtime_error("Cannot create the rich text control");
-    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const HWND edit = Create_Child_Control(parent,
+                                           {.Class_Name = RICHEDIT_CLASSW,
+                                            .Style = style,
+                                            .Ex_Style = WS_EX_CLIENTEDGE,
+                                            .Left = left, .Top = top, .Width = width, .Height = height,
+                                            .Font = font},
+                                           "the rich text control");
     SetWindowSubclass(edit, Read_Only_Keys, 0, 0);
     return edit;
 }

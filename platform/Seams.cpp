@@ -101,6 +101,8 @@ void Run_Guarded(HWND owner, const std::function<void()>& command) noexcept
     }
 }
 
+void Paint_Now(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
 void Process_Messages()
 {
     MSG message;

@@ -49,8 +49,13 @@ void Run_Guarded(HWND owner, const std::function<void()>& command) noexcept;
 // message's top-level window, everything else to its window procedure.
 void Dispatch_Program_Message(MSG& message);
 
-// Handles every window message already waiting, so that what a command changed is
-// painted before it returns.
+// Paints now whatever of window and its children waits to be painted, without running the
+// message loop: what a command changed is on screen before its next step, and no queued
+// click can start another command in between.
+void Paint_Now(HWND window);
+
+// Handles every window message already waiting, as the program's loop would. For tests,
+// which drive windows without that loop; commands never pump (see Paint_Now).
 void Process_Messages();
 
 }  // namespace halvorn

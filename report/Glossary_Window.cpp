@@ -69,7 +69,7 @@ void TGlossary_of_Terms_Form::OK_BitBtnClick() { ShowWindow(Handle(), SW_HIDE); 
 void TGlossary_of_Terms_Form::Clipboard_Copy_Glossary_of_Terms_BitBtnClick()
 {
     Copy_All_To_Clipboard(Glossary_RichEdit());
-    Process_Messages();
+    Paint_Now(Handle());
 }
 
 LRESULT TGlossary_of_Terms_Form::Handle_Message(UINT message, WPARAM w, LPARAM l)

@@ -42,7 +42,7 @@ void TElement_Report_Form::Make(HWND owner)
 {
     Create_Form("Element_Report_Form", 343, 122, 546, 446, Form_Border::Dialog, owner);
     const Font_Spec button_font{L"Times New Roman", Font_Spec::Points_From_Height(15)};
-    Add_Button("OK_BitBtn", "OK", 388, 415, 124, 28, button_font, OK_BitBtn_Id, IDB_GLYPH_OK);
+    ok_button_ = Add_Button("OK_BitBtn", "OK", 388, 415, 124, 28, button_font, OK_BitBtn_Id, IDB_GLYPH_OK).Window;
     Add_Button("Clipboard_Copy_Element_Report_BitBtn", "Copy to Windows' Clipboard", 29, 415, 207, 28,
                {L"Times New Roman", Font_Spec::Points_From_Height(13)}, Clipboard_Copy_Id, IDB_GLYPH_COPY,
                "Copy the above report to Windows Clipboard.");
@@ -80,7 +80,7 @@ void TElement_Report_Form::Show_Report(const Report_Document& report)
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     BringWindowToTop(Handle());
-    Process_Messages();
+    Paint_Now(Handle());
 }
 
 void TElement_Report_Form::OK_BitBtnClick() { ShowWindow(Handle(), SW_HIDE); }
@@ -88,7 +88,7 @@ void TElement_Report_Form::OK_BitBtnClick() { ShowWindow(Handle(), SW_HIDE); }
 void TElement_Report_Form::Clipboard_Copy_Element_Report_BitBtnClick()
 {
     Copy_All_To_Clipboard(Element_Report_RichEdit());
-    Process_Messages();
+    Paint_Now(Handle());
 }
 
 void TElement_Report_Form::BitBtn1Click() { glossary_->Show_In_Front(); }
@@ -115,18 +115,15 @@ LRESULT TElement_Report_Form::Handle_Message(UINT message, WPARAM w, LPARAM l)
     case WM_ACTIVATE:
         if (LOWORD(w) != WA_INACTIVE && rich_edit_) {
             Caret_To_Start(rich_edit_);
-            Process_Messages();
+            Paint_Now(Handle());
             SetFocus(rich_edit_);
-            SetFocus(Components().Find("OK_BitBtn")->Window);
+            SetFocus(ok_button_);
         }
         return 0;
     case WM_PAINT:
-        // Only while the report is the active window: focus moved from a repaint must
-        // never pull the user away from the window they are working in.
-        if (rich_edit_ && GetActiveWindow() == Handle()) {
-            Caret_To_Start(rich_edit_);
-            SetFocus(rich_edit_);
-        }
+        // A repaint puts the caret back while the report is the active window, and moves
+        // no focus: that is the activation's to give.
+        if (rich_edit_ && GetActiveWindow() == Handle()) Caret_To_Start(rich_edit_);
         return Form_Window::Handle_Message(message, w, l);
     case WM_CLOSE:
         OK_BitBtnClick();

@@ -32,6 +32,7 @@ protected:
 private:
     void Make(HWND owner);
     HWND rich_edit_ = nullptr;
+    HWND ok_button_ = nullptr;
     const Program_Texts* texts_ = nullptr;
     TGlossary_of_Terms_Form* glossary_ = nullptr;
 };

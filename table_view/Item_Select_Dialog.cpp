@@ -42,12 +42,14 @@ void TDialog_Item_Select_Form::Make(HWND owner)
     Component_List::Fit_To_Caption(label, Fonts());
     // Whether the list is sorted is chosen per use, which a list control's style cannot
     // follow; Add_Item places the entries in the platform's alphabetical order instead.
-    list_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                            3, 20, 354, 270, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(Item_ListBox_Id)),
-                            GetModuleHandleW(nullptr), nullptr);
-    if (!list_) throw std::runtime_error("Cannot create the item list");
-    SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(Dialog_Font)), FALSE);
+    list_ = Create_Child_Control(Handle(),
+                                 {.Class_Name = L"LISTBOX",
+                                  .Style = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                  .Ex_Style = WS_EX_CLIENTEDGE,
+                                  .Left = 3, .Top = 20, .Width = 354, .Height = 270,
+                                  .Id = Item_ListBox_Id,
+                                  .Font = Fonts().Get(Dialog_Font)},
+                                 "the item list");
     SendMessageW(list_, LB_SETITEMHEIGHT, 0, Scaled(13));
     Add_Window("Item_ListBox", list_, 3, 20, 354, 270, Dialog_Font);
     if (!SetWindowSubclass(list_, List_Procedure, List_Subclass_Id, reinterpret_cast<DWORD_PTR>(this)))

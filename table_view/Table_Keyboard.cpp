@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "elements/Element_Record.h"
+#include "platform/Child_Controls.h"
 #include "platform/Seams.h"
 
 namespace halvorn {
@@ -67,9 +68,8 @@ Table_Keyboard::Table_Keyboard(const Component_List& components, Component& page
     }
     // The dialog keys never stop on a window that holds other controls, as the page does:
     // this one stands first among the page's children and hands the focus to the page.
-    tab_stop_.Reset(CreateWindowExW(0, Tab_Stop_Class, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0,
-                                    page.Window, nullptr, GetModuleHandleW(nullptr), nullptr));
-    if (!tab_stop_) throw std::runtime_error("Cannot create the table's tab stop");
+    tab_stop_.Reset(Create_Child_Control(page.Window, {.Class_Name = Tab_Stop_Class, .Style = WS_VISIBLE | WS_TABSTOP},
+                                         "the table's tab stop"));
     SetWindowLongPtrW(tab_stop_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowPos(tab_stop_.Get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 

@@ -25,15 +25,12 @@ TOOLINFOW Tool(HWND page, std::size_t index)
 
 void Table_Tips::Create()
 {
-    tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page_, nullptr,
-                                   GetModuleHandleW(nullptr), nullptr));
-    if (!tooltip_) return;  // the boxes go without tips rather than the pointer with errors
+    if (!tooltip_.Create(page_, TTS_NOPREFIX)) return;
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         TOOLINFOW tool = Tool(page_, i);
         tool.rect = Place_Of(*boxes_[i]);
         tool.lpszText = LPSTR_TEXTCALLBACKW;
-        SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        tooltip_.Send(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         rects_.push_back(tool.rect);
     }
 }
@@ -45,7 +42,7 @@ void Table_Tips::Follow_Layout()
         if (EqualRect(&place, &rects_[i])) continue;
         TOOLINFOW tool = Tool(page_, i);
         tool.rect = place;
-        SendMessageW(tooltip_.Get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        tooltip_.Send(TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
         rects_[i] = place;
     }
 }
@@ -61,12 +58,12 @@ void Table_Tips::Relay(UINT message, WPARAM w, LPARAM l)
     MSG relayed{page_, message, w, l, static_cast<DWORD>(GetMessageTime()), {}};
     const DWORD at = GetMessagePos();
     relayed.pt = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
-    SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    tooltip_.Send(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 bool Table_Tips::Notify(NMHDR& header)
 {
-    if (header.hwndFrom != tooltip_.Get() || header.code != TTN_GETDISPINFOW) return false;
+    if (header.hwndFrom != tooltip_.Window() || header.code != TTN_GETDISPINFOW) return false;
     auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
     const auto number = static_cast<std::int32_t>(header.idFrom);
     // A box without an element row (hidden anyway) has nothing to say.

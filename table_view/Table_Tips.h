@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/Components.h"
-#include "platform/Unique_Handle.h"
+#include "platform/Tooltip.h"
 
 namespace halvorn {
 
@@ -23,7 +23,7 @@ public:
     Table_Tips(HWND page, std::span<Component* const> boxes) : page_(page), boxes_(boxes) {}
 
     // Null until the pointer has come over the page.
-    HWND Window() const { return tooltip_.Get(); }
+    HWND Window() const { return tooltip_.Window(); }
     // Hands a mouse message of the page on to the tooltip, the rectangles brought up to date.
     void Relay(UINT message, WPARAM w, LPARAM l);
     // Answers the tooltip's request for a box's text; false when the notification is not its.
@@ -35,7 +35,7 @@ private:
 
     HWND page_;
     std::span<Component* const> boxes_;
-    Unique_Handle<HWND, DestroyWindow> tooltip_;
+    Tooltip tooltip_;
     std::vector<RECT> rects_;  // as the tooltip has them; empty for a hidden box
     std::wstring text_;        // the text last handed out, alive while the tooltip reads it
     bool tried_ = false;       // the tooltip was made, or could not be

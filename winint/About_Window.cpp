@@ -132,10 +132,7 @@ void TAboutBox::Make(HWND owner)
     Add_Button("WEB_Button", "WEB_Button", 416, group_top + 189, 169, 23, Button_Font, Web_Button_Id);
     ok_button_ = Add_Button("OKButton", "OK", 245, group_top + 252, 100, 37, OK_Font, OKButton_Id, IDB_GLYPH_OK).Window;
 
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-    if (!tooltip_) throw std::runtime_error("Cannot create a tooltip window");
+    tooltip_.Create(Handle());
 }
 
 void TAboutBox::Load_Pictures()
@@ -229,8 +226,8 @@ void TAboutBox::Copy_Button_To_Label(std::string_view button_name, std::string_v
     tool.uId = tool_id;
     tool.rect = Component_List::Host_Rect(label);
     tool.lpszText = hint.data();
-    SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    tooltip_.Send(TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    tooltip_.Send(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TAboutBox::OKButtonClick()

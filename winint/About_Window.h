@@ -61,7 +61,7 @@ private:
     Component* group_ = nullptr;
     Component* logo_component_ = nullptr;
     HWND ok_button_ = nullptr;
-    HWND tooltip_ = nullptr;
+    Tooltip tooltip_;
     std::unique_ptr<Gif_Animation> logo_;
     Bitmap_Handle banner_;
     std::vector<std::string> quotes_;
