@@ -1,6 +1,6 @@
 #include "report/Report_Window.h"
 
-#include "app/Program_Texts.h"
+#include "winint/Program_Texts.h"
 #include "elements/Element_Record.h"
 #include "platform/Rich_Edit.h"
 #include "platform/Seams.h"
