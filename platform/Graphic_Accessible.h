@@ -40,8 +40,6 @@ protected:
     ~Accessible_Source() = default;
 };
 
-class Accessible_Object;
-
 class Graphic_Accessible {
 public:
     Graphic_Accessible(const Component_List& components, HWND window, Accessible_Source& source)
@@ -67,7 +65,12 @@ private:
     const Component_List& components_;
     HWND window_;
     Accessible_Source& source_;
-    Accessible_Object* object_ = nullptr;  // made when first asked for
+    IAccessible* object_ = nullptr;  // made when first asked for
 };
+
+// The COM object that answers for owner, holding one reference for it.
+IAccessible* Make_Accessible_Object(Graphic_Accessible& owner);
+// The owner is gone: every call on the object fails as disconnected from now on.
+void Disconnect_Accessible_Object(IAccessible* object);
 
 }  // namespace halvorn
