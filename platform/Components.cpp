@@ -405,17 +405,19 @@ void Component_List::Fit_To_Caption(Component& label, Font_Cache& fonts, HDC dc)
 
 void Component_List::Invalidate(const Component& component)
 {
+    const HWND host = Host_Of(component);
+    if (!host) return;
+    if (batch_depth > 0) {
+        if (std::find(batch_hosts.begin(), batch_hosts.end(), host) == batch_hosts.end()) batch_hosts.push_back(host);
+        return;
+    }
     // A hidden window paints all of itself when it shows.
-    if (HWND host = Host_Of(component); host && IsWindowVisible(host)) {
-        if (batch_depth > 0) {
-            if (std::find(batch_hosts.begin(), batch_hosts.end(), host) == batch_hosts.end())
-                batch_hosts.push_back(host);
-        } else if (component.Window) {
-            InvalidateRect(component.Window, nullptr, TRUE);
-        } else {
-            const RECT rect = Host_Rect(component);
-            InvalidateRect(host, &rect, FALSE);
-        }
+    if (!IsWindowVisible(host)) return;
+    if (component.Window) {
+        InvalidateRect(component.Window, nullptr, TRUE);
+    } else {
+        const RECT rect = Host_Rect(component);
+        InvalidateRect(host, &rect, FALSE);
     }
 }
 
