@@ -6,15 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "resources/Command_Ids.h"
-#include "winint/Program_Texts.h"
 #include "graphs/Graph_Types.h"
 #include "platform/Clipboard_Session.h"
 #include "platform/Dpi.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
 #include "report/Report_Window.h"
+#include "resources/Command_Ids.h"
 #include "resources/Resource_Ids.h"
+#include "winint/Program_Texts.h"
 
 namespace halvorn {
 

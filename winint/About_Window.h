@@ -11,10 +11,10 @@
 #include <string_view>
 #include <vector>
 
-#include "winint/Program_Texts.h"
 #include "platform/Form_Window.h"
 #include "platform/Gdi_Owners.h"
 #include "winint/Gif_Animation.h"
+#include "winint/Program_Texts.h"
 
 namespace halvorn {
 
