@@ -2,6 +2,7 @@
 // and fonts, captured once per show sequence, so that repeated resizing never drifts.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "app/Layout_Scaling.h"
@@ -26,7 +27,9 @@ private:
     Component_List& components_;
     int design_client_width_ = 0;
     int design_client_height_ = 0;
-    std::vector<Baseline_Entry> layout_baseline_;
+    // Each captured component with its baseline: the list's order changes when a control
+    // is sent to the back.
+    std::vector<std::pair<Component*, Baseline_Entry>> layout_baseline_;
     int scaled_width_ = -1, scaled_height_ = -1;  // the client size last scaled to
 };
 

@@ -11,7 +11,6 @@ struct Baseline_Entry {
     std::uint16_t Left = 0;
     std::uint16_t Width = 0;
     std::int16_t Font_Size = 0;  // points
-    bool Is_Control = false;
 };
 
 struct Scale_Ratios {

@@ -2,37 +2,32 @@
 
 #include "app/Main_Window.h"
 
-#include <commctrl.h>
-
-#include "app/Command_Ids.h"
+#include "resources/Command_Ids.h"
 
 namespace halvorn {
 
 namespace {
 
 const Command_Binding Main_Commands_Table[] = {
-    {ExitOption, 0, [](TMainForm1& form) { form.Exit_BitBtnClick(); }},
-    {Always_On_Top_Option, 0, [](TMainForm1& form) { form.Always_On_Top_OptionClick(); }},
-    {Restore_Factory_Defaults_Option, 0, [](TMainForm1& form) { form.Restore_Factory_Defaults_OptionClick(); }},
-    {Select_Element_by_Abbreviation_Option, 0,
+    {ExitOption, [](TMainForm1& form) { form.Exit_BitBtnClick(); }},
+    {Always_On_Top_Option, [](TMainForm1& form) { form.Always_On_Top_OptionClick(); }},
+    {Restore_Factory_Defaults_Option, [](TMainForm1& form) { form.Restore_Factory_Defaults_OptionClick(); }},
+    {Select_Element_by_Abbreviation_Option,
      [](TMainForm1& form) { form.Search().Select_Element_by_Abbreviation_BitBtnClick(); }},
-    {Select_Element_by_Name_Option, 0, [](TMainForm1& form) { form.Search().Select_Element_by_Name_BitBtnClick(); }},
-    {Glossary_of_Terms_Option, 0, [](TMainForm1& form) { form.Glossary_of_Terms_BitBtnClick(); }},
-    {Graph_Type_ComboBox, CBN_SELCHANGE, [](TMainForm1& form) { form.Graph().Graph_Type_ComboBoxChange(); }},
-    {Previous_Graph_SpeedButton, 0, [](TMainForm1& form) { form.Graph().Previous_Graph_SpeedButtonClick(); }},
-    {Next_Graph_SpeedButton, 0, [](TMainForm1& form) { form.Graph().Next_Graph_SpeedButtonClick(); }},
-    {Copy_Graph_To_Windows_Clipboard_Option, 0,
+    {Select_Element_by_Name_Option, [](TMainForm1& form) { form.Search().Select_Element_by_Name_BitBtnClick(); }},
+    {Glossary_of_Terms_Option, [](TMainForm1& form) { form.Glossary_of_Terms_BitBtnClick(); }},
+    {Copy_Graph_To_Windows_Clipboard_Option,
      [](TMainForm1& form) { form.Graph().Copy_Graph_To_Windows_Clipboard_BitBtnClick(); }},
-    {Copy_Table_To_Windows_Clipboard_Option, 0,
+    {Copy_Table_To_Windows_Clipboard_Option,
      [](TMainForm1& form) { form.Picture().Copy_Table_To_Windows_Clipboard_BitBtnClick(); }},
-    {Save_Halvorn_Image_To_File_Option, 0,
+    {Save_Halvorn_Image_To_File_Option,
      [](TMainForm1& form) { form.Picture().Save_Halvorn_Image_To_File_OptionClick(); }},
-    {Set_Halvorn_Image_To_Be_Windows_Desktop_Option, 0,
+    {Set_Halvorn_Image_To_Be_Windows_Desktop_Option,
      [](TMainForm1& form) { form.Picture().Set_Halvorn_Image_To_Be_Windows_Desktop_OptionClick(); }},
-    {Auto_Run_at_Windows_Startup_Option, 0, [](TMainForm1& form) { form.Auto_Run_at_Windows_Startup_OptionClick(); }},
-    {View_Readme_file_Option, 0, [](TMainForm1& form) { form.View_Readme_file_OptionClick(); }},
-    {View_Shareware_Catalog_Option, 0, [](TMainForm1& form) { form.View_Shareware_Catalog_OptionClick(); }},
-    {AboutOption, 0, [](TMainForm1& form) { form.AboutOptionClick(); }},
+    {Auto_Run_at_Windows_Startup_Option, [](TMainForm1& form) { form.Auto_Run_at_Windows_Startup_OptionClick(); }},
+    {View_Readme_file_Option, [](TMainForm1& form) { form.View_Readme_file_OptionClick(); }},
+    {View_Shareware_Catalog_Option, [](TMainForm1& form) { form.View_Shareware_Catalog_OptionClick(); }},
+    {AboutOption, [](TMainForm1& form) { form.AboutOptionClick(); }},
 };
 
 }  // namespace

@@ -11,7 +11,6 @@ class TMainForm1;
 // A button that does what a menu item does carries the item's command.
 struct Command_Binding {
     unsigned short Id;
-    unsigned short Notification;  // the control's notification that runs it; 0 for clicks
     void (*Handler)(TMainForm1&);
 };
 

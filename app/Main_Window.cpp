@@ -2,18 +2,21 @@
 
 #include <commctrl.h>
 
-#include "app/Command_Ids.h"
+#include <stdexcept>
+#include <string>
+
 #include "app/Main_Commands.h"
 #include "app/Main_Menu.h"
-#include "app/Program_Texts.h"
 #include "app/Program_Windows.h"
 #include "app/Settings_File.h"
 #include "app/Window_Placement.h"
 #include "platform/Dpi.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
+#include "resources/Command_Ids.h"
 #include "winint/Auto_Run.h"
 #include "winint/Notepad_Documents.h"
+#include "winint/Program_Texts.h"
 #include "winint/Windows_Messages.h"
 
 namespace halvorn {
@@ -225,17 +228,29 @@ void TMainForm1::Glossary_of_Terms_BitBtnClick() { program_.Glossary_of_Terms_Fo
 
 void TMainForm1::Exit_BitBtnClick() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 
-void TMainForm1::On_Command(unsigned short id, unsigned short notification)
+Component& TMainForm1::Component_Named(std::string_view name) const
 {
+    Component* component = Main_Form_Parts::Components.Find(name);
+    if (!component) throw std::logic_error("no component " + std::string(name));
+    return *component;
+}
+
+void TMainForm1::On_Command(unsigned short id, unsigned short notification, HWND control)
+{
+    // A control without a menu twin runs its page's handler, even when the dialog keys
+    // send its click here.
+    if (Main_Form_Parts::Components.Run_Command(control, notification)) return;
+    // A menu item and a button's click both come with notification 0.
+    if (notification != 0) return;
     for (const Command_Binding& command : Main_Commands)
-        if (command.Id == id && command.Notification == notification) command.Handler(*this);
+        if (command.Id == id) command.Handler(*this);
 }
 
 LRESULT TMainForm1::Handle_Message(UINT message, WPARAM w, LPARAM l)
 {
     switch (message) {
     case WM_COMMAND:
-        On_Command(LOWORD(w), HIWORD(w));
+        On_Command(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l));
         return 0;
     case WM_NOTIFY:
         pages_->Handle_Notify(*reinterpret_cast<const NMHDR*>(l));

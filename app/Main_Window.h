@@ -38,8 +38,9 @@ public:
     void Show_First() { FormShow(); }
 
     Component_List& Components() { return Main_Form_Parts::Components; }
-    // A component by its design name, for tests; the program itself holds what it uses.
-    Component& Component_Named(std::string_view name) const { return Main_Form_Parts::Components.Named(name); }
+    // A component by its design name, which must exist. For tests: the program itself
+    // holds what it uses.
+    Component& Component_Named(std::string_view name) const;
     Table_Page& Table() { return *table_; }
     Graph_Page& Graph() { return *graph_; }
     Page_Control& Pages() { return *pages_; }
@@ -80,7 +81,7 @@ private:
     void Dpi_Changed(int dpi, const RECT& suggested);
     void Apply_Settings();
     void Show_Options();
-    void On_Command(unsigned short id, unsigned short notification);
+    void On_Command(unsigned short id, unsigned short notification, HWND control);
 
     Program_Windows& program_;
     HMENU menu_ = nullptr;  // destroyed with the window

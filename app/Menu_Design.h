@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/Command_Ids.h"
+#include "resources/Command_Ids.h"
 
 namespace halvorn {
 

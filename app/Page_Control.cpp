@@ -63,9 +63,8 @@ void Page_Control::Create(Component& form)
 
 void Page_Control::Fit_Page(Component& page, const RECT& display) const
 {
-    page.Left = control_->Left + display.left, page.Top = control_->Top + display.top;
-    page.Width = std::max<int>(display.right - display.left, 0);
-    page.Height = std::max<int>(display.bottom - display.top, 0);
+    page.Set_Bounds(control_->Left + display.left, control_->Top + display.top,
+                    std::max<int>(display.right - display.left, 0), std::max<int>(display.bottom - display.top, 0));
 }
 
 int Page_Control::Active_Page() const

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "app/Main_Window.h"
-#include "app/Program_Texts.h"
 #include "export/Wallpaper_Style_Dialog.h"
 #include "report/Glossary_Window.h"
 #include "report/Report_Window.h"
 #include "table_view/Item_Select_Dialog.h"
 #include "winint/About_Window.h"
+#include "winint/Program_Texts.h"
 #include "winint/Windows_Registry.h"
 
 namespace halvorn {

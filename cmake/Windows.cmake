@@ -27,6 +27,7 @@ add_library(halvorn_ui STATIC
   export/Table_Snapshot.cpp
   export/Wallpaper_Style_Dialog.cpp
   graphs/Graph_Page.cpp
+  platform/Accessible_Object.cpp
   platform/Button_Decor.cpp
   platform/Child_Controls.cpp
   platform/Clipboard_Session.cpp

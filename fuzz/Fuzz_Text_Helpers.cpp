@@ -8,7 +8,6 @@
 #include "app/Ini_Text.h"
 #include "app/Program_Settings.h"
 #include "elements/Text_Helpers.h"
-#include "table_view/Box_Number.h"
 
 namespace {
 
@@ -33,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     const std::string_view a = Take_Part(rest), b = Take_Part(rest), c = rest;
     try {
-        switch (data[0] % 7) {
+        switch (data[0] % 5) {
         case 0: {
             // The replacements the program makes, on any text. (With patterns of one's
             // own choosing the rescanning rule can grow a text without end, as any
@@ -51,21 +50,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         case 2:
-            halvorn::Get_Field_Integer(a, b.empty() ? ' ' : b[0], static_cast<int>(c.size() % 8));
-            break;
-        case 3:
-            halvorn::Digits_To_Integer(a);
-            break;
-        case 4:
             halvorn::Text_To_Double(a);
             break;
-        case 5:
+        case 3:
             for (const halvorn::Setting_Key& key : halvorn::Setting_Keys) {
                 const std::int32_t value = halvorn::Parse_Setting_Value(key, a);
                 Check(value == key.Default || (value >= key.Minimum && value <= key.Maximum));
             }
             break;
-        case 6: {
+        case 4: {
             // Whatever a settings file holds, writing the settings into it twice gives what
             // writing them once gave.
             const halvorn::Ini_Values values{{"window_Width", std::string(b)}, {"Graph_Type_ComboBox", "3"}};

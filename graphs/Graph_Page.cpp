@@ -6,15 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "app/Command_Ids.h"
-#include "app/Program_Texts.h"
 #include "graphs/Graph_Types.h"
 #include "platform/Clipboard_Session.h"
 #include "platform/Dpi.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
 #include "report/Report_Window.h"
+#include "resources/Command_Ids.h"
 #include "resources/Resource_Ids.h"
+#include "winint/Program_Texts.h"
 
 namespace halvorn {
 
@@ -56,10 +56,18 @@ constexpr double Point_Reach = 8;
 void Graph_Page::Create(Component& page)
 {
     page_ = &page;
-    for (const Control_Design& design : Arrow_And_List_Designs) {
-        Component& control = factory_.Create(design, &page);
-        if (design.Type == Control_Type::Drop_Down_List) graph_list_ = &control;
-    }
+    Component& previous = factory_.Create(Arrow_And_List_Designs[0], &page);
+    graph_list_ = &factory_.Create(Arrow_And_List_Designs[1], &page);
+    Component& next = factory_.Create(Arrow_And_List_Designs[2], &page);
+    previous.On_Command = [this](unsigned short code) {
+        if (code == BN_CLICKED) Previous_Graph_SpeedButtonClick();
+    };
+    graph_list_->On_Command = [this](unsigned short code) {
+        if (code == CBN_SELCHANGE) Graph_Type_ComboBoxChange();
+    };
+    next.On_Command = [this](unsigned short code) {
+        if (code == BN_CLICKED) Next_Graph_SpeedButtonClick();
+    };
     for (std::string_view item : Graph_Type_Texts)
         SendMessageW(graph_list_->Window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     SendMessageW(graph_list_->Window, CB_SETITEMHEIGHT, 0, Dpi_Scaled(19, Window_Dpi(graph_list_->Window)));

@@ -14,6 +14,13 @@ namespace halvorn {
 struct Program_Texts;
 class TElement_Report_Form;
 
+// The page's controls without a menu item of their own, whose commands the page handles.
+enum Graph_Page_Control_Id : unsigned short {
+    Previous_Graph_SpeedButton = 2001,
+    Graph_Type_ComboBox,
+    Next_Graph_SpeedButton,
+};
+
 class Graph_Page {
 public:
     // show_page brings the graph page to the front.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <stdexcept>
 #include <utility>
 
 #include "platform/Gdi_Owners.h"
@@ -42,21 +41,86 @@ Component& Component_List::Add(Component component)
     components_.push_back(std::make_unique<Component>(std::move(component)));
     Component& added = *components_.back();
     added.Design = {added.Left, added.Top, added.Width, added.Height, added.Font.Points};
-    if (!added.Name.empty()) by_name_[added.Name] = &added;
     return added;
 }
 
 Component* Component_List::Find(std::string_view name) const
 {
-    const auto found = by_name_.find(std::string(name));
-    return found == by_name_.end() ? nullptr : found->second;
+    const auto found = std::find_if(components_.begin(), components_.end(),
+                                    [&](const std::unique_ptr<Component>& owned) { return owned->Name == name; });
+    return found == components_.end() ? nullptr : found->get();
 }
 
-Component& Component_List::Named(std::string_view name) const
+bool Component_List::Run_Command(HWND control, unsigned short notification) const
 {
-    Component* component = Find(name);
-    if (!component) throw std::logic_error("no component " + std::string(name));
-    return *component;
+    if (!control) return false;
+    for (const auto& owned : components_)
+        if (owned->Window == control && owned->On_Command) {
+            owned->On_Command(notification);
+            return true;
+        }
+    return false;
+}
+
+namespace {
+
+int batch_depth = 0;
+std::vector<HWND> batch_hosts;  // the windows to repaint when the outermost batch ends
+
+}  // namespace
+
+Repaint_Batch::Repaint_Batch() { ++batch_depth; }
+
+Repaint_Batch::~Repaint_Batch()
+{
+    if (--batch_depth > 0) return;
+    for (HWND host : std::exchange(batch_hosts, {})) InvalidateRect(host, nullptr, FALSE);
+}
+
+void Component::Set_Bounds(int left, int top, int width, int height)
+{
+    if (left == Left && top == Top && width == Width && height == Height) return;
+    // The old place shows the background again, the new one the component.
+    if (!Window) Component_List::Invalidate(*this);
+    Left = left, Top = top, Width = width, Height = height;
+    if (!Window) Component_List::Invalidate(*this);
+}
+
+void Component::Set_Font_Points(int points)
+{
+    if (points == Font.Points) return;
+    Font.Points = points;
+    if (!Window) Component_List::Invalidate(*this);
+}
+
+void Component::Set_Caption(std::string_view caption)
+{
+    if (caption == Caption) return;
+    Caption = caption;
+    if (Window) Set_Window_Text(Window, caption);
+    else Component_List::Invalidate(*this);
+}
+
+void Component::Set_Fill(COLORREF colour)
+{
+    if (colour == Fill) return;
+    Fill = colour;
+    Component_List::Invalidate(*this);
+}
+
+void Component::Set_Text_Colour(COLORREF colour)
+{
+    if (colour == Text_Colour) return;
+    Text_Colour = colour;
+    Component_List::Invalidate(*this);
+}
+
+void Component::Set_Visible(bool visible)
+{
+    if (visible == Visible) return;
+    Visible = visible;
+    if (Window) ShowWindow(Window, visible ? SW_SHOWNA : SW_HIDE);
+    else Component_List::Invalidate(*this);
 }
 
 HWND Component_List::Host_Of(const Component& component)
@@ -336,19 +400,24 @@ void Component_List::Fit_To_Caption(Component& label, Font_Cache& fonts, HDC dc)
     const std::wstring caption = Widen(label.Caption);
     RECT rect{0, 0, 0, 0};
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    label.Width = rect.right;
-    label.Height = rect.bottom;
+    label.Set_Bounds(label.Left, label.Top, rect.right, rect.bottom);
 }
 
 void Component_List::Invalidate(const Component& component)
 {
-    if (HWND host = Host_Of(component)) {
-        if (component.Window) {
-            InvalidateRect(component.Window, nullptr, TRUE);
-        } else {
-            const RECT rect = Host_Rect(component);
-            InvalidateRect(host, &rect, FALSE);
-        }
+    const HWND host = Host_Of(component);
+    if (!host) return;
+    if (batch_depth > 0) {
+        if (std::find(batch_hosts.begin(), batch_hosts.end(), host) == batch_hosts.end()) batch_hosts.push_back(host);
+        return;
+    }
+    // A hidden window paints all of itself when it shows.
+    if (!IsWindowVisible(host)) return;
+    if (component.Window) {
+        InvalidateRect(component.Window, nullptr, TRUE);
+    } else {
+        const RECT rect = Host_Rect(component);
+        InvalidateRect(host, &rect, FALSE);
     }
 }
 

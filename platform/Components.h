@@ -12,7 +12,6 @@
 #include <string>
 #include <string_view>
 #include <tuple>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/Gdi_Owners.h"
@@ -80,12 +79,35 @@ struct Component {
     std::function<void(Component&, POINT)> On_Mouse_Move;
     // Draws a Painted control into the host's paint buffer at rect (host coordinates).
     std::function<void(const Component&, HDC, const RECT&)> On_Paint;
+    // A real control's notification (BN_CLICKED, CBN_SELCHANGE, ...), handled by the room
+    // that made it.
+    std::function<void(unsigned short notification)> On_Command;
+
+    // Changes after creation go through these, which repaint what changed. A real window
+    // is moved by its owner, with its siblings in one batch.
+    void Set_Bounds(int left, int top, int width, int height);
+    void Set_Font_Points(int points);
+    void Set_Caption(std::string_view caption);
+    void Set_Fill(COLORREF colour);
+    void Set_Text_Colour(COLORREF colour);
+    void Set_Visible(bool visible);
 
     bool Is_Graphic() const
     {
         return Kind != Component_Kind::Non_Visual && Kind != Component_Kind::Windowed;
     }
     bool Is_Control() const { return Kind != Component_Kind::Non_Visual; }
+};
+
+// While one lives, changed components mark their host windows instead of repainting their
+// own places; when the last ends, each marked window repaints once. For changes of many
+// components at a time: a new layout, a new set of captions.
+class Repaint_Batch {
+public:
+    Repaint_Batch();
+    Repaint_Batch(const Repaint_Batch&) = delete;
+    Repaint_Batch& operator=(const Repaint_Batch&) = delete;
+    ~Repaint_Batch();
 };
 
 // A component for a real child window at its design bounds.
@@ -113,9 +135,9 @@ private:
 class Component_List {
 public:
     Component& Add(Component component);
+    // The component of that design name, or null. For tests: the program holds the
+    // components it uses.
     Component* Find(std::string_view name) const;
-    // The component of that name, which must exist.
-    Component& Named(std::string_view name) const;
     Component& At(std::size_t index) const { return *components_[index]; }
     std::size_t Count() const { return components_.size(); }
 
@@ -140,6 +162,8 @@ public:
     HCURSOR Cursor_At(HWND host, POINT point) const;
     // Moves a component to the start of the list: painted first, below every other.
     void Send_To_Back(const Component& component);
+    // Runs the own command of the control whose window is control; false when it has none.
+    bool Run_Command(HWND control, unsigned short notification) const;
 
     // Sizes a label to its caption in its font, and marks it to be kept so.
     static void Fit_To_Caption(Component& label, Font_Cache& fonts);
@@ -150,7 +174,6 @@ public:
 
 private:
     std::vector<std::unique_ptr<Component>> components_;
-    std::unordered_map<std::string, Component*> by_name_;
 };
 
 }  // namespace halvorn

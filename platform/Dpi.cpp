@@ -46,16 +46,15 @@ SIZE Outer_Size(int client_width, int client_height, DWORD style, DWORD ex_style
 void Apply_Design_Layout(Component_List& components, const Component* window, int dpi, Font_Cache& fonts)
 {
     const Memory_Dc measuring(nullptr);
+    const Repaint_Batch one_repaint;
     for (std::size_t i = 0; i < components.Count(); ++i) {
         Component& component = components.At(i);
         if (!component.Is_Control() || &component == window) continue;
         const Component_Design& design = component.Design;
-        component.Left = Dpi_Scaled(design.Left, dpi);
-        component.Top = Dpi_Scaled(design.Top, dpi);
-        component.Width = Dpi_Scaled(design.Width, dpi);
-        component.Height = Dpi_Scaled(design.Height, dpi);
+        component.Set_Bounds(Dpi_Scaled(design.Left, dpi), Dpi_Scaled(design.Top, dpi), Dpi_Scaled(design.Width, dpi),
+                             Dpi_Scaled(design.Height, dpi));
         // Points are points at any DPI: the font cache turns them into pixels.
-        component.Font.Points = design.Font_Points;
+        component.Set_Font_Points(design.Font_Points);
         if (component.Auto_Size && component.Font.Points > 0)
             Component_List::Fit_To_Caption(component, fonts, measuring.Get());
     }

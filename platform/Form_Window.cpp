@@ -11,24 +11,6 @@
 
 namespace halvorn {
 
-std::string Form_Window::Caption_Of(std::string_view name) const
-{
-    Handle();
-    const Component* component = Form_Parts::Components.Find(name);
-    if (!component) throw std::logic_error("no component " + std::string(name));
-    return component->Window ? Window_Text(component->Window) : component->Caption;
-}
-
-void Form_Window::Set_Caption_Of(std::string_view name, std::string_view caption)
-{
-    Handle();
-    Component* component = Form_Parts::Components.Find(name);
-    if (!component) throw std::logic_error("no component " + std::string(name));
-    component->Caption = caption;
-    if (component->Window) Set_Window_Text(component->Window, caption);
-    else Component_List::Invalidate(*component);
-}
-
 void Form_Window::Set_Position(int left, int top)
 {
     SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -61,7 +43,7 @@ void Form_Window::Create_Form(std::string_view caption, int left, int top, int c
     // Only now is the monitor, and so the DPI, known.
     dpi_ = Start_At_Window_Dpi(Handle(), Fonts(), Buttons_);
     if (dpi_ == Design_Dpi) return;
-    Form_->Width = Scaled(client_width), Form_->Height = Scaled(client_height);
+    Form_->Set_Bounds(0, 0, Scaled(client_width), Scaled(client_height));
     if (centred) {
         const SIZE frame = Frame_Size(dpi_);
         Fit_Frame((GetSystemMetrics(SM_CXSCREEN) - frame.cx) / 2, (GetSystemMetrics(SM_CYSCREEN) - frame.cy) / 2);
@@ -89,8 +71,7 @@ Component& Form_Window::Add_Component(Component component)
 {
     Component& added = Form_Parts::Components.Add(std::move(component));
     if (dpi_ == Design_Dpi) return added;
-    added.Left = Scaled(added.Left), added.Top = Scaled(added.Top);
-    added.Width = Scaled(added.Width), added.Height = Scaled(added.Height);
+    added.Set_Bounds(Scaled(added.Left), Scaled(added.Top), Scaled(added.Width), Scaled(added.Height));
     if (added.Window)
         SetWindowPos(added.Window, nullptr, added.Left, added.Top, added.Width, added.Height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -102,7 +83,7 @@ void Form_Window::Follow_Dpi(int dpi, int left, int top)
     dpi_ = dpi;
     Component_List& components = Components();
     Lay_Out_For_Dpi(components, Form_, dpi, Fonts(), Buttons_);
-    Form_->Width = Scaled(Form_->Design.Width), Form_->Height = Scaled(Form_->Design.Height);
+    Form_->Set_Bounds(0, 0, Scaled(Form_->Design.Width), Scaled(Form_->Design.Height));
     HDWP moves = BeginDeferWindowPos(static_cast<int>(components.Count()));
     for (std::size_t i = 0; i < components.Count(); ++i) {
         const Component& control = components.At(i);

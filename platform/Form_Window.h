@@ -34,10 +34,6 @@ public:
     }
     Font_Cache& Fonts() { return Form_Parts::Fonts; }
 
-    // The caption of a named component (a label or button caption).
-    std::string Caption_Of(std::string_view name) const;
-    void Set_Caption_Of(std::string_view name, std::string_view caption);
-
     void Set_Position(int left, int top);
 
     // The DPI the window lays its controls out for.

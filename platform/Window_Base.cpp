@@ -152,6 +152,9 @@ LRESULT Host_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
             return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
         return 0;
     case WM_COMMAND:
+        // A control with a handler of its own runs it here, in the room that made it.
+        if (components_.Run_Command(reinterpret_cast<HWND>(l), HIWORD(w))) return 0;
+        [[fallthrough]];
     case WM_NOTIFY:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

@@ -1,12 +1,12 @@
 #include "report/Report_Window.h"
 
-#include "app/Program_Texts.h"
 #include "elements/Element_Record.h"
 #include "platform/Rich_Edit.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
 #include "report/Glossary_Window.h"
 #include "resources/Resource_Ids.h"
+#include "winint/Program_Texts.h"
 
 namespace halvorn {
 

@@ -38,8 +38,9 @@ void TDialog_Item_Select_Form::Create(HWND owner)
 void TDialog_Item_Select_Form::Make(HWND owner)
 {
     Create_Form("Dialog_Item_Select_Form", 255, 164, 364, 321, Form_Border::Dialog, owner);
-    Component& label = Add_Label("Sorted_Label", nullptr, "(The list is sorted alphabetically)", 13, 3, 0, 0, Dialog_Font);
-    Component_List::Fit_To_Caption(label, Fonts());
+    Sorted_Label_ =
+        &Add_Label("Sorted_Label", nullptr, "(The list is sorted alphabetically)", 13, 3, 0, 0, Dialog_Font);
+    Component_List::Fit_To_Caption(*Sorted_Label_, Fonts());
     // Whether the list is sorted is chosen per use, which a list control's style cannot
     // follow; Add_Item places the entries in the platform's alphabetical order instead.
     list_ = Create_Child_Control(Handle(),
@@ -123,8 +124,9 @@ void TDialog_Item_Select_Form::Set_Selected_Item(int index) { selected_item_ = s
 
 void TDialog_Item_Select_Form::FormShow()
 {
-    Set_Caption_Of("Sorted_Label", sorted_ ? "(The list is sorted alphabetically)" : "(The list is not sorted)");
-    Component_List::Fit_To_Caption(*Components().Find("Sorted_Label"), Fonts());
+    Handle();
+    Sorted_Label_->Set_Caption(sorted_ ? "(The list is sorted alphabetically)" : "(The list is not sorted)");
+    Component_List::Fit_To_Caption(*Sorted_Label_, Fonts());
 }
 
 void TDialog_Item_Select_Form::FormActivate() { Set_Selected_Item(-1); }

@@ -44,6 +44,7 @@ private:
     void Close_Dialog();
     void Set_Selected_Item(int index);
 
+    Component* Sorted_Label_ = nullptr;
     HWND list_ = nullptr;
     std::vector<std::wstring> items_;  // the list's entries, in its order
     bool sorted_ = true;

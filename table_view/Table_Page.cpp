@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Command_Ids.h"
-#include "app/Program_Texts.h"
 #include "elements/Code_Tables.h"
 #include "elements/Text_Helpers.h"
 #include "platform/Seams.h"
 #include "report/Report_Window.h"
+#include "resources/Command_Ids.h"
 #include "resources/Resource_Ids.h"
-#include "table_view/Box_Number.h"
+#include "winint/Program_Texts.h"
 
 namespace halvorn {
 
@@ -65,9 +64,9 @@ public:
     {
         if (row > Element_Box_Count) return;
         Component& box = page_.Element_Box(row);
-        box.Caption = std::to_string(record.Atomic_Number) + '\r' + record.Element_Abbreviation;
+        box.Set_Caption(std::to_string(record.Atomic_Number) + '\r' + record.Element_Abbreviation);
         const std::size_t state = record.State >= 1 && record.State <= 3 ? static_cast<std::size_t>(record.State - 1) : 3;
-        box.Text_Colour = state_labels_[state]->Text_Colour;
+        box.Set_Text_Colour(state_labels_[state]->Text_Colour);
     }
 
 private:
@@ -89,7 +88,8 @@ void Table_Page::Create(Component& page, const Component& page_control)
                                           .Caption = "??", .Font = &Box_Font},
                                          &page);
         box.Fill = GetSysColor(COLOR_HIGHLIGHTTEXT);
-        box.On_Mouse_Down = [this](Component& sender) { StaticText1MouseDown(sender); };
+        // The box knows its element.
+        box.On_Mouse_Down = [this, n](Component&) { StaticText1MouseDown(n); };
         boxes_[static_cast<std::size_t>(n - 1)] = &box;
     }
     for (const Group_Heading& heading : Group_Headings)
@@ -155,25 +155,21 @@ void Table_Page::Create_State_Legend(Component& form)
 
 void Table_Page::Build_Array_Data_ButtonClick()
 {
+    // The page repaints once, for the captions, the colouring and the hiding together; when
+    // the build fails, for the rows read so far (the error itself goes to the user).
+    const Repaint_Batch one_repaint;
     Box_Captioner captioner(*this, state_labels_);
-    try {
-        Build_Element_Array(database_text_, Elements, Number_of_Elements, &captioner);
-    } catch (...) {
-        // The rows read so far show what they hold; the error itself goes to the user.
-        Repaint();
-        throw;
-    }
+    Build_Element_Array(database_text_, Elements, Number_of_Elements, &captioner);
     Set_Element_Box_Colours_BitBtnClick();
-    // The page repaints later, for the colouring and the hiding together.
-    for (int n = Number_of_Elements + 1; n <= Element_Box_Count; ++n) Element_Box(n).Visible = false;
+    for (int n = Number_of_Elements + 1; n <= Element_Box_Count; ++n) Element_Box(n).Set_Visible(false);
 }
 
 void Table_Page::Set_Element_Box_Colours_BitBtnClick()
 {
     const std::size_t lines = Count_Text_Lines(database_text_);
     const int rows = lines > 1 ? static_cast<int>(std::min<std::size_t>(lines - 1, Element_Box_Count)) : 0;
-    for (int n = 1; n <= rows; ++n) Element_Box(n).Fill = Swatch_Colour(Elements[n].Group);
-    Repaint();
+    const Repaint_Batch one_repaint;
+    for (int n = 1; n <= rows; ++n) Element_Box(n).Set_Fill(Swatch_Colour(Elements[n].Group));
 }
 
 COLORREF Table_Page::Swatch_Colour(std::int32_t group) const
@@ -190,24 +186,19 @@ std::array<std::uint32_t, 10> Table_Page::Swatch_Colours() const
 
 void Table_Page::Set_Swatch_Colours(const std::array<std::uint32_t, 10>& colours)
 {
-    for (std::size_t i = 0; i < colours.size(); ++i) {
-        swatches_[i]->Fill = colours[i];
-        Component_List::Invalidate(*swatches_[i]);
-    }
+    for (std::size_t i = 0; i < colours.size(); ++i) swatches_[i]->Set_Fill(colours[i]);
 }
 
 void Table_Page::Show_Snapshot_Caption()
 {
-    message_label_->Caption = texts_.Product_Name + "\r\n" + texts_.Web_Address;
-    message_label_->Visible = true;
-    Component_List::Invalidate(*message_label_);
+    message_label_->Set_Caption(texts_.Product_Name + "\r\n" + texts_.Web_Address);
+    message_label_->Set_Visible(true);
     keyboard_->Leave_Cue_Out_Of_Picture(true);
 }
 
 void Table_Page::Hide_Snapshot_Caption()
 {
-    message_label_->Visible = false;
-    Component_List::Invalidate(*message_label_);
+    message_label_->Set_Visible(false);
     keyboard_->Leave_Cue_Out_Of_Picture(false);
 }
 
@@ -218,20 +209,13 @@ Snapshot_Measures Table_Page::Measures() const
             exit_button_->Top};
 }
 
-void Table_Page::Repaint() const { InvalidateRect(page_->Window, nullptr, FALSE); }
-
-void Table_Page::StaticText1MouseDown(Component& sender)
-{
-    const auto number = static_cast<std::uint16_t>(Get_Field_Integer(sender.Name, ' ', 1));
-    Show_Element_Report(report_, number);
-}
+void Table_Page::StaticText1MouseDown(int number) { Show_Element_Report(report_, number); }
 
 void Table_Page::Choose_Swatch_Colour(Component& swatch)
 {
     COLORREF colour = swatch.Fill;
     if (!Run_Colour_Dialog(owner_, colour)) return;
-    swatch.Fill = colour;
-    Component_List::Invalidate(swatch);
+    swatch.Set_Fill(colour);
     Set_Element_Box_Colours_BitBtnClick();
 }
 

@@ -49,7 +49,8 @@ public:
     // them and hides the boxes without an element.
     void Build_Array_Data_ButtonClick();
     void Set_Element_Box_Colours_BitBtnClick();
-    void StaticText1MouseDown(Component& sender);
+    // A press on the box of element number.
+    void StaticText1MouseDown(int number);
     void Choose_Swatch_Colour(Component& swatch);
 
     // The colour of a group's swatch (0x00BBGGRR).
@@ -66,7 +67,6 @@ public:
 
 private:
     void Create_Colour_Key(Component& page);
-    void Repaint() const;
 
     Control_Factory& factory_;
     Font_Cache& fonts_;

@@ -87,6 +87,7 @@ void TAboutBox::Make(HWND owner)
     Component& banner_box = Add_Component(Graphic("GroupBox2", Component_Kind::Frame, Form_, 0, -4, 589, 65));
     Component& banner =
         Add_Component(Graphic("Tandrel_Logo_Banner_Image", Component_Kind::Painted, &banner_box, 1, 0, 600, 70));
+    Tandrel_Logo_Banner_Image_ = &banner;
     banner.On_Paint = [this](const Component& picture, HDC dc, const RECT& rect) {
         // The picture is wider and taller than its box, which cuts it off.
         const RECT box = Component_List::Host_Rect(*picture.Parent);
@@ -96,15 +97,16 @@ void TAboutBox::Make(HWND owner)
     banner.On_Mouse_Down = [this](Component&) { WEB_ButtonClick(); };
 
     group_ = &Add_Component(Graphic("GroupBox1", Component_Kind::Frame, Form_, 0, 52, 589, 301));
-    Add_Label("ProductName", group_, "ProductName", 205, 16, 380, 18, Title_Font);
-    Add_Label("Author_and_Date", group_, "Author_and_Date", 205, 45, 380, 18, Title_Font);
-    Add_Label("Developed_using", group_, "Developed_using", 205, 74, 380, 18, Label_Font);
-    Add_Label("Copyright", group_, "Copyright", 205, 103, 380, 18, Label_Font);
-    Add_Label("Comments", group_, "Comments", 205, 162, 380, 18, Label_Font);
-    Add_Label("WEB_Page_Label", group_, "WEB_Page_Label", 205, 191, 380, 18, Label_Font);
+    ProductName_ = &Add_Label("ProductName", group_, "ProductName", 205, 16, 380, 18, Title_Font);
+    Author_and_Date_ = &Add_Label("Author_and_Date", group_, "Author_and_Date", 205, 45, 380, 18, Title_Font);
+    Developed_using_ = &Add_Label("Developed_using", group_, "Developed_using", 205, 74, 380, 18, Label_Font);
+    Copyright_ = &Add_Label("Copyright", group_, "Copyright", 205, 103, 380, 18, Label_Font);
+    Comments_ = &Add_Label("Comments", group_, "Comments", 205, 162, 380, 18, Label_Font);
+    WEB_Page_Label_ = &Add_Label("WEB_Page_Label", group_, "WEB_Page_Label", 205, 191, 380, 18, Label_Font);
     Component_List::Fit_To_Caption(
         Add_Label("Label3", group_, "Free System Resources :", 207, 220, 0, 0, Form_Font), Fonts());
-    Component_List::Fit_To_Caption(Add_Label("Label4", group_, "Free %", 375, 220, 0, 0, Form_Font), Fonts());
+    Label4_ = &Add_Label("Label4", group_, "Free %", 375, 220, 0, 0, Form_Font);
+    Component_List::Fit_To_Caption(*Label4_, Fonts());
 
     logo_component_ =
         &Add_Component(Graphic("Tandrel_Logo_GIFImage", Component_Kind::Painted, group_, 12, 16, 173, 165));
@@ -112,24 +114,26 @@ void TAboutBox::Make(HWND owner)
         if (logo_) logo_->Draw(dc, rect);
     };
     logo_component_->On_Mouse_Down = [this](Component&) { WEB_ButtonClick(); };
-    Add_Component(Graphic("Bevel1", Component_Kind::Bevel, group_, 5, 14, 184, 167));
+    Bevel1_ = &Add_Component(Graphic("Bevel1", Component_Kind::Bevel, group_, 5, 14, 184, 167));
 
-    Component& quote = Add_Label("Quote_From_Tandrel_Label", group_, "", 8, 184, 181, 113, Label_Font);
-    quote.Text_Format = DT_CENTER | DT_TOP | DT_WORDBREAK;
+    Quote_From_Tandrel_Label_ = &Add_Label("Quote_From_Tandrel_Label", group_, "", 8, 184, 181, 113, Label_Font);
+    Quote_From_Tandrel_Label_->Text_Format = DT_CENTER | DT_TOP | DT_WORDBREAK;
     quotes_ = Tandrel_Quotes();
 
-    const auto add_link = [this](std::string_view name, int top, void (TAboutBox::*click)()) {
+    const auto add_link = [this](std::string_view name, int top, void (TAboutBox::*click)()) -> Component& {
         Component& link = Add_Label(name, group_, name, 424, top, 0, 0, Link_Font);
         link.Text_Colour = Link_Colour;
         Component_List::Fit_To_Caption(link, Fonts());
         link.On_Mouse_Down = [this, click](Component&) { (this->*click)(); };
+        return link;
     };
-    add_link("WEB_Address_Label", 104, &TAboutBox::WEB_ButtonClick);
-    add_link("Email_Address_Label", 136, &TAboutBox::Email_ButtonClick);
+    WEB_Address_Label_ = &add_link("WEB_Address_Label", 104, &TAboutBox::WEB_ButtonClick);
+    Email_Address_Label_ = &add_link("Email_Address_Label", 136, &TAboutBox::Email_ButtonClick);
 
     const int group_top = group_->Design.Top;
-    Add_Button("Email_Button", "Email_Button", 416, group_top + 160, 169, 23, Button_Font, Email_Button_Id);
-    Add_Button("WEB_Button", "WEB_Button", 416, group_top + 189, 169, 23, Button_Font, Web_Button_Id);
+    Email_Button_ =
+        &Add_Button("Email_Button", "Email_Button", 416, group_top + 160, 169, 23, Button_Font, Email_Button_Id);
+    WEB_Button_ = &Add_Button("WEB_Button", "WEB_Button", 416, group_top + 189, 169, 23, Button_Font, Web_Button_Id);
     ok_button_ = Add_Button("OKButton", "OK", 245, group_top + 252, 100, 37, OK_Font, OKButton_Id, IDB_GLYPH_OK).Window;
 
     tooltip_.Create(Handle());
@@ -177,22 +181,18 @@ void TAboutBox::FormActivate()
     Quote_Change_TimerTimer();
     Free_Resources_TimerTimer();
 
-    Components().Find("Email_Button")->Hint = "Click to send an E-Mail to Tandrel.";
-    Components().Find("WEB_Button")->Hint = "Click to visit Tandrel's WEB Page.";
-
-    for (const char* name : {"Email_Button", "WEB_Button"}) {
-        Component& button = *Components().Find(name);
-        ShowWindow(button.Window, SW_HIDE);
-        button.Visible = false;
-    }
+    Email_Button_->Hint = "Click to send an E-Mail to Tandrel.";
+    WEB_Button_->Hint = "Click to visit Tandrel's WEB Page.";
+    Email_Button_->Set_Visible(false);
+    WEB_Button_->Set_Visible(false);
 
     Show_Links();
 
     const HCURSOR hand = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
-    for (const char* name :
-         {"Email_Address_Label", "WEB_Address_Label", "Tandrel_Logo_GIFImage", "Tandrel_Logo_Banner_Image", "Bevel1"})
-        Components().Find(name)->Cursor = hand;
-    Components().Send_To_Back(*Components().Find("Bevel1"));
+    for (Component* pointing :
+         {Email_Address_Label_, WEB_Address_Label_, logo_component_, Tandrel_Logo_Banner_Image_, Bevel1_})
+        pointing->Cursor = hand;
+    Components().Send_To_Back(*Bevel1_);
 
     key_preview_ = true;
     InvalidateRect(Handle(), nullptr, FALSE);
@@ -201,22 +201,18 @@ void TAboutBox::FormActivate()
 void TAboutBox::Show_Links()
 {
     // The links show the addresses where the buttons were.
-    Copy_Button_To_Label("Email_Button", "Email_Address_Label", Email_Tool);
-    Copy_Button_To_Label("WEB_Button", "WEB_Address_Label", Web_Tool);
+    Copy_Button_To_Label(*Email_Button_, *Email_Address_Label_, Email_Tool);
+    Copy_Button_To_Label(*WEB_Button_, *WEB_Address_Label_, Web_Tool);
 }
 
-void TAboutBox::Copy_Button_To_Label(std::string_view button_name, std::string_view label_name, UINT_PTR tool_id)
+void TAboutBox::Copy_Button_To_Label(const Component& button, Component& label, UINT_PTR tool_id)
 {
-    const Component& button = *Components().Find(button_name);
-    Component& label = *Components().Find(label_name);
     label.Hint = button.Hint;
     // The button stands on the form, the label in the box that holds both in the design.
-    Component_List::Invalidate(label);
-    label.Top = button.Top - group_->Top;
+    label.Set_Bounds(label.Left, button.Top - group_->Top, label.Width, label.Height);
     label.Design.Top = button.Design.Top - group_->Design.Top;
-    label.Caption = Caption_Of(button_name);
+    label.Set_Caption(button.Caption);
     Component_List::Fit_To_Caption(label, Fonts());
-    Component_List::Invalidate(label);
 
     std::wstring hint = Widen(label.Hint);
     TOOLINFOW tool{};
@@ -249,7 +245,7 @@ void TAboutBox::Quote_Change_TimerTimer()
     if (quotes_.empty()) return;
     // The same quote may well come twice in a row.
     std::uniform_int_distribution<std::size_t> pick(0, quotes_.size() - 1);
-    Set_Caption_Of("Quote_From_Tandrel_Label", quotes_[pick(random_)]);
+    Quote_From_Tandrel_Label_->Set_Caption(quotes_[pick(random_)]);
 }
 
 void TAboutBox::Free_Resources_TimerTimer()
@@ -259,19 +255,22 @@ void TAboutBox::Free_Resources_TimerTimer()
     GlobalMemoryStatus(&memory);
     const std::string text = Free_Memory_Percent_Text(
         {memory.dwMemoryLoad, memory.dwTotalPhys, memory.dwAvailPhys, memory.dwTotalPageFile, memory.dwAvailPageFile});
-    Component& label = *Components().Find("Label4");
-    if (label.Caption == text) return;
-    Set_Caption_Of("Label4", text);
-    Component_List::Fit_To_Caption(label, Fonts());
-    Component_List::Invalidate(label);
+    if (Label4_->Caption == text) return;
+    Label4_->Set_Caption(text);
+    Component_List::Fit_To_Caption(*Label4_, Fonts());
 }
 
-void TAboutBox::WEB_ButtonClick() { Shell_Open(GetWindow(Handle(), GW_OWNER), Widen(Caption_Of("WEB_Button"))); }
+void TAboutBox::WEB_ButtonClick()
+{
+    Handle();
+    Shell_Open(GetWindow(Handle(), GW_OWNER), Widen(WEB_Button_->Caption));
+}
 
 void TAboutBox::Email_ButtonClick()
 {
+    Handle();
     Shell_Open(GetWindow(Handle(), GW_OWNER),
-               Mailto_Text(Widen(Caption_Of("Email_Button")), File_Name_Of(Executable_Path())));
+               Mailto_Text(Widen(Email_Button_->Caption), File_Name_Of(Executable_Path())));
 }
 
 bool TAboutBox::Set_Cursor()
@@ -343,14 +342,14 @@ void TAboutBox::Show_Texts(const Program_Texts& texts)
 {
     When_Made([this, texts] {
         Set_Window_Text(Handle(), texts.About_Caption);
-        Set_Caption_Of("ProductName", texts.Product_Name);
-        Set_Caption_Of("Author_and_Date", texts.Author_and_Date);
-        Set_Caption_Of("Developed_using", texts.Developed_Using);
-        Set_Caption_Of("Copyright", texts.Copyright);
-        Set_Caption_Of("Comments", texts.Comments);
-        Set_Caption_Of("WEB_Page_Label", texts.Web_Page_Label);
-        Set_Caption_Of("Email_Button", texts.Email_Address);
-        Set_Caption_Of("WEB_Button", texts.Web_Address);
+        ProductName_->Set_Caption(texts.Product_Name);
+        Author_and_Date_->Set_Caption(texts.Author_and_Date);
+        Developed_using_->Set_Caption(texts.Developed_Using);
+        Copyright_->Set_Caption(texts.Copyright);
+        Comments_->Set_Caption(texts.Comments);
+        WEB_Page_Label_->Set_Caption(texts.Web_Page_Label);
+        Email_Button_->Set_Caption(texts.Email_Address);
+        WEB_Button_->Set_Caption(texts.Web_Address);
     });
 }
 

@@ -11,10 +11,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Program_Texts.h"
 #include "platform/Form_Window.h"
 #include "platform/Gdi_Owners.h"
 #include "winint/Gif_Animation.h"
+#include "winint/Program_Texts.h"
 
 namespace halvorn {
 
@@ -55,7 +55,7 @@ private:
     void Make(HWND owner);
     void Load_Pictures();
     void Show_Links();
-    void Copy_Button_To_Label(std::string_view button_name, std::string_view label_name, UINT_PTR tool_id);
+    void Copy_Button_To_Label(const Component& button, Component& label, UINT_PTR tool_id);
     bool Set_Cursor();
 
     Component* group_ = nullptr;
@@ -68,6 +68,21 @@ private:
     std::mt19937 random_;
     bool key_preview_ = false;
     bool activation_pending_ = false;
+    // The controls the window changes after it is made.
+    Component* ProductName_ = nullptr;
+    Component* Author_and_Date_ = nullptr;
+    Component* Developed_using_ = nullptr;
+    Component* Copyright_ = nullptr;
+    Component* Comments_ = nullptr;
+    Component* WEB_Page_Label_ = nullptr;
+    Component* Label4_ = nullptr;  // the free-memory figure
+    Component* Quote_From_Tandrel_Label_ = nullptr;
+    Component* WEB_Address_Label_ = nullptr;
+    Component* Email_Address_Label_ = nullptr;
+    Component* Email_Button_ = nullptr;
+    Component* WEB_Button_ = nullptr;
+    Component* Tandrel_Logo_Banner_Image_ = nullptr;
+    Component* Bevel1_ = nullptr;
 };
 
 // Asks the shell to open text (a web address, a mailto link) with the owner window; an

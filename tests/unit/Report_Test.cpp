@@ -5,10 +5,10 @@
 #include <cmath>
 #include <random>
 
-#include "app/Program_Texts.h"
 #include "elements/Element_Record.h"
 #include "report/Element_Report.h"
 #include "tests/shared/Report_Number_Cases.h"
+#include "winint/Program_Texts.h"
 
 namespace halvorn {
 namespace {

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "elements/Text_Helpers.h"
-#include "table_view/Box_Number.h"
 
 namespace halvorn {
 namespace {
@@ -60,20 +59,6 @@ TEST(Number_Conversion, RejectsAnythingElseAndNamesTheText)
         EXPECT_EQ(message(Text_To_Integer, text), "'" + std::string(text) + "' is not a valid integer value");
     for (const char* text : {"", "x", "1,5", "1.2.3", "1e", "e5", "inf", "nan", "1e999", "--", "4x10e-4", "0x1p3"})
         EXPECT_EQ(message(Text_To_Double, text), "'" + std::string(text) + "' is not a valid floating point value");
-}
-
-// Digits_To_Integer keeps every digit and the first minus; Get_Field_Integer takes the nth field or the last.
-TEST(Box_Number, DigitsToIntegerKeepsSignAndDigits)
-{
-    EXPECT_EQ((std::vector<std::int32_t>{Digits_To_Integer("x-1y2"), Digits_To_Integer("1-2"), Digits_To_Integer("--5"),
-                                         Digits_To_Integer("abc"), Digits_To_Integer(""),
-                                         Digits_To_Integer("StaticText118")}),
-              (std::vector<std::int32_t>{-12, 12, -5, 0, 0, 118}));
-    EXPECT_THROW(Digits_To_Integer("a-b"), Conversion_Error);
-    EXPECT_THROW(Digits_To_Integer("99999999999"), Conversion_Error);
-    EXPECT_EQ((std::vector<std::int32_t>{Get_Field_Integer("StaticText57", ' ', 1), Get_Field_Integer("a1 b2", ' ', 5),
-                                         Get_Field_Integer("a1 b2 c3", ' ', 2), Get_Field_Integer("a1 b2 c3", ' ', 3)}),
-              (std::vector<std::int32_t>{57, 2, 2, 3}));
 }
 
 }  // namespace

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Command_Ids.h"
 #include "platform/Gdi_Owners.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
+#include "resources/Command_Ids.h"
 #include "resources/Resource_Ids.h"
 #include "tests/win/Win_Test_Support.h"
 #include "winint/About_Window.h"
@@ -48,8 +48,8 @@ protected:
     void Command(int id) { SendMessageW(Main().Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
     TAboutBox& About() { return Program().AboutBox; }
     Component& Named(const char* name) { return *About().Components().Find(name); }
-    std::string Quote() { return About().Caption_Of("Quote_From_Tandrel_Label"); }
-    std::string Free_Text() { return About().Caption_Of("Label4"); }
+    std::string Quote() { return Named("Quote_From_Tandrel_Label").Caption; }
+    std::string Free_Text() { return Named("Label4").Caption; }
     bool Is_Quote(const std::string& text)
     {
         return std::find(About().Quotes().begin(), About().Quotes().end(), text) != About().Quotes().end();
@@ -86,15 +86,15 @@ TEST_F(Help_Menu, EachOpeningShowsAQuoteAndTheFreeMemoryAtOnceAndEveryEndingStop
     for (std::size_t i = 0; i < endings.size(); ++i) {
         SCOPED_TRACE("ending " + std::to_string(i));
         // Left over from the last opening, or the design captions.
-        About().Set_Caption_Of("Quote_From_Tandrel_Label", "");
-        About().Set_Caption_Of("Label4", "Free %");
+        Named("Quote_From_Tandrel_Label").Set_Caption("");
+        Named("Label4").Set_Caption("Free %");
         Add([this] {
             EXPECT_TRUE(Is_Quote(Quote())) << "'" << Quote() << "'";
             EXPECT_TRUE(std::regex_match(Free_Text(), Percent)) << Free_Text();
             EXPECT_TRUE(About().Tandrel_Logo().Playing());
             EXPECT_EQ(GetFocus(), Named("OKButton").Window);
             // Twice a second the figure is read again.
-            About().Set_Caption_Of("Label4", "Free %");
+            Named("Label4").Set_Caption("Free %");
         });
         Wait(45);
         Add([&] {
@@ -134,20 +134,20 @@ TEST_F(Help_Menu, LinksStandInForTheHiddenButtonsAndOpenTheWebPageOrAMailNamingT
             SCOPED_TRACE(link.Label);
             const Component& label = Named(link.Label);
             EXPECT_FALSE(IsWindowVisible(Named(link.Button).Window));
-            EXPECT_EQ(label.Caption, About().Caption_Of(link.Button));
+            EXPECT_EQ(label.Caption, Window_Text(Named(link.Button).Window));
             EXPECT_EQ(label.Hint, link.Hint);
             EXPECT_NE(label.Cursor, nullptr);
         }
 
-        web = About().Caption_Of("WEB_Button");
+        web = Window_Text(Named("WEB_Button").Window);
         for (const char* name : {"WEB_Address_Label", "Tandrel_Logo_GIFImage", "Tandrel_Logo_Banner_Image"}) Press(Named(name));
         Press(Named("Email_Address_Label"));
         // The hidden buttons still answer their commands.
         SendMessageW(About().Handle(), WM_COMMAND, GetDlgCtrlID(Named("Email_Button").Window), 0);
         // Nothing is opened for an empty address.
-        About().Set_Caption_Of("WEB_Button", "");
+        Named("WEB_Button").Set_Caption("");
         Press(Named("WEB_Address_Label"));
-        About().Set_Caption_Of("WEB_Button", web);
+        Named("WEB_Button").Set_Caption(web);
 
         // After a move to a monitor of another DPI the tips still cover the links.
         RECT bounds;
@@ -169,7 +169,8 @@ TEST_F(Help_Menu, LinksStandInForTheHiddenButtonsAndOpenTheWebPageOrAMailNamingT
     });
     Add([this] { PostMessageW(About().Handle(), WM_COMMAND, IDOK, 0); });
     Open();
-    const std::wstring mail = L"mailto:" + Widen(About().Caption_Of("Email_Button")) + L"?subject=Shareware: Halvorn.exe";
+    const std::wstring mail =
+        L"mailto:" + Widen(Window_Text(Named("Email_Button").Window)) + L"?subject=Shareware: Halvorn.exe";
     EXPECT_EQ(Opened, (std::vector<std::wstring>{Widen(web), Widen(web), Widen(web), mail, mail}));
 }
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Command_Ids.h"
 #include "platform/Gdi_Owners.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
+#include "resources/Command_Ids.h"
 #include "tests/win/Win_Test_Support.h"
 
 namespace halvorn::test {
@@ -16,6 +16,12 @@ namespace {
 using Graph_Page_Test = Program_Test;
 
 void Command(HWND main, int id) { SendMessageW(main, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+// A control of the page tells the page, as it does when used.
+void Notify(const Component& control, WORD code = BN_CLICKED)
+{
+    SendMessageW(GetParent(control.Window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control.Window), code),
+                 reinterpret_cast<LPARAM>(control.Window));
+}
 
 // The user's thousands and decimal separators for one test, given back after it.
 class User_Separators {
@@ -46,20 +52,19 @@ TEST_F(Graph_Page_Test, ArrowsWrapAroundAndEveryChangeRedraws)
     ASSERT_EQ(graph.Graph_Index(), 0);
     EXPECT_EQ(graph.Chart1().Model.Title.Lines(), std::vector<std::string>{"Atomic Number"}) << "drawn at start-up";
 
-    Command(Main().Handle(), Previous_Graph_SpeedButton);
+    Notify(Main().Component_Named("Previous_Graph_SpeedButton"));
     EXPECT_EQ(graph.Graph_Index(), 15);
     EXPECT_EQ(graph.Chart1().Model.Title.Lines(), std::vector<std::string>{"Year of Discovery"});
-    Command(Main().Handle(), Next_Graph_SpeedButton);
+    Notify(Main().Component_Named("Next_Graph_SpeedButton"));
     EXPECT_EQ(graph.Graph_Index(), 0);
-    Command(Main().Handle(), Next_Graph_SpeedButton);
+    Notify(Main().Component_Named("Next_Graph_SpeedButton"));
     EXPECT_EQ(graph.Chart1().Model.Title.Lines(), std::vector<std::string>{"Atomic Radius (A)"});
 
     // Picking in the list draws too; selecting by program alone does not.
-    const HWND list = Main().Component_Named("Graph_Type_ComboBox").Window;
-    SendMessageW(list, CB_SETCURSEL, 6, 0);
+    const Component& list = Main().Component_Named("Graph_Type_ComboBox");
+    SendMessageW(list.Window, CB_SETCURSEL, 6, 0);
     EXPECT_EQ(graph.Chart1().Model.Title.Lines(), std::vector<std::string>{"Atomic Radius (A)"});
-    SendMessageW(Main().Handle(), WM_COMMAND, MAKEWPARAM(Graph_Type_ComboBox, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(list));
+    Notify(list, CBN_SELCHANGE);
     EXPECT_EQ(graph.Chart1().Model.Title.Lines(), std::vector<std::string>{"Density (g/mL) "});
 }
 

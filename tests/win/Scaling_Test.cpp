@@ -14,6 +14,8 @@ using Scaling = Program_Test;
 TEST_F(Scaling, ControlsFollowTheClientAreaFromTheBaseline)
 {
     Start();
+    // A control sent to the back keeps its own baseline.
+    Main().Components().Send_To_Back(Main().Table().Element_Box(2));
     // Box 2 sits in period 1, column 18; fonts follow the height alone.
     const struct {
         SIZE Client;

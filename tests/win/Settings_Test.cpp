@@ -119,7 +119,7 @@ TEST_F(Settings, ARunValueOfAnotherTypeIsReportedAndTheShowGoesOn)
 TEST_F(Settings, LoggingOffSavesTheSettings)
 {
     Start();
-    SendMessageW(Main().Handle(), WM_COMMAND, Next_Graph_SpeedButton, 0);
+    Main().Graph().Next_Graph_SpeedButtonClick();
     EXPECT_TRUE(SendMessageW(Main().Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
     SendMessageW(Main().Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
     EXPECT_FALSE(Ini_Exists());
@@ -142,7 +142,7 @@ TEST_F(Settings, TheCloseKeepsWhatItDoesNotKnowAndReportsAFileItCannotReplace)
     Restart(ini);
     const HANDLE held = CreateFileW(Ini_Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    SendMessageW(Main().Handle(), WM_COMMAND, Next_Graph_SpeedButton, 0);
+    Main().Graph().Next_Graph_SpeedButtonClick();
     Close();
     CloseHandle(held);
     ASSERT_EQ(Boxes.size(), 1u);
@@ -165,7 +165,7 @@ TEST_F(Settings, SavedValuesComeBackAndAreWrittenAgain)
     EXPECT_FALSE(Main().Menu_Checked(Auto_Run_at_Windows_Startup_Option))
         << "the registry, which holds no run value, decides over the file";
     EXPECT_EQ(Top_Left(Program().Element_Report_Form), std::pair(44L, 33L));
-    SendMessageW(Main().Handle(), WM_COMMAND, Next_Graph_SpeedButton, 0);
+    Main().Graph().Next_Graph_SpeedButtonClick();
     Close();
     const std::string ini = Read_Ini();
     EXPECT_NE(ini.find("Glossary_of_Terms_Form.Left=66"), std::string::npos);

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/Command_Ids.h"
 #include "export/Desktop_Wallpaper.h"
 #include "export/Table_Snapshot.h"
 #include "platform/Gdi_Owners.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
+#include "resources/Command_Ids.h"
 #include "tests/win/Win_Test_Support.h"
 #include "winint/Auto_Run.h"
 #include "winint/Memory_Registry.h"

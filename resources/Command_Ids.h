@@ -1,5 +1,5 @@
-// The commands of the menu and of the pages' controls. A button that does what a menu
-// item does carries the item's command, so both reach the same handler.
+// The commands of the menu. A button that does what a menu item does carries the item's
+// command, so both reach the same handler; a control without a menu twin is its page's.
 #pragma once
 
 namespace halvorn {
@@ -19,10 +19,6 @@ enum Command_Id : unsigned short {
     View_Readme_file_Option,
     View_Shareware_Catalog_Option,
     AboutOption,
-    // Controls of the graph page without a menu item of their own.
-    Previous_Graph_SpeedButton = 2001,
-    Graph_Type_ComboBox,
-    Next_Graph_SpeedButton,
 };
 
 }  // namespace halvorn

@@ -1,4 +1,4 @@
-#include "app/Program_Texts.h"
+#include "winint/Program_Texts.h"
 
 #include <ctime>
 
