@@ -92,9 +92,14 @@ int main(int argc, char** argv)
         std::fflush(stdout);
         HWND ok = Find_Visible_Child(box, L"Button", L"OK");
         if (!ok) return Fail("no OK button on the message box");
-        SetForegroundWindow(box);
-        Click_Centre(ok);
-        return Wait_For(15, [&] { return !IsWindow(box); }) ? 0 : Fail("the message box stayed open");
+        // On a busy machine a box may still be settling into place when the first click
+        // lands: the click is made again while it stays open.
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            SetForegroundWindow(box);
+            Click_Centre(ok);
+            if (Wait_For(5, [&] { return !IsWindow(box); })) return 0;
+        }
+        return Fail("the message box stayed open");
     }
     if ((command == "click-box" || command == "click-button") && argc > 2) {
         const HWND main = Visible_Window(Main_Title);
