@@ -2,7 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
@@ -21,14 +21,12 @@ Client_Pixels Read_Pixels(HDC dc, int width, int height)
     HDC copy = CreateCompatibleDC(dc);
     HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, pixels.Width, pixels.Height, dc, 0, 0, SRCCOPY);
+    BitBlt(copy, 0, 0, width, height, dc, 0, 0, SRCCOPY);
     GdiFlush();
     const auto* bgr = static_cast<const std::uint32_t*>(bits);
     for (int i = 0; i < width * height; ++i)
         pixels.Colours.push_back(RGB(bgr[i] >> 16 & 0xFF, bgr[i] >> 8 & 0xFF, bgr[i] & 0xFF));
-    SelectObject(copy, previous);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
+    SelectObject(copy, previous), DeleteObject(bitmap), DeleteDC(copy);
     return pixels;
 }
 
@@ -57,8 +55,7 @@ Client_Pixels Read_Bitmap_Pixels(HBITMAP bitmap)
     HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ previous = SelectObject(dc, bitmap);
     Client_Pixels pixels = Read_Pixels(dc, shape.bmWidth, shape.bmHeight);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
+    SelectObject(dc, previous), DeleteDC(dc);
     return pixels;
 }
 
@@ -107,11 +104,7 @@ Box_Recorder::Box_Recorder() : previous_title_(Application_Title())
     Install();
 }
 
-Box_Recorder::~Box_Recorder()
-{
-    Remove();
-    Set_Application_Title(previous_title_);
-}
+Box_Recorder::~Box_Recorder() { Remove(), Set_Application_Title(previous_title_); }
 
 void Take_Foreground(HWND window)
 {
@@ -144,8 +137,7 @@ Other_Program_Window::Other_Program_Window()
 Other_Program_Window::~Other_Program_Window()
 {
     PostThreadMessageW(thread_id_, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_, 5000);
-    CloseHandle(thread_);
+    WaitForSingleObject(thread_, 5000), CloseHandle(thread_);
 }
 
 void Modal_Steps::Wait(int count) { Steps.insert(Steps.end(), static_cast<std::size_t>(count), [] {}); }
@@ -227,9 +219,7 @@ void Program_Test::TearDown()
     program_.reset();
     Process_Messages();
     // A closed main window leaves the quit for a message loop that the tests do not run.
-    MSG quit;
-    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    for (MSG quit; PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);) continue;
     SetFileAttributesW(Ini_Path().c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(Ini_Path().c_str());
     RemoveDirectoryW(directory_.c_str());
@@ -253,16 +243,13 @@ void Program_Test::Close()
 
 void Program_Test::Write_Ini(const std::string& content) const
 {
-    std::ofstream file(std::filesystem::path(Ini_Path()), std::ios::binary);
-    file << content;
+    std::ofstream(std::filesystem::path(Ini_Path()), std::ios::binary) << content;
 }
 
 std::string Program_Test::Read_Ini() const
 {
     std::ifstream file(std::filesystem::path(Ini_Path()), std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 void Program_Test::Set_Client_Size(int width, int height)
@@ -280,7 +267,7 @@ void Program_Test::Set_Client_Size(int width, int height)
 
 RECT Program_Test::Outer_Bounds() const
 {
-    RECT bounds;
+    RECT bounds{};
     GetWindowRect(program_->MainForm1.Handle(), &bounds);
     return bounds;
 }
