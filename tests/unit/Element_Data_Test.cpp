@@ -90,11 +90,6 @@ TEST_F(Element_Data, LineEndsAndCharacters)
     }
 }
 
-std::string First_Word(const std::string& text)
-{
-    return text.substr(0, text.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-}
-
 // What each row must hold on its own and against the other rows: a shifted column, a
 // swapped row or a fact that contradicts its own row breaks one of these.
 TEST_F(Element_Data, EveryRowHoldsTheInvariants)
@@ -161,7 +156,8 @@ TEST_F(Element_Data, EveryRowHoldsTheInvariants)
         if (n == 63) continue;
         EXPECT_TRUE(facts.size() >= 40 && facts.size() <= 600 && facts.back() == '.');
         EXPECT_EQ(facts.find("  "), std::string::npos);
-        const std::string opening = First_Word(facts);
+        const std::string opening =
+            facts.substr(0, facts.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
         for (int other = 1; other <= Element_Count; ++other) EXPECT_TRUE(other == n || opening != Field(other, Name));
         for (const auto& rule : facts_rules) {
             std::smatch said;
