@@ -53,10 +53,5 @@ TEST(Quotes, LinesSplitWhateverTheLineEnds)
     EXPECT_TRUE(Quote_Lines("").empty());
 }
 
-TEST(Mailto, SubjectNamesTheExecutable)
-{
-    EXPECT_EQ(Mailto_Text(L"a@b.example", L"My Copy.exe"), L"mailto:a@b.example?subject=Shareware: My Copy.exe");
-}
-
 }  // namespace
 }  // namespace halvorn

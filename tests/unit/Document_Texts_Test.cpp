@@ -36,12 +36,5 @@ TEST(Document_Paths, NotepadGetsThePathUnquotedWhateverItsLength)
     EXPECT_EQ(Notepad_Command_Line(deep), L"Notepad.exe " + deep);
 }
 
-TEST(Document_Paths, MissingCatalogueIsExplainedInOneParagraph)
-{
-    EXPECT_EQ(Catalog_Missing_Text("Halvorn v2.0b"),
-              "Tandrel's Shareware Catalog is not in the same directory as Halvorn v2.0b.  The required file "
-              "'catalog.txt' was included in the distribution ZIP file.  Please unzip this file and try again.");
-}
-
 }  // namespace
 }  // namespace halvorn
