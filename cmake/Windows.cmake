@@ -121,6 +121,7 @@ add_executable(halvorn_win_tests
   tests/win/Wallpaper_Dialog_Test.cpp
   tests/win/Graph_Page_Test.cpp
   tests/win/Table_Picture_Test.cpp
+  tests/win/Platform_Test.cpp
   tests/win/Win_Test_Support.cpp
   resources/Halvorn.rc)
 target_link_libraries(halvorn_win_tests PRIVATE halvorn_ui gtest)

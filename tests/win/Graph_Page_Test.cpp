@@ -15,7 +15,6 @@ namespace {
 
 using Graph_Page_Test = Program_Test;
 
-void Command(HWND main, int id) { SendMessageW(main, WM_COMMAND, static_cast<WPARAM>(id), 0); }
 // A control of the page tells the page, as it does when used.
 void Notify(const Component& control, WORD code = BN_CLICKED)
 {
@@ -24,25 +23,20 @@ void Notify(const Component& control, WORD code = BN_CLICKED)
 }
 
 // The user's thousands and decimal separators for one test, given back after it.
-class User_Separators {
-public:
+struct User_Separators {
     User_Separators(const wchar_t* thousands, const wchar_t* decimal)
     {
-        for (std::size_t i = 0; i < 2; ++i) {
-            GetLocaleInfoW(LOCALE_USER_DEFAULT, Types[i], saved_[i], 8);
-            SetLocaleInfoW(LOCALE_USER_DEFAULT, Types[i], i == 0 ? thousands : decimal);
-        }
+        for (std::size_t i = 0; i < 2; ++i) GetLocaleInfoW(LOCALE_USER_DEFAULT, Types[i], Saved[i], 8);
+        Set(thousands, decimal);
     }
-    User_Separators(const User_Separators&) = delete;
-    User_Separators& operator=(const User_Separators&) = delete;
-    ~User_Separators()
+    ~User_Separators() { Set(Saved[0], Saved[1]); }
+    static void Set(const wchar_t* thousands, const wchar_t* decimal)
     {
-        for (std::size_t i = 0; i < 2; ++i) SetLocaleInfoW(LOCALE_USER_DEFAULT, Types[i], saved_[i]);
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, thousands);
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal);
     }
-
-private:
     static constexpr LCTYPE Types[2] = {LOCALE_STHOUSAND, LOCALE_SDECIMAL};
-    wchar_t saved_[2][8] = {};
+    wchar_t Saved[2][8] = {};
 };
 
 TEST_F(Graph_Page_Test, ArrowsWrapAroundAndEveryChangeRedraws)
@@ -84,7 +78,7 @@ TEST_F(Graph_Page_Test, CopyFromTheMenuShowsTheGraphAndCopiesItWithTheCreditLine
     Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
     ASSERT_EQ(Main().Pages().Active_Page(), 0);
     Clipboard_Text(L"");
-    Command(Main().Handle(), Copy_Graph_To_Windows_Clipboard_Option);
+    SendMessageW(Main().Handle(), WM_COMMAND, Copy_Graph_To_Windows_Clipboard_Option, 0);
     EXPECT_EQ(Main().Pages().Active_Page(), 1);
     EXPECT_TRUE(IsWindowVisible(Main().Component_Named("TabSheet2").Window));
     EXPECT_TRUE(Boxes.empty());

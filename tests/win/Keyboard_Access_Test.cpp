@@ -213,9 +213,18 @@ TEST_F(Keyboard_Access, TooltipNamesTheBoxUnderThePointerAtAScaledSize)
     EXPECT_EQ(tip_at({2 * 263 + 35, 2 * 156 + 40}), L"Iron");
 }
 
-TEST_F(Keyboard_Access, ScreenReadersSeeTheBoxesSwatchesAndCaptions)
+VARIANT Child(long id)
+{
+    VARIANT v{};
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+
+TEST_F(Keyboard_Access, ScreenReadersSeeFindAndPressTheBoxesSwatchesAndCaptions)
 {
     Start();
+    Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
     IAccessible* page = nullptr;
     ASSERT_EQ(AccessibleObjectFromWindow(Page(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                          reinterpret_cast<void**>(&page)),
@@ -225,33 +234,61 @@ TEST_F(Keyboard_Access, ScreenReadersSeeTheBoxesSwatchesAndCaptions)
     // 118 shown boxes, 16 headings, the key's frame, 10 swatches with their 10 labels and 5 buttons.
     EXPECT_EQ(count, 160);
 
-    const auto child = [](long id) {
-        VARIANT v{};
-        v.vt = VT_I4;
-        v.lVal = id;
-        return v;
-    };
     const struct {
         long Id;
         long Role;
-        const wchar_t* Name;
+        const wchar_t *Name, *Action;
     } children[] = {
-        {26, ROLE_SYSTEM_PUSHBUTTON, L"Iron"},
-        {126, ROLE_SYSTEM_STATICTEXT, L"-------- VIIIa --------"},
-        {135, ROLE_SYSTEM_GROUPING, L"Element Group Key :    (Click box to change colour)"},
-        {142, ROLE_SYSTEM_PUSHBUTTON, L"Transition Metals"},
+        {26, ROLE_SYSTEM_PUSHBUTTON, L"Iron", L"Press"},
+        {126, ROLE_SYSTEM_STATICTEXT, L"-------- VIIIa --------", L""},
+        {135, ROLE_SYSTEM_GROUPING, L"Element Group Key :    (Click box to change colour)", L""},
+        {142, ROLE_SYSTEM_PUSHBUTTON, L"Transition Metals", L"Press"},
     };
     for (const auto& expected : children) {
-        BSTR name = nullptr;
+        BSTR name = nullptr, action = nullptr;
         VARIANT role{};
-        EXPECT_EQ(page->get_accName(child(expected.Id), &name), S_OK);
+        EXPECT_EQ(page->get_accName(Child(expected.Id), &name), S_OK);
         EXPECT_EQ(Text_Of(name), expected.Name) << expected.Id;
-        page->get_accRole(child(expected.Id), &role);
+        page->get_accRole(Child(expected.Id), &role);
         EXPECT_EQ(role.lVal, expected.Role) << expected.Id;
+        page->get_accDefaultAction(Child(expected.Id), &action);
+        EXPECT_EQ(Text_Of(action), expected.Action) << expected.Id;
+        // Where the child stands is where the reader finds it: a swatch, not the frame round it.
+        RECT place = Component_List::Host_Rect(*Keys().Accessible().Children()[expected.Id - 1]);
+        MapWindowPoints(Page(), nullptr, reinterpret_cast<POINT*>(&place), 2);
+        long left = 0, top = 0, width = 0, height = 0;
+        VARIANT hit{};
+        page->accLocation(&left, &top, &width, &height, Child(expected.Id));
+        EXPECT_EQ((std::vector<long>{left, top, width, height}),
+                  (std::vector<long>{place.left, place.top, place.right - place.left, place.bottom - place.top}));
+        page->accHitTest(place.left + 1, place.top + 1, &hit);
+        EXPECT_EQ(hit.lVal, expected.Id);
     }
     BSTR text = nullptr;
-    page->get_accDescription(child(26), &text);
+    page->get_accDescription(Child(26), &text);
     EXPECT_EQ(Text_Of(text), L"26, Transition Metals");
+
+    // Moves among the children: first and last from the page, next and previous from a child.
+    const struct {
+        long Direction, From, To;  // To 0: nowhere
+    } moves[] = {{NAVDIR_FIRSTCHILD, CHILDID_SELF, 1}, {NAVDIR_NEXT, 26, 27}, {NAVDIR_PREVIOUS, 1, 0},
+                 {NAVDIR_PREVIOUS, 27, 26},           {NAVDIR_FIRSTCHILD, 26, 0}, {NAVDIR_NEXT, 160, 0}};
+    for (const auto& move : moves) {
+        VARIANT to{};
+        EXPECT_EQ(page->accNavigate(move.Direction, Child(move.From), &to), move.To ? S_OK : S_FALSE);
+        EXPECT_EQ(to.vt == VT_I4 ? to.lVal : 0, move.To) << move.Direction << " from " << move.From;
+    }
+    VARIANT last{};
+    EXPECT_EQ(page->accNavigate(NAVDIR_LASTCHILD, Child(CHILDID_SELF), &last), S_OK);
+    EXPECT_EQ(last.vt, VT_DISPATCH) << "the last button, a window of its own";
+    if (last.vt == VT_DISPATCH) last.pdispVal->Release();
+
+    // The default action presses later, from the loop, as a click would.
+    EXPECT_EQ(page->accDoDefaultAction(Child(126)), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(page->accDoDefaultAction(Child(26)), S_OK);
+    Process_Messages();
+    EXPECT_EQ(Window_Text(Program().Element_Report_Form.Handle()), "Iron Properties :");
+    SetForegroundWindow(Main().Handle());
 
     // Focus by the reader, and the focus events a reader follows.
     static std::vector<LONG> focus_events;
@@ -262,12 +299,17 @@ TEST_F(Keyboard_Access, ScreenReadersSeeTheBoxesSwatchesAndCaptions)
             if (object == OBJID_CLIENT && id != CHILDID_SELF && window == GetFocus()) focus_events.push_back(id);
         },
         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    EXPECT_EQ(page->accSelect(SELFLAG_TAKEFOCUS, child(26)), S_OK);
+    EXPECT_EQ(page->accSelect(SELFLAG_TAKEFOCUS, Child(26)), S_OK);
     EXPECT_EQ(GetFocus(), Page());
     Press_Key(VK_RIGHT);
     UnhookWinEvent(hook);
     EXPECT_EQ(focus_events, (std::vector<LONG>{26, 27}));
+
+    // A reader that holds on to the object past its window is told it is gone.
+    TearDown();
+    EXPECT_EQ(page->get_accChildCount(&count), CO_E_OBJNOTCONNECTED);
     page->Release();
+    SetUp();
 }
 
 }  // namespace

