@@ -21,6 +21,7 @@
 namespace {
 
 using namespace halvorn::driver;
+using halvorn::Widen;
 
 struct Startup_Run {
     double Seconds;

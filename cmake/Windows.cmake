@@ -140,9 +140,9 @@ foreach(dpi 120 144)
 endforeach()
 
 # Drives the real exe from outside, as a user would; the timing driver measures it.
-add_executable(halvorn_driver tests/e2e/Halvorn_Driver.cpp)
+add_executable(halvorn_driver tests/e2e/Halvorn_Driver.cpp platform/Win_Text.cpp)
 target_link_libraries(halvorn_driver PRIVATE halvorn_core user32 gdi32)
-add_executable(halvorn_timing bench/Timing_Driver.cpp)
+add_executable(halvorn_timing bench/Timing_Driver.cpp platform/Win_Text.cpp)
 target_link_libraries(halvorn_timing PRIVATE halvorn_core user32 gdi32 psapi)
 add_test(NAME end_to_end
   COMMAND "${CMAKE_SOURCE_DIR}/tests/e2e/smoke.sh" $<TARGET_FILE:Halvorn> $<TARGET_FILE:halvorn_driver>

@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "platform/Win_Text.h"
 #include "table_view/Table_Layout.h"
 
 namespace halvorn::driver {
@@ -16,14 +17,6 @@ namespace halvorn::driver {
 using Clock = std::chrono::steady_clock;
 inline constexpr const wchar_t* Main_Title = L"Halvorn v2.0b";
 inline constexpr int Design_Client_Width = 691, Design_Client_Height = 485;
-
-inline std::wstring Widen(const char* text)
-{
-    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(1252, 0, text, -1, nullptr, 0)), L'\0');
-    MultiByteToWideChar(1252, 0, text, -1, wide.data(), static_cast<int>(wide.size()));
-    wide.pop_back();
-    return wide;
-}
 
 template <typename Condition>
 bool Wait_For(double seconds, Condition condition)

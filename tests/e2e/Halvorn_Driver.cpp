@@ -6,12 +6,10 @@
 //   halvorn_driver wait-window TITLE [seconds]  a visible window with that title exists
 //   halvorn_driver click-button CAPTION         presses a visible button with the mouse
 //   halvorn_driver answer-message-box [seconds] prints a message box's text, presses its OK
-//   halvorn_driver close [TITLE]                closes the main window (or the window of that title) as the title bar does
+//   halvorn_driver close                        closes the main window as the title bar does
 //   halvorn_driver command ID                   posts a menu command to the main window
 //   halvorn_driver wait-title-part TEXT [seconds] a visible window whose title holds TEXT exists
 //   halvorn_driver close-title-part TEXT        closes the visible windows whose title holds TEXT
-//   halvorn_driver key TITLE VK                 posts a key press to a visible window
-//   halvorn_driver window-rect TITLE            prints the window's screen rectangle: x y width height
 #include <windows.h>
 
 #include <cstdlib>
@@ -23,6 +21,7 @@
 namespace {
 
 using namespace halvorn::driver;
+using halvorn::Widen;
 
 void Click_At(POINT at)
 {
@@ -124,24 +123,8 @@ int main(int argc, char** argv)
         for (HWND window : Windows_With_Title_Part(Widen(argv[2]))) PostMessageW(window, WM_CLOSE, 0, 0);
         return 0;
     }
-    if (command == "key" && argc > 3) {
-        HWND window = Visible_Window(Widen(argv[2]));
-        if (!window) return Fail("no such window");
-        const auto key = static_cast<WPARAM>(std::atoi(argv[3]));
-        PostMessageW(window, WM_KEYDOWN, key, 1);
-        PostMessageW(window, WM_KEYUP, key, 0xC0000001);
-        return 0;
-    }
-    if (command == "window-rect" && argc > 2) {
-        HWND window = Visible_Window(Widen(argv[2]));
-        if (!window) return Fail("no such window");
-        RECT rect;
-        GetWindowRect(window, &rect);
-        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-        return 0;
-    }
     if (command == "close") {
-        HWND main = Visible_Window(argc > 2 ? Widen(argv[2]) : std::wstring(Main_Title));
+        HWND main = Visible_Window(Main_Title);
         if (!main) return Fail("no main window");
         PostMessageW(main, WM_CLOSE, 0, 0);
         return Wait_For(15, [&] { return !IsWindow(main); }) ? 0 : Fail("main window still open");

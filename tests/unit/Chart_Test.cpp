@@ -123,7 +123,7 @@ protected:
     Fixed_Measurer measurer;
 };
 
-TEST_F(Chart_Layouts, TitleAtTheTopFootAtTheBottomAndLegendAtTheRightOnlyWhenGiven)
+TEST_F(Chart_Layouts, TitleAtTheTopAndFootAtTheBottom)
 {
     model.Title.Append("second line");
     Add_Points(20);
@@ -139,13 +139,6 @@ TEST_F(Chart_Layouts, TitleAtTheTopFootAtTheBottomAndLegendAtTheRightOnlyWhenGiv
     EXPECT_LT(plain.Title_Lines[1].Box.Bottom(), plain.Plot.Top);
     EXPECT_LT(footed.Plot.Bottom(), plain.Plot.Bottom());
     for (const Bottom_Axis_Label& label : footed.Bottom_Labels) EXPECT_LE(label.Label.Box.Bottom(), foot.Top);
-    // The legend takes room right of the plot.
-    model.Legend_Visible = true;
-    const Chart_Layout legend = Lay_Out();
-    ASSERT_TRUE(legend.Legend.Visible && !footed.Legend.Visible);
-    EXPECT_EQ(legend.Legend.Label.Text, "Series1");
-    EXPECT_GT(legend.Legend.Box.Left, legend.Plot.Right());
-    EXPECT_LT(legend.Plot.Width, footed.Plot.Width);
 }
 
 TEST_F(Chart_Layouts, LeftAxisTicksRunUpThePlotWithFormattedLabels)

@@ -39,15 +39,6 @@ TEST(Gif_Frames, ReadsEachFramesPlaceTimingAndDisposal)
     for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(fields(gif.Frames[i]), fields(expected[i])) << i;
 }
 
-TEST(Gif_Frames, OneFrameAloneStandsAtTheCornerOfItsOwnScreen)
-{
-    const Gif_File gif = Read_Gif_Frames(File);
-    EXPECT_EQ(Single_Frame_Gif(gif, 1), "GIF89a\x02\x00\x02\x00\x80\x00\x00" "abcdef"s + Control_2 +
-                                             "\x2C\x00\x00\x00\x00\x02\x00\x02\x00\x81"s + Table_2 + "\x02\x01z\x00\x3B"s);
-    EXPECT_EQ(Single_Frame_Gif(gif, 2), "GIF89a\x01\x00\x01\x00\x80\x00\x00" "abcdef"s +
-                                             "\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x00\x3B"s);
-}
-
 TEST(Gif_Frames, RefusesWhatIsNotAWholeGif)
 {
     for (std::size_t length = 0; length < File.size(); ++length)

@@ -26,16 +26,6 @@ protected:
     static inline std::int32_t count_ = 0;
 };
 
-TEST(Graph_Types, ItemsAreSortedAndKeepTheirTrailingBlanks)
-{
-    EXPECT_TRUE(std::is_sorted(Graph_Type_Texts.begin(), Graph_Type_Texts.end()));
-    EXPECT_EQ(Graph_Type_Texts[6], "Density (g/mL) ");
-    std::vector<int> blank_ended;
-    for (int i = 0; i < Graph_Type_Count; ++i)
-        if (Graph_Type_Texts[static_cast<std::size_t>(i)].back() == ' ') blank_ended.push_back(i);
-    EXPECT_EQ(blank_ended, (std::vector<int>{2, 6, 9, 13, 14}));
-}
-
 TEST_F(Graph_Series, EachItemPlotsItsOwnProperty)
 {
     // Hydrogen's values as the database states them, in the items' order.

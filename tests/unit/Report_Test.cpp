@@ -30,11 +30,6 @@ TEST(Report_Number, StoredValuesThatWouldReadZeroKeepThreeSignificantDigits)
     for (const auto& c : cases) EXPECT_EQ(Format_Report_Value(c.Decimals, c.Value), c.Text) << c.Value;
 }
 
-TEST(Report_Number, TakesAnyThousandsSeparator)
-{
-    EXPECT_EQ(Format_Report_Number(0, 1234567, {' ', '.'}), "1 234 567");
-}
-
 // Where this compiler's long double is the 80-bit extended format, it must give exactly
 // what the portable subtraction gives.
 TEST(Report_Number, CelsiusSubtractionMatchesTheExtendedFormat)

@@ -13,16 +13,6 @@ namespace {
 
 using Colour_Key = Program_Test;
 
-TEST_F(Colour_Key, FactoryColoursFillTheBoxesByGroup)
-{
-    Start();
-    const struct { int Box; COLORREF Colour; } expected[] = {
-        {1, RGB(255, 255, 255)}, {3, RGB(255, 0, 0)}, {4, RGB(0, 255, 0)}, {26, RGB(255, 255, 0)},
-        {13, RGB(0, 0, 255)}, {6, RGB(255, 0, 255)}, {2, RGB(0, 255, 255)}, {57, RGB(0, 128, 0)},
-        {89, RGB(0, 128, 128)}, {113, RGB(192, 192, 192)}};
-    for (const auto& e : expected) EXPECT_EQ(Main().Table().Element_Box(e.Box).Fill, e.Colour) << "box " << e.Box;
-}
-
 TEST_F(Colour_Key, UnusualGroupCodesTakeTheUnknownSwatch)
 {
     Start();

@@ -88,22 +88,6 @@ TEST_F(Main_Window, AnyMouseButtonOnABoxOpensThatElementsReport)
     }
 }
 
-// The title bar's close is the one every other test ends with.
-TEST_F(Main_Window, ExitByMenuOrButtonClosesAndSaves)
-{
-    for (int how = 0; how < 2; ++how) {
-        TearDown();
-        SetUp();
-        Start();
-        const HWND main = Main().Handle();
-        if (how == 0) SendMessageW(main, WM_COMMAND, ExitOption, 0);
-        if (how == 1) SendMessageW(Main().Component_Named("Exit_BitBtn").Window, BM_CLICK, 0, 0);
-        Process_Messages();
-        EXPECT_FALSE(IsWindow(main)) << how;
-        EXPECT_TRUE(Ini_Exists()) << how;
-    }
-}
-
 // A text of the 113 rows the table once had, the last of them the element then shown as
 // "113": the boxes past it stay hidden, uncaptioned, uncoloured and deaf to presses.
 TEST_F(Main_Window, ATextOf113RowsHidesTheBoxesPastIt)

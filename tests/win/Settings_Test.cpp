@@ -268,22 +268,6 @@ TEST_F(Settings, FactoryResetLeavesAFileHeldOpenByAnotherProgram)
     EXPECT_EQ(Boxes.size(), 1u) << "a failed delete shows no message";
 }
 
-TEST(File_Helpers, ProbeAttributesAndDelete)
-{
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring name = std::wstring(temp) + L"halvorn-probe-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
-    EXPECT_EQ(Probe_File_Status(L""), "");
-    EXPECT_EQ(Probe_File_Status(name), "");
-    EXPECT_EQ(Probe_File_Status(std::wstring(130, L'x')), "CLOSED");
-    EXPECT_FALSE(Delete_Closed_File(name));
-    CloseHandle(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    EXPECT_TRUE(Set_File_Attributes(name, true, true, false, true));
-    EXPECT_EQ(GetFileAttributesW(name.c_str()) & 0x27u,
-              static_cast<DWORD>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
-    EXPECT_TRUE(Delete_Closed_File(name)) << "read-only and hidden";
-}
-
 // A folder of its own in the temporary directory, removed with what it holds.
 struct Scratch_Folder {
     Scratch_Folder() { std::filesystem::create_directory(Path); }
