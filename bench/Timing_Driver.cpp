@@ -3,8 +3,7 @@
 //
 //   halvorn_timing startup-bench HALVORN REFERENCE RUNS
 //   halvorn_timing resize-bench RUNS [TITLE]    times resizes of the running program
-//   halvorn_timing resize-pair RUNS TITLE TITLE...  times resizes of running programs, alternating,
-//                                                and compares the first with each other
+//   halvorn_timing resize-to WIDTH HEIGHT        sets the running program's outer size
 //   halvorn_timing graph-redraw RUNS             times the graph page's redraw after a change of
 //                                                property, and a resize with that page showing
 #include <windows.h>
@@ -114,27 +113,10 @@ int main(int argc, char** argv)
         std::printf("resize with repaint, median of %d: %.2f ms\n", runs, Median(times));
         return 0;
     }
-    if (command == "resize-pair" && argc > 4) {
-        std::vector<HWND> windows;
-        for (int i = 3; i < argc; ++i) {
-            windows.push_back(Visible_Window(Widen(argv[i])));
-            if (!windows.back()) return Fail("a window to resize is missing");
-        }
-        const int runs = std::max(1, std::atoi(argv[2]));
-        std::vector<std::vector<double>> times(windows.size());
-        for (int i = 0; i < runs; ++i)
-            for (std::size_t w = 0; w < windows.size(); ++w) {
-                // Each is timed on top, whole on the screen, once what its raising repaints is done.
-                SetWindowPos(windows[w], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-                Sleep(30);
-                times[w].push_back(Time_Resize(windows[w], i % 2 == 0));
-            }
-        const double first = Median(times[0]);
-        std::printf("resize with repaint, median of %d alternated: %s %.2f ms\n", runs, argv[3], first);
-        for (std::size_t w = 1; w < windows.size(); ++w) {
-            const double other = Median(times[w]);
-            std::printf("  %s %.2f ms, ratio %.2f\n", argv[3 + w], other, first / other);
-        }
+    if (command == "resize-to" && argc > 3) {
+        HWND main = Visible_Window(Main_Title);
+        if (!main) return Fail("no main window");
+        SetWindowPos(main, nullptr, 0, 0, std::atoi(argv[2]), std::atoi(argv[3]), SWP_NOMOVE | SWP_NOZORDER);
         return 0;
     }
     if (command == "graph-redraw" && argc > 2) {

@@ -156,7 +156,7 @@ struct Scaled_Picture {
 
 namespace {
 
-void Paint_Text_Box(HDC dc, const Component& box, RECT rect, HFONT font)
+void Paint_Text_Box(HDC dc, const Component& box, RECT rect)
 {
     SetDCBrushColor(dc, box.Fill);
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -165,7 +165,6 @@ void Paint_Text_Box(HDC dc, const Component& box, RECT rect, HFONT font)
 
     // The caption's carriage return starts the second line.
     const std::wstring caption = Widen(box.Caption);
-    Selected_Object chosen(dc, font);
     SetTextColor(dc, box.Text_Colour);
     TEXTMETRICW metrics;
     GetTextMetricsW(dc, &metrics);
@@ -181,9 +180,8 @@ void Paint_Text_Box(HDC dc, const Component& box, RECT rect, HFONT font)
     }
 }
 
-void Paint_Frame(HDC dc, const Component& frame, RECT rect, HFONT font)
+void Paint_Frame(HDC dc, const Component& frame, RECT rect)
 {
-    Selected_Object chosen(dc, font);
     const std::wstring caption = Widen(frame.Caption);
     SIZE text{};
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
@@ -197,9 +195,8 @@ void Paint_Frame(HDC dc, const Component& frame, RECT rect, HFONT font)
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &label, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-void Paint_Label(HDC dc, const Component& label, RECT rect, HFONT font)
+void Paint_Label(HDC dc, const Component& label, RECT rect)
 {
-    Selected_Object chosen(dc, font);
     SetTextColor(dc, label.Text_Colour);
     const std::wstring caption = Widen(label.Caption);
     const int length = static_cast<int>(caption.size());
@@ -218,10 +215,10 @@ void Paint_Label(HDC dc, const Component& label, RECT rect, HFONT font)
     DrawTextW(dc, caption.c_str(), length, &rect, format);
 }
 
-void Paint_Shape(HDC dc, const Component& shape, RECT rect, HFONT)
+void Paint_Shape(HDC dc, const Component& shape, RECT rect)
 {
-    Brush_Handle fill(CreateSolidBrush(shape.Fill));
-    Selected_Object brush(dc, fill.Get());
+    SetDCBrushColor(dc, shape.Fill);
+    Selected_Object brush(dc, GetStockObject(DC_BRUSH));
     Selected_Object pen(dc, GetStockObject(BLACK_PEN));
     Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
 }
@@ -275,7 +272,7 @@ std::shared_ptr<const Scaled_Picture> Scale_Picture(HDC dc, const Bitmap_Handle&
         std::move(scaled)});
 }
 
-void Paint_Picture(HDC dc, const Component& picture, RECT rect, HFONT)
+void Paint_Picture(HDC dc, const Component& picture, RECT rect)
 {
     if (!picture.Picture) return;
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
@@ -291,9 +288,9 @@ void Paint_Picture(HDC dc, const Component& picture, RECT rect, HFONT)
     GdiTransparentBlt(dc, rect.left, rect.top, width, height, scratch.Get(), 0, 0, width, height, scaled->Transparent);
 }
 
-void Paint_Bevel(HDC dc, const Component&, RECT rect, HFONT) { DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT); }
+void Paint_Bevel(HDC dc, const Component&, RECT rect) { DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT); }
 
-void Paint_By_Handler(HDC dc, const Component& component, RECT rect, HFONT)
+void Paint_By_Handler(HDC dc, const Component& component, RECT rect)
 {
     if (!component.On_Paint) return;
     const int saved = SaveDC(dc);
@@ -301,7 +298,7 @@ void Paint_By_Handler(HDC dc, const Component& component, RECT rect, HFONT)
     RestoreDC(dc, saved);
 }
 
-using Painter = void (*)(HDC, const Component&, RECT, HFONT);
+using Painter = void (*)(HDC, const Component&, RECT);
 
 // One painter per graphic kind, indexed by the kind.
 constexpr Painter Painters[] = {
@@ -325,6 +322,9 @@ bool Component_List::Paints_In(HWND host, const RECT& area) const
 void Component_List::Paint(HWND host, HDC dc, const RECT& area, Font_Cache& fonts) const
 {
     SetBkMode(dc, TRANSPARENT);
+    // A font is selected once for the components in a row that use it: under Wine each
+    // selection looks up the display's defaults, and a page paints a hundred boxes.
+    const HGDIOBJ first_font = GetCurrentObject(dc, OBJ_FONT);
     for (const auto& owned : components_) {
         const Component& component = *owned;
         if (!component.Is_Graphic() || !Shows(component) || Host_Of(component) != host) continue;
@@ -334,7 +334,8 @@ void Component_List::Paint(HWND host, HDC dc, const RECT& area, Font_Cache& font
         if (rect.right - rect.left <= 0 || rect.bottom - rect.top <= 0) continue;
         const HFONT font = component.Font.Points > 0 ? fonts.Get(component.Font)
                                                      : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-        Painters[static_cast<std::size_t>(component.Kind)](dc, component, rect, font);
+        if (GetCurrentObject(dc, OBJ_FONT) != font) SelectObject(dc, font);
+        Painters[static_cast<std::size_t>(component.Kind)](dc, component, rect);
         if (component.Focus_Cue) {
             RECT cue = rect;
             InflateRect(&cue, -2, -2);
@@ -343,6 +344,7 @@ void Component_List::Paint(HWND host, HDC dc, const RECT& area, Font_Cache& font
             DrawFocusRect(dc, &cue);
         }
     }
+    SelectObject(dc, first_font);
 }
 
 namespace {

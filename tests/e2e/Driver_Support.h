@@ -59,9 +59,10 @@ inline HWND Find_Visible_Child(HWND parent, const std::wstring& class_name, cons
     return search.Found;
 }
 
-// The screen point at the middle of element box n, wherever the window is and whatever
-// its size: the boxes scale with the client area from the design layout.
-inline POINT Box_Centre(HWND main, int number)
+// The screen point of element box n at the given share of its width and height (its middle
+// by default), wherever the window is and whatever its size: the boxes scale with the client
+// area from the design layout.
+inline POINT Box_Point(HWND main, int number, double across = 0.5, double down = 0.5)
 {
     HWND page = Find_Visible_Child(main, L"Halvorn.Host", L"Periodic Table");
     RECT client;
@@ -69,19 +70,20 @@ inline POINT Box_Centre(HWND main, int number)
     const double width_ratio = static_cast<double>(client.right) / Design_Client_Width;
     const double height_ratio = static_cast<double>(client.bottom) / Design_Client_Height;
     const halvorn::Design_Point place = halvorn::Element_Box_Place(number);
-    POINT centre{static_cast<int>((place.Left + halvorn::Box_Width / 2.0) * width_ratio),
-                 static_cast<int>((place.Top + halvorn::Box_Height / 2.0) * height_ratio)};
-    ClientToScreen(page, &centre);
-    return centre;
+    POINT point{static_cast<int>((place.Left + halvorn::Box_Width * across) * width_ratio),
+                static_cast<int>((place.Top + halvorn::Box_Height * down) * height_ratio)};
+    ClientToScreen(page, &point);
+    return point;
 }
 
 inline bool Table_Painted(HWND main)
 {
     if (!main || !Find_Visible_Child(main, L"Halvorn.Host", L"Periodic Table")) return false;
-    // Lithium's box is red with the factory colours; read the screen, not the program.
-    const POINT at = Box_Centre(main, 3);
+    // Lithium's box is red with the factory colours; read the screen, not the program, near
+    // the box's corner, where no caption reaches at any size.
+    const POINT at = Box_Point(main, 3, 0.15, 0.15);
     HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, at.x - 8, at.y + 2);
+    const COLORREF colour = GetPixel(screen, at.x, at.y);
     ReleaseDC(nullptr, screen);
     return colour == RGB(255, 0, 0);
 }

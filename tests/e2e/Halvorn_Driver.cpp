@@ -6,7 +6,7 @@
 //   halvorn_driver wait-window TITLE [seconds]  a visible window with that title exists
 //   halvorn_driver click-button CAPTION         presses a visible button with the mouse
 //   halvorn_driver answer-message-box [seconds] prints a message box's text, presses its OK
-//   halvorn_driver close                        closes the main window as the title bar does
+//   halvorn_driver close [TITLE]                closes the main window (or the window of that title) as the title bar does
 //   halvorn_driver command ID                   posts a menu command to the main window
 //   halvorn_driver wait-title-part TEXT [seconds] a visible window whose title holds TEXT exists
 //   halvorn_driver close-title-part TEXT        closes the visible windows whose title holds TEXT
@@ -104,7 +104,7 @@ int main(int argc, char** argv)
         const HWND main = Visible_Window(Main_Title);
         if (!main) return Fail("no main window");
         SetForegroundWindow(main);
-        if (command == "click-box") Click_At(Box_Centre(main, std::atoi(argv[2])));
+        if (command == "click-box") Click_At(Box_Point(main, std::atoi(argv[2])));
         else if (const HWND button = Find_Visible_Child(main, L"Button", Widen(argv[2]))) Click_Centre(button);
         else return Fail("no such button");
         return 0;
@@ -124,7 +124,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (command == "close") {
-        HWND main = Visible_Window(Main_Title);
+        HWND main = Visible_Window(argc > 2 ? Widen(argv[2]) : std::wstring(Main_Title));
         if (!main) return Fail("no main window");
         PostMessageW(main, WM_CLOSE, 0, 0);
         return Wait_For(15, [&] { return !IsWindow(main); }) ? 0 : Fail("main window still open");
