@@ -62,16 +62,6 @@ TEST_F(Graph_Page_Test, ArrowsWrapAroundAndEveryChangeRedraws)
     EXPECT_EQ(graph.Chart1().Model.Title.Lines(), std::vector<std::string>{"Density (g/mL) "});
 }
 
-TEST_F(Graph_Page_Test, ASavedGraphThePageDoesNotHaveGivesTheFirst)
-{
-    Write_Ini("[Halvorn]\r\nGraph_Type_ComboBox=-1\r\n");
-    Start();
-    EXPECT_EQ(Main().Graph().Graph_Index(), 0);
-    EXPECT_FALSE(Main().Graph().Chart1().Model.Title.Lines().empty());
-    Close();
-    EXPECT_NE(Read_Ini().find("\r\nGraph_Type_ComboBox=0\r\n"), std::string::npos);
-}
-
 TEST_F(Graph_Page_Test, CopyFromTheMenuShowsTheGraphAndCopiesItWithTheCreditLineOnly)
 {
     Start();
