@@ -220,8 +220,9 @@ void Paint_Label(HDC dc, const Component& label, RECT rect, HFONT font)
 
 void Paint_Shape(HDC dc, const Component& shape, RECT rect, HFONT)
 {
-    Brush_Handle fill(CreateSolidBrush(shape.Fill));
-    Selected_Object brush(dc, fill.Get());
+    // The stock brush of the DC's own colour: no brush made per shape and paint.
+    SetDCBrushColor(dc, shape.Fill);
+    Selected_Object brush(dc, GetStockObject(DC_BRUSH));
     Selected_Object pen(dc, GetStockObject(BLACK_PEN));
     Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
 }

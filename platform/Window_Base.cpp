@@ -151,6 +151,10 @@ LRESULT Host_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
             (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
             return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
         return 0;
+    case WM_HSCROLL:
+        // A slider's moves reach its room as its commands, the scroll code as notification.
+        if (l && components_.Run_Command(reinterpret_cast<HWND>(l), LOWORD(w))) return 0;
+        break;
     case WM_COMMAND:
         // A control with a handler of its own runs it here, in the room that made it.
         if (components_.Run_Command(reinterpret_cast<HWND>(l), HIWORD(w))) return 0;
