@@ -2,7 +2,7 @@
 # Benchmarks: the portable core natively, then under Wine (medians, warm wineserver):
 # start-up time and peak memory beside a minimal Win32 program with 216 static controls,
 # one resize beside a lean program of the same composition (classic and visual-style
-# controls), and the graph page's redraw.
+# controls), the graph page's redraw, and a recolour of the table for a view beside a resize.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -35,6 +35,7 @@ scripts/wine-run build/windows/halvorn_driver.exe wait-window "Lean Reference St
 scripts/wine-run build/windows/halvorn_timing.exe resize-pair 60 "Halvorn v2.0b" "Lean Reference" \
   "Lean Reference Styled"
 scripts/wine-run build/windows/halvorn_timing.exe graph-redraw 32
+scripts/wine-run build/windows/halvorn_timing.exe view-recolour 32
 scripts/wine-run build/windows/halvorn_driver.exe close
 scripts/wine-run build/windows/halvorn_driver.exe close "Lean Reference"
 scripts/wine-run build/windows/halvorn_driver.exe close "Lean Reference Styled"
