@@ -121,7 +121,7 @@ TEST_F(Table_Views_Test, EachViewColoursTheBoxesAndIsKeptAcrossARestart)
     Answers = {IDYES};
     Command(Restore_Factory_Defaults_Option);
     EXPECT_TRUE(Main().Menu_Checked(Colour_By_Group_Option));
-    EXPECT_TRUE(Component_List::Shows(group_key));
+    EXPECT_TRUE(Component_List::Shows(Main().Component_Named("GroupBox1000")));
 }
 
 }  // namespace
