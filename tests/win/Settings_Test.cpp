@@ -139,7 +139,7 @@ TEST_F(Settings, TheCloseKeepsWhatItDoesNotKnowAndReportsAFileItCannotReplace)
     Close();
     std::string ini = Read_Ini();
     EXPECT_EQ(ini.rfind("; notes\r\n[Halvorn]\r\nLanguage=fr\r\nwindow_Width=900\r\n", 0), 0u) << ini;
-    EXPECT_NE(ini.find("Glossary_of_Terms_Form.Left=100\r\n\r\n[Other]\r\nx=1\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Discovery_Year_TrackBar=1869\r\n\r\n[Other]\r\nx=1\r\n"), std::string::npos) << ini;
 
     Restart(ini);
     const HANDLE held = CreateFileW(Ini_Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
