@@ -128,7 +128,7 @@ void Table_Views::Set_Choice(const View_Choice& choice)
     Send(property_list_, CB_SETCURSEL, static_cast<WPARAM>(choice_.Property));
     Send(unit_list_, CB_SETCURSEL, static_cast<WPARAM>(choice_.Unit));
     scale_ = Property_Scale_For(choice_.Property, Elements, rows_);
-    Show_Temperature();
+    Show_Temperature(true);
     Show_Year();
     Show_Key();
 }
@@ -145,7 +145,7 @@ void Table_Views::Set_Temperature(std::int32_t temperature)
     temperature = std::clamp(temperature, Lowest_Temperature, Highest_Temperature);
     if (temperature == choice_.Temperature) return;
     choice_.Temperature = temperature;
-    Show_Temperature();
+    Show_Temperature(false);
     recolour_();
 }
 
@@ -227,13 +227,18 @@ void Table_Views::Show_Key()
     year_slider_->Set_Visible(view == Table_View::Year);
 }
 
-void Table_Views::Show_Temperature()
+void Table_Views::Show_Temperature(bool new_unit)
 {
     const Temperature_Unit unit = choice_.Unit;
-    Send(temperature_slider_, TBM_SETRANGEMIN, FALSE, Whole_Degrees(Lowest_Temperature, unit));
-    Send(temperature_slider_, TBM_SETRANGEMAX, FALSE, Whole_Degrees(Highest_Temperature, unit));
-    Send(temperature_slider_, TBM_SETPAGESIZE, 0, 50);
-    Send(temperature_slider_, TBM_SETPOS, TRUE, Whole_Degrees(choice_.Temperature, unit));
+    if (new_unit) {
+        Send(temperature_slider_, TBM_SETRANGEMIN, FALSE, Whole_Degrees(Lowest_Temperature, unit));
+        Send(temperature_slider_, TBM_SETRANGEMAX, FALSE, Whole_Degrees(Highest_Temperature, unit));
+        Send(temperature_slider_, TBM_SETPAGESIZE, 0, 50);
+    }
+    // While the slider is dragged it stands where it should already: nothing to redraw.
+    if (const int degrees = Whole_Degrees(choice_.Temperature, unit);
+        new_unit || Send(temperature_slider_, TBM_GETPOS) != degrees)
+        Send(temperature_slider_, TBM_SETPOS, TRUE, degrees);
     // The text typed stays as typed while it says this temperature.
     const std::optional<std::int32_t> typed = Parse_Temperature(Window_Text(temperature_edit_->Window), unit);
     if (typed == choice_.Temperature) return;
@@ -273,7 +278,7 @@ void Table_Views::Unit_Chosen()
     const auto unit = static_cast<int>(Send(unit_list_, CB_GETCURSEL));
     if (unit < 0 || unit >= Temperature_Unit_Count) return;
     choice_.Unit = static_cast<Temperature_Unit>(unit);
-    Show_Temperature();
+    Show_Temperature(true);
 }
 
 void Table_Views::Year_Moved()

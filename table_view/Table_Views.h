@@ -67,7 +67,8 @@ public:
 private:
     void Create_Controls(Component& page);
     void Show_Key();
-    void Show_Temperature();
+    // The slider and the edit box show the temperature; a new unit also sets the slider's range.
+    void Show_Temperature(bool new_unit);
     void Show_Year();
     void Temperature_Moved();
     void Temperature_Typed();
