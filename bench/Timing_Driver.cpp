@@ -213,6 +213,8 @@ int main(int argc, char** argv)
             // as a drag across room temperature changes them.
             const int kelvin = i % 2 == 0 ? 350 : 250;
             SendMessageW(slider, TBM_SETPOS, TRUE, kelvin);
+            // What the resize left to paint is painted first, as it is before a drag.
+            Sleep(50);
             const auto begin = Clock::now();
             SendMessageW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, kelvin),
                          reinterpret_cast<LPARAM>(slider));
