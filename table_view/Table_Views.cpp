@@ -7,6 +7,7 @@
 
 #include "graphs/Graph_Types.h"
 #include "platform/Gdi_Owners.h"
+#include "platform/Seams.h"
 #include "platform/Win_Text.h"
 
 namespace halvorn {
@@ -43,6 +44,10 @@ const Control_Design Setting_Designs[] = {
 };
 
 bool Is_Move(unsigned short code) { return code != TB_ENDTRACK; }
+
+constexpr UINT_PTR Edit_Subclass_Id = 1;
+// Degrees a page of the slider moves.
+constexpr int Temperature_Page = 50;
 
 LRESULT Send(const Component* control, UINT message, WPARAM w = 0, LPARAM l = 0)
 {
@@ -104,6 +109,7 @@ void Table_Views::Create_Controls(Component& page)
     for (std::string_view unit : Temperature_Unit_Names)
         Send(unit_list_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(unit).c_str()));
     Send(temperature_edit_, EM_SETLIMITTEXT, 12);
+    SetWindowSubclass(temperature_edit_->Window, Edit_Keys, Edit_Subclass_Id, reinterpret_cast<DWORD_PTR>(this));
 
     property_list_->On_Command = [this](unsigned short code) {
         if (code == CBN_SELCHANGE) Set_Property(static_cast<int>(Send(property_list_, CB_GETCURSEL)));
@@ -120,6 +126,36 @@ void Table_Views::Create_Controls(Component& page)
     year_slider_->On_Command = [this](unsigned short code) {
         if (Is_Move(code)) Year_Moved();
     };
+}
+
+Table_Views::~Table_Views()
+{
+    if (temperature_edit_ && IsWindow(temperature_edit_->Window))
+        RemoveWindowSubclass(temperature_edit_->Window, Edit_Keys, Edit_Subclass_Id);
+}
+
+LRESULT CALLBACK Table_Views::Edit_Keys(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self)
+{
+    if (message == WM_KEYDOWN) {
+        const int step = w == VK_UP      ? 1
+                         : w == VK_DOWN  ? -1
+                         : w == VK_PRIOR ? Temperature_Page
+                         : w == VK_NEXT  ? -Temperature_Page
+                                         : 0;
+        if (step != 0) {
+            Run_Guarded(edit, [&] { reinterpret_cast<Table_Views*>(self)->Step_Temperature(step); });
+            return 0;
+        }
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, Edit_Keys, Edit_Subclass_Id);
+    return DefSubclassProc(edit, message, w, l);
+}
+
+void Table_Views::Step_Temperature(int degrees)
+{
+    Set_Temperature(std::clamp(Temperature_From(Whole_Degrees(choice_.Temperature, choice_.Unit) + degrees,
+                                                choice_.Unit),
+                               Lowest_Temperature, Highest_Temperature));
 }
 
 void Table_Views::Set_Choice(const View_Choice& choice)
@@ -233,7 +269,7 @@ void Table_Views::Show_Temperature(bool new_unit)
     if (new_unit) {
         Send(temperature_slider_, TBM_SETRANGEMIN, FALSE, Whole_Degrees(Lowest_Temperature, unit));
         Send(temperature_slider_, TBM_SETRANGEMAX, FALSE, Whole_Degrees(Highest_Temperature, unit));
-        Send(temperature_slider_, TBM_SETPAGESIZE, 0, 50);
+        Send(temperature_slider_, TBM_SETPAGESIZE, 0, Temperature_Page);
     }
     // While the slider is dragged it stands where it should already: nothing to redraw.
     if (const int degrees = Whole_Degrees(choice_.Temperature, unit);

@@ -40,6 +40,9 @@ public:
     // recolour colours every box by the current view and paints the table.
     Table_Views(Control_Factory& factory, Font_Cache& fonts, std::function<void()> recolour)
         : factory_(factory), fonts_(fonts), recolour_(std::move(recolour)) {}
+    Table_Views(const Table_Views&) = delete;
+    Table_Views& operator=(const Table_Views&) = delete;
+    ~Table_Views();
 
     // The key stands over the group key, on page; sample is the swatch whose colour the
     // year view's key shows.
@@ -71,6 +74,10 @@ private:
     void Show_Temperature(bool new_unit);
     void Show_Year();
     void Temperature_Moved();
+    // Up and Down in the edit box step the temperature a degree of its unit, Page Up and
+    // Page Down fifty, as on the slider; Home and End stay the caret's.
+    static LRESULT CALLBACK Edit_Keys(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self);
+    void Step_Temperature(int degrees);
     void Temperature_Typed();
     void Unit_Chosen();
     void Year_Moved();
