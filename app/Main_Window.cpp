@@ -276,6 +276,10 @@ LRESULT TMainForm1::Handle_Message(UINT message, WPARAM w, LPARAM l)
         // Logging off ends the program without a close: the settings are saved now.
         if (w) Run_Guarded(Handle(), [this] { FormCloseQuery(); });
         return 0;
+    case WM_MENUCHAR:
+        // Alt and a letter that no menu takes: a label of the table's view may.
+        if (table_->Views().Access_Key(LOWORD(w))) return MAKELRESULT(0, MNC_CLOSE);
+        return Host_Window::Handle_Message(message, w, l);
     case WM_SIZE:
         FormResize();
         return 0;

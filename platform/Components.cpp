@@ -209,7 +209,7 @@ void Paint_Label(HDC dc, const Component& label, RECT rect, HFONT font)
     SetTextColor(dc, label.Text_Colour);
     const std::wstring caption = Widen(label.Caption);
     const int length = static_cast<int>(caption.size());
-    UINT format = label.Text_Format | DT_NOPREFIX;
+    UINT format = label.Text_Format | (label.Access_Key ? 0u : DT_NOPREFIX);
     if ((format & (DT_VCENTER | DT_WORDBREAK)) == (DT_VCENTER | DT_WORDBREAK)) {
         // DrawText centres only a single line: measure the wrapped lines and move them down
         // by half the room left.

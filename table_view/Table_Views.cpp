@@ -93,6 +93,7 @@ void Table_Views::Create(Component& page, Component& group_key, const Component&
     setting_label_ = &factory_.Create({.Type = Control_Type::Label, .Name = "View_Setting_Label", .Left = 8,
                                        .Top = 99, .Font = &Main_Font, .Auto_Size = true},
                                       key_);
+    setting_label_->Access_Key = true;
     Create_Controls(page);
     Show_Key();
 }
@@ -203,6 +204,16 @@ void Table_Views::Set_Property(int graph_index)
     recolour_();
 }
 
+bool Table_Views::Access_Key(wchar_t key)
+{
+    const wchar_t letter = static_cast<wchar_t>(key | 0x20);  // either case
+    Component* control = choice_.View == Table_View::State && letter == L't'  ? temperature_slider_
+                         : choice_.View == Table_View::Year && letter == L'y' ? year_slider_
+                                                                               : nullptr;
+    if (control) SetFocus(control->Window);
+    return control != nullptr;
+}
+
 void Table_Views::Elements_Built(int rows)
 {
     rows_ = rows;
@@ -254,7 +265,7 @@ void Table_Views::Show_Key()
     Set_Label(*scale_note_, scale_.Logarithmic ? "Logarithmic scale" : "Even scale");
     Component_List::Invalidate(*scale_ramp_);
     setting_label_->Set_Visible(view == Table_View::State || view == Table_View::Year);
-    if (view == Table_View::State) Set_Label(*setting_label_, "Temperature :");
+    if (view == Table_View::State) Set_Label(*setting_label_, "&Temperature :");
     if (view == Table_View::Year) Show_Year();
 
     property_list_->Set_Visible(property);
@@ -291,7 +302,7 @@ void Table_Views::Show_Year()
         Send(year_slider_, TBM_SETPOS, TRUE, static_cast<LPARAM>(step));
     }
     if (choice_.View == Table_View::Year)
-        Set_Label(*setting_label_, "Year : " + Year_Text(choice_.Year, years_.empty() ? Missing_Value : years_.front()));
+        Set_Label(*setting_label_, "&Year : " + Year_Text(choice_.Year, years_.empty() ? Missing_Value : years_.front()));
 }
 
 void Table_Views::Temperature_Moved()

@@ -57,6 +57,9 @@ public:
     void Set_Temperature(std::int32_t temperature);
     void Set_Year(std::int32_t year);
     void Set_Property(int graph_index);
+    // Alt and the letter a label underlines: its control takes the focus. False when the
+    // view shows no such label.
+    bool Access_Key(wchar_t key);
 
     // The element data was built anew, rows of it: the year slider steps from discovery to
     // discovery, and the property's scale spans the values.

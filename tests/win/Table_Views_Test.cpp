@@ -78,6 +78,8 @@ TEST_F(Table_Views_Test, EachViewColoursTheBoxesAndIsKeptAcrossARestart)
     Type("Temperature_Edit", "0");
     EXPECT_EQ(Boxes_Filled_As(35), (std::set<int>{35, 80})) << "only bromine and mercury liquid at 0 \xB0" "C";
     EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 0);
+    EXPECT_EQ(HIWORD(SendMessageW(Main().Handle(), WM_MENUCHAR, 'T', 0)), MNC_CLOSE);
+    EXPECT_EQ(GetFocus(), slider) << "Alt+T, the label's access key, goes to the slider";
     const HWND edit = Main().Component_Named("Temperature_Edit").Window;
     SendMessageW(edit, WM_KEYDOWN, VK_PRIOR, 0);
     EXPECT_EQ(Window_Text(edit), "50") << "Page Up in the box steps as the slider does";
