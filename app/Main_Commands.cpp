@@ -28,6 +28,12 @@ const Command_Binding Main_Commands_Table[] = {
     {View_Readme_file_Option, [](TMainForm1& form) { form.View_Readme_file_OptionClick(); }},
     {View_Shareware_Catalog_Option, [](TMainForm1& form) { form.View_Shareware_Catalog_OptionClick(); }},
     {AboutOption, [](TMainForm1& form) { form.AboutOptionClick(); }},
+    {Colour_By_Group_Option, [](TMainForm1& form) { form.Colour_By_OptionClick(Table_View::Group); }},
+    {Colour_By_Block_Option, [](TMainForm1& form) { form.Colour_By_OptionClick(Table_View::Block); }},
+    {Colour_By_Metal_Option, [](TMainForm1& form) { form.Colour_By_OptionClick(Table_View::Metal); }},
+    {Colour_By_State_Option, [](TMainForm1& form) { form.Colour_By_OptionClick(Table_View::State); }},
+    {Colour_By_Property_Option, [](TMainForm1& form) { form.Colour_By_OptionClick(Table_View::Property); }},
+    {Colour_By_Year_Option, [](TMainForm1& form) { form.Colour_By_OptionClick(Table_View::Year); }},
 };
 
 }  // namespace

@@ -131,6 +131,7 @@ void TMainForm1::Apply_Settings()
     Place_Main_Window(Handle(), settings_.Window_Top, settings_.Window_Left, settings_.Window_Width,
                       settings_.Window_Height, defaults.Window_Top, defaults.Window_Left, defaults.Window_Width,
                       defaults.Window_Height);
+    table_->Views().Set_Choice(settings_.View);
     Show_Options();
     graph_->Select_Graph(settings_.Graph_Index);
     table_->Set_Swatch_Colours(settings_.Colours);
@@ -145,6 +146,8 @@ void TMainForm1::Show_Options()
     CheckMenuItem(menu_, Always_On_Top_Option, MF_BYCOMMAND | (settings_.Always_On_Top ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(menu_, Auto_Run_at_Windows_Startup_Option,
                   MF_BYCOMMAND | (settings_.Auto_Run ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuRadioItem(menu_, Colour_By_Group_Option, Colour_By_Year_Option,
+                       Colour_By_Group_Option + static_cast<UINT>(table_->Views().Choice().View), MF_BYCOMMAND);
 }
 
 bool TMainForm1::Menu_Checked(unsigned short command) const
@@ -163,6 +166,7 @@ void TMainForm1::FormCloseQuery()
     settings.Window_Width = bounds.right - bounds.left, settings.Window_Height = bounds.bottom - bounds.top;
     settings.Graph_Index = graph_->Graph_Index();
     settings.Colours = table_->Swatch_Colours();
+    settings.View = table_->Views().Choice();
     Read_Secondary_Place(program_.Element_Report_Form, settings.Report_Left, settings.Report_Top);
     Read_Secondary_Place(program_.Glossary_of_Terms_Form, settings.Glossary_Left, settings.Glossary_Top);
     Write_Settings_File(Settings_File_Path(), settings);
@@ -194,6 +198,12 @@ void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick()
     } else {
         if (Enable_Auto_Run(*program_.Registry, messages, Executable_Path())) settings_.Auto_Run = true;
     }
+    Show_Options();
+}
+
+void TMainForm1::Colour_By_OptionClick(Table_View view)
+{
+    table_->Views().Colour_By(view);
     Show_Options();
 }
 
@@ -266,6 +276,10 @@ LRESULT TMainForm1::Handle_Message(UINT message, WPARAM w, LPARAM l)
         // Logging off ends the program without a close: the settings are saved now.
         if (w) Run_Guarded(Handle(), [this] { FormCloseQuery(); });
         return 0;
+    case WM_MENUCHAR:
+        // Alt and a letter that no menu takes: a label of the table's view may.
+        if (table_->Views().Access_Key(LOWORD(w))) return MAKELRESULT(0, MNC_CLOSE);
+        return Host_Window::Handle_Message(message, w, l);
     case WM_SIZE:
         FormResize();
         return 0;

@@ -66,6 +66,7 @@ public:
     void AboutOptionClick();
     void View_Readme_file_OptionClick();
     void View_Shareware_Catalog_OptionClick();
+    void Colour_By_OptionClick(Table_View view);
 
 protected:
     LRESULT Handle_Message(UINT message, WPARAM w, LPARAM l) override;

@@ -40,6 +40,15 @@ inline constexpr Menu_Item_Design Search_Menu_Items[] = {
     {"Select_Element_by_Name_Option", "Select Element by Name", Select_Element_by_Name_Option, false},
 };
 
+inline constexpr Menu_Item_Design View_Menu_Items[] = {
+    {"Colour_By_Group_Option", "Colour by &Group", Colour_By_Group_Option, true},
+    {"Colour_By_Block_Option", "Colour by &Block", Colour_By_Block_Option, true},
+    {"Colour_By_Metal_Option", "Colour by &Metal, Metalloid, Non-Metal", Colour_By_Metal_Option, true},
+    {"Colour_By_State_Option", "Colour by &State at a Temperature", Colour_By_State_Option, true},
+    {"Colour_By_Property_Option", "Colour by a &Property", Colour_By_Property_Option, true},
+    {"Colour_By_Year_Option", "Colour by &Year of Discovery", Colour_By_Year_Option, true},
+};
+
 inline constexpr Menu_Item_Design Help_Menu_Items[] = {
     {"Glossary_of_Terms_Option", "Glossary of Terms", Glossary_of_Terms_Option, false},
     {"N3", "", 0, false},
@@ -49,9 +58,10 @@ inline constexpr Menu_Item_Design Help_Menu_Items[] = {
     {"AboutOption", "&About", AboutOption, false},
 };
 
-inline constexpr std::array<Menu_Design, 3> Main_Menu_Design{{
+inline constexpr std::array<Menu_Design, 4> Main_Menu_Design{{
     {"FileMenu", "&File", File_Menu_Items, std::size(File_Menu_Items)},
     {"Search_Menu", "Search", Search_Menu_Items, std::size(Search_Menu_Items)},
+    {"View_Menu", "&View", View_Menu_Items, std::size(View_Menu_Items)},
     {"HelpMenu", "&Help", Help_Menu_Items, std::size(Help_Menu_Items)},
 }};
 

@@ -35,12 +35,24 @@ constexpr Setting_Key Colour_Key(std::string_view name, std::int32_t default_val
             }};
 }
 
+template <auto Field>
+constexpr Setting_Key View_Key(std::string_view name, std::int32_t default_value, int write_position,
+                               std::int32_t minimum, std::int32_t maximum)
+{
+    return {name, Setting_Type::Integer, default_value, write_position, minimum, maximum,
+            [](const Program_Settings& settings) { return static_cast<std::int32_t>(settings.View.*Field); },
+            [](Program_Settings& settings, std::int32_t value) {
+                settings.View.*Field = static_cast<std::remove_reference_t<decltype(settings.View.*Field)>>(value);
+            }};
+}
+
 using S = Program_Settings;
+using V = View_Choice;
 using enum Setting_Type;
 
 }  // namespace
 
-const std::array<Setting_Key, 22> Setting_Keys{{
+const std::array<Setting_Key, Setting_Key_Count> Setting_Keys{{
     Key<&S::Window_Top>("window_top_posn", Integer, 20, 1),
     Key<&S::Window_Left>("window_left_posn", Integer, 20, 2),
     Key<&S::Window_Width>("window_Width", Integer, 681, 3),
@@ -63,6 +75,11 @@ const std::array<Setting_Key, 22> Setting_Keys{{
     Key<&S::Report_Left>("Element_Report_Form.Left", Integer, 100, 19),
     Key<&S::Glossary_Top>("Glossary_of_Terms_Form.Top", Integer, 20, 20),
     Key<&S::Glossary_Left>("Glossary_of_Terms_Form.Left", Integer, 100, 21),
+    View_Key<&V::View>("Colour_By_Option", 0, 22, 0, Table_View_Count - 1),
+    View_Key<&V::Property>("Colour_Property_ComboBox", 6, 23, 0, Graph_Type_Count - 1),
+    View_Key<&V::Temperature>("Temperature_Hundredths_Kelvin", 27315, 24, Lowest_Temperature, Highest_Temperature),
+    View_Key<&V::Unit>("Temperature_Unit_ComboBox", 0, 25, 0, Temperature_Unit_Count - 1),
+    View_Key<&V::Year>("Discovery_Year_TrackBar", 1869, 26, -100000, 100000),
 }};
 
 Program_Settings Program_Settings::Defaults()
@@ -82,9 +99,9 @@ Program_Settings Program_Settings::Defaults_At(int dpi)
     return defaults;
 }
 
-std::array<const Setting_Key*, 22> Keys_In_Write_Order()
+std::array<const Setting_Key*, Setting_Key_Count> Keys_In_Write_Order()
 {
-    std::array<const Setting_Key*, 22> order{};
+    std::array<const Setting_Key*, Setting_Key_Count> order{};
     for (const Setting_Key& key : Setting_Keys) order[static_cast<std::size_t>(key.Write_Position)] = &key;
     return order;
 }

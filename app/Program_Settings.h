@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "table_view/Table_Colouring.h"
+
 namespace halvorn {
 
 inline constexpr std::string_view Settings_File_Name = "Halvorn.ini";
@@ -22,6 +24,8 @@ struct Program_Settings {
     // In the order of the colour key's swatches (0x00BBGGRR).
     std::array<std::uint32_t, Group_Colour_Count> Colours{};
     std::int32_t Report_Top = 0, Report_Left = 0, Glossary_Top = 0, Glossary_Left = 0;
+    // How the table is coloured, and what the views show.
+    View_Choice View;
 
     // Every field at its key's default.
     static Program_Settings Defaults();
@@ -42,16 +46,19 @@ struct Setting_Key {
     void (*Set)(Program_Settings&, std::int32_t);
 };
 
+inline constexpr std::size_t Setting_Key_Count = 27;
+
 // In the order they are read.
-extern const std::array<Setting_Key, 22> Setting_Keys;
+extern const std::array<Setting_Key, Setting_Key_Count> Setting_Keys;
 
 // The keys in the order the close writes them.
-std::array<const Setting_Key*, 22> Keys_In_Write_Order();
+std::array<const Setting_Key*, Setting_Key_Count> Keys_In_Write_Order();
 
 // The value of a stored text for a key: an integer in decimal with an optional sign,
 // nothing else. Anything that is not one ("abc", "12abc", empty, outside 32 bits) gives
 // the key's default; so does a value outside the key's range: a colour outside 0x000000
-// to 0xFFFFFF, which is no RGB colour at all, or a graph the page does not have.
+// to 0xFFFFFF, which is no RGB colour at all, or a graph the page does not have. A file
+// written before the table had its views lacks their keys, and so opens in the groups.
 std::int32_t Parse_Setting_Value(const Setting_Key& key, std::string_view text);
 
 }  // namespace halvorn

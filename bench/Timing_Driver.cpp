@@ -6,7 +6,11 @@
 //   halvorn_timing resize-to WIDTH HEIGHT        sets the running program's outer size
 //   halvorn_timing graph-redraw RUNS             times the graph page's redraw after a change of
 //                                                property, and a resize with that page showing
+//   halvorn_timing view-recolour RUNS            times one step of the temperature slider in the
+//                                                state view (recolour and repaint) at the design
+//                                                size, and a resize of the same window
 #include <windows.h>
+#include <commctrl.h>
 #include <psapi.h>
 
 #include <algorithm>
@@ -14,6 +18,7 @@
 #include <vector>
 
 #include "graphs/Graph_Page.h"
+#include "table_view/Table_Views.h"
 #include "resources/Command_Ids.h"
 #include "tests/e2e/Driver_Support.h"
 
@@ -69,6 +74,25 @@ double Time_Resize(HWND window, bool larger)
     const auto begin = Clock::now();
     SetWindowPos(window, nullptr, 0, 0, larger ? 1100 : 700, larger ? 780 : 500, SWP_NOMOVE | SWP_NOZORDER);
     return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+}
+
+// The main window's child control of that id, or null.
+HWND Child_With_Id(HWND main, int id)
+{
+    struct Wanted {
+        int Id;
+        HWND Found;
+    } wanted{id, nullptr};
+    EnumChildWindows(
+        main,
+        [](HWND child, LPARAM l) {
+            auto& w = *reinterpret_cast<Wanted*>(l);
+            if (GetDlgCtrlID(child) != w.Id) return TRUE;
+            w.Found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&wanted));
+    return wanted.Found;
 }
 
 double Median(std::vector<double> values)
@@ -147,6 +171,44 @@ int main(int argc, char** argv)
         }
         std::printf("graph page, median of %d: redraw after a change %.2f ms, resize with repaint %.2f ms\n", runs,
                     Median(redraws), Median(resizes));
+        return 0;
+    }
+    if (command == "view-recolour" && argc > 2) {
+        HWND main = Visible_Window(Main_Title);
+        if (!main) return Fail("no main window");
+        const int runs = std::max(1, std::atoi(argv[2]));
+        SendMessageW(main, WM_COMMAND, halvorn::Copy_Table_To_Windows_Clipboard_Option, 0);
+        SendMessageW(main, WM_COMMAND, halvorn::Colour_By_State_Option, 0);
+        HWND slider = Child_With_Id(main, halvorn::Temperature_TrackBar);
+        if (!slider) return Fail("no temperature slider");
+        // The design size: a client area of 691 x 485.
+        RECT outer, client;
+        GetWindowRect(main, &outer);
+        GetClientRect(main, &client);
+        const auto design = [&] {
+            SetWindowPos(main, nullptr, 0, 0, 691 + (outer.right - outer.left) - client.right,
+                         485 + (outer.bottom - outer.top) - client.bottom, SWP_NOMOVE | SWP_NOZORDER);
+        };
+        std::vector<double> recolours, resizes;
+        for (int i = 0; i < runs; ++i) {
+            design();
+            // Between 250 K and 350 K the states of bromine, mercury, gallium and others change,
+            // as a drag across room temperature changes them.
+            const int kelvin = i % 2 == 0 ? 350 : 250;
+            SendMessageW(slider, TBM_SETPOS, TRUE, kelvin);
+            // What the resize left to paint is painted first, as it is before a drag.
+            Sleep(50);
+            const auto begin = Clock::now();
+            SendMessageW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, kelvin),
+                         reinterpret_cast<LPARAM>(slider));
+            recolours.push_back(std::chrono::duration<double, std::milli>(Clock::now() - begin).count());
+            resizes.push_back(Time_Resize(main, i % 2 == 0));
+        }
+        design();
+        SendMessageW(main, WM_COMMAND, halvorn::Colour_By_Group_Option, 0);
+        std::printf("table view, median of %d: recolour with repaint at the design size %.2f ms, "
+                    "resize with repaint %.2f ms\n",
+                    runs, Median(recolours), Median(resizes));
         return 0;
     }
     return Fail("unknown command");

@@ -15,6 +15,7 @@ add_executable(halvorn_unit_tests
   tests/unit/Element_Data_Test.cpp
   tests/unit/Report_Test.cpp
   tests/unit/Table_Layout_Test.cpp
+  tests/unit/Table_Colouring_Test.cpp
   tests/unit/Chart_Test.cpp
   tests/unit/Graph_Series_Test.cpp
   tests/unit/Registry_Routines_Test.cpp

@@ -54,6 +54,7 @@ add_library(halvorn_ui STATIC
   table_view/Table_Keyboard.cpp
   table_view/Table_Page.cpp
   table_view/Table_Tips.cpp
+  table_view/Table_Views.cpp
   winint/About_Window.cpp
   winint/Gif_Animation.cpp
   winint/Notepad_Documents.cpp
@@ -121,6 +122,7 @@ add_executable(halvorn_win_tests
   tests/win/Wallpaper_Dialog_Test.cpp
   tests/win/Graph_Page_Test.cpp
   tests/win/Table_Picture_Test.cpp
+  tests/win/Table_Views_Test.cpp
   tests/win/Platform_Test.cpp
   tests/win/Win_Test_Support.cpp
   resources/Halvorn.rc)

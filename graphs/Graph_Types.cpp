@@ -80,13 +80,18 @@ std::vector<int> Graph_Element_Numbers(int graph_index, const Element_Array& ele
     return numbers;
 }
 
-std::string Graph_Point_Text(const Element_Record& element, int graph_index, const Number_Separators& separators)
+std::string Graph_Value_Text(const Element_Record& element, int graph_index, const Number_Separators& separators)
 {
     const double value = Graph_Value(element, graph_index);
     if (value == Missing_Double) return {};
     const int decimals = Report_Decimals[graph_index];
-    const std::string shown =
-        decimals < 0 ? std::to_string(element.Discovered_Date) : Format_Report_Value(decimals, value, separators);
+    return decimals < 0 ? std::to_string(element.Discovered_Date) : Format_Report_Value(decimals, value, separators);
+}
+
+std::string Graph_Point_Text(const Element_Record& element, int graph_index, const Number_Separators& separators)
+{
+    const std::string shown = Graph_Value_Text(element, graph_index, separators);
+    if (shown.empty()) return {};
     return element.Element_Name + " (" + element.Element_Abbreviation + "), " + std::to_string(element.Atomic_Number) +
            " : " + shown;
 }

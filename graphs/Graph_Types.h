@@ -31,6 +31,9 @@ void Fill_Graph_Series(Chart_Series& series, int graph_index, const Element_Arra
 // The element number of each point Fill_Graph_Series appends, in the same order.
 std::vector<int> Graph_Element_Numbers(int graph_index, const Element_Array& elements);
 
+// The element's value of the property as the report shows it ("7.87"); empty for none.
+std::string Graph_Value_Text(const Element_Record& element, int graph_index, const Number_Separators& separators = {});
+
 // What the pointer's tip over a point says: the element's name, symbol and number, and
 // its value of the property as the report shows it ("Iron (Fe), 26 : 7.87").
 std::string Graph_Point_Text(const Element_Record& element, int graph_index, const Number_Separators& separators);

@@ -65,7 +65,13 @@ bool Component_List::Run_Command(HWND control, unsigned short notification) cons
 namespace {
 
 int batch_depth = 0;
-std::vector<HWND> batch_hosts;  // the windows to repaint when the outermost batch ends
+// The windows to repaint when the outermost batch ends, each with the places changed in
+// it: a few boxes recoloured repaint those boxes only.
+struct Batch_Host {
+    HWND Host;
+    Region_Handle Changed;
+};
+std::vector<Batch_Host> batch_hosts;
 
 }  // namespace
 
@@ -74,7 +80,7 @@ Repaint_Batch::Repaint_Batch() { ++batch_depth; }
 Repaint_Batch::~Repaint_Batch()
 {
     if (--batch_depth > 0) return;
-    for (HWND host : std::exchange(batch_hosts, {})) InvalidateRect(host, nullptr, FALSE);
+    for (const Batch_Host& host : std::exchange(batch_hosts, {})) InvalidateRgn(host.Host, host.Changed.Get(), FALSE);
 }
 
 void Component::Set_Bounds(int left, int top, int width, int height)
@@ -200,7 +206,7 @@ void Paint_Label(HDC dc, const Component& label, RECT rect)
     SetTextColor(dc, label.Text_Colour);
     const std::wstring caption = Widen(label.Caption);
     const int length = static_cast<int>(caption.size());
-    UINT format = label.Text_Format | DT_NOPREFIX;
+    UINT format = label.Text_Format | (label.Access_Key ? 0u : DT_NOPREFIX);
     if ((format & (DT_VCENTER | DT_WORDBREAK)) == (DT_VCENTER | DT_WORDBREAK)) {
         // DrawText centres only a single line: measure the wrapped lines and move them down
         // by half the room left.
@@ -332,6 +338,8 @@ void Component_List::Paint(HWND host, HDC dc, const RECT& area, Font_Cache& font
         RECT overlap;
         if (!IntersectRect(&overlap, &rect, &area)) continue;
         if (rect.right - rect.left <= 0 || rect.bottom - rect.top <= 0) continue;
+        // Outside what the DC is clipped to (the places to repaint), nothing would show.
+        if (!RectVisible(dc, &rect)) continue;
         const HFONT font = component.Font.Points > 0 ? fonts.Get(component.Font)
                                                      : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
         if (GetCurrentObject(dc, OBJ_FONT) != font) SelectObject(dc, font);
@@ -410,7 +418,15 @@ void Component_List::Invalidate(const Component& component)
     const HWND host = Host_Of(component);
     if (!host) return;
     if (batch_depth > 0) {
-        if (std::find(batch_hosts.begin(), batch_hosts.end(), host) == batch_hosts.end()) batch_hosts.push_back(host);
+        RECT place;
+        if (component.Window) GetClientRect(component.Window, &place);
+        else place = Host_Rect(component);
+        auto marked = std::find_if(batch_hosts.begin(), batch_hosts.end(),
+                                   [&](const Batch_Host& batch) { return batch.Host == host; });
+        if (marked == batch_hosts.end())
+            marked = batch_hosts.insert(marked, {host, Region_Handle(CreateRectRgn(0, 0, 0, 0))});
+        const Region_Handle part(CreateRectRgnIndirect(&place));
+        CombineRgn(marked->Changed.Get(), marked->Changed.Get(), part.Get(), RGN_OR);
         return;
     }
     // A hidden window paints all of itself when it shows.

@@ -68,6 +68,7 @@ struct Component {
     bool Visible = true;
     bool Focus_Cue = false;  // the keyboard focus is on it: a dotted rectangle inside
     bool Auto_Size = false;  // a label kept sized to its caption
+    bool Access_Key = false; // a label whose "&" underlines the letter after it
     bool Drop_Down = false;  // a drop-down list, whose window also holds its list below
     std::shared_ptr<const Bitmap_Handle> Picture;  // shared by the pictures that show it
     // The picture as scaled for the size it was last painted at, kept for the next paint.

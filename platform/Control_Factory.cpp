@@ -63,6 +63,27 @@ HWND Control_Factory::Create_Window(const Control_Design& design, HWND parent, H
                                      .Id = design.Command,
                                      .Font = font},
                                     what);
+    case Control_Type::Slider:
+        // The caption is the name assistive technology reads for it.
+        return Create_Child_Control(parent,
+                                    {.Class_Name = TRACKBAR_CLASSW,
+                                     .Style = visible | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS,
+                                     .Caption = design.Caption,
+                                     .Left = design.Left, .Top = design.Top, .Width = design.Width,
+                                     .Height = design.Height,
+                                     .Id = design.Command},
+                                    what);
+    case Control_Type::Edit_Box:
+        return Create_Child_Control(parent,
+                                    {.Class_Name = WC_EDITW,
+                                     .Style = visible | WS_TABSTOP | ES_AUTOHSCROLL,
+                                     .Ex_Style = WS_EX_CLIENTEDGE,
+                                     .Caption = design.Caption,
+                                     .Left = design.Left, .Top = design.Top, .Width = design.Width,
+                                     .Height = design.Height,
+                                     .Id = design.Command,
+                                     .Font = font},
+                                    what);
     default:
         throw std::logic_error("not a windowed control: " + std::string(design.Name));
     }

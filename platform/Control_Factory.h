@@ -22,6 +22,8 @@ enum class Control_Type : std::uint8_t {
     Painted,         // windowless, drawn by its own paint handler
     Push_Button,     // a real button with an optional glyph and tooltip
     Drop_Down_List,  // a real combo box without an edit part
+    Slider,          // a real trackbar, its moves sent to the room as commands
+    Edit_Box,        // a real one-line edit control
 };
 
 struct Control_Design {
@@ -32,7 +34,7 @@ struct Control_Design {
     const Font_Spec* Font = nullptr;  // none: the parent's font
     std::string_view Tooltip = {};
     int Glyph = 0;    // bitmap resource shown on a button
-    int Command = 0;  // WM_COMMAND id of a real control
+    int Command = 0;  // WM_COMMAND id of a real control (a slider's too)
     bool Visible = true;
     bool Auto_Size = false;  // a label sized to its caption
 };

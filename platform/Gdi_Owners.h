@@ -16,6 +16,7 @@ using Font_Handle = Gdi_Object<HFONT>;
 using Bitmap_Handle = Gdi_Object<HBITMAP>;
 using Brush_Handle = Gdi_Object<HBRUSH>;
 using Pen_Handle = Gdi_Object<HPEN>;
+using Region_Handle = Gdi_Object<HRGN>;
 
 // Selects an object into a DC for one scope.
 class Selected_Object {

@@ -99,6 +99,9 @@ LRESULT Host_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
+        // Only the places to repaint are drawn again, not all the bounding rectangle holds.
+        const Region_Handle changed(CreateRectRgn(0, 0, 0, 0));
+        const bool clip = GetUpdateRgn(Handle(), changed.Get(), FALSE) > NULLREGION;
         Paint_Dc paint(Handle());
         const RECT& area = paint.Area();
         const int width = area.right - area.left, height = area.bottom - area.top;
@@ -111,6 +114,10 @@ LRESULT Host_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
         Memory_Dc buffer(paint.Get());
         Bitmap_Handle bitmap(CreateCompatibleBitmap(paint.Get(), width, height));
         Selected_Object chosen(buffer.Get(), bitmap.Get());
+        if (clip) {
+            OffsetRgn(changed.Get(), -area.left, -area.top);
+            SelectClipRgn(buffer.Get(), changed.Get());
+        }
         SetViewportOrgEx(buffer.Get(), -area.left, -area.top, nullptr);
         FillRect(buffer.Get(), &area, GetSysColorBrush(COLOR_BTNFACE));
         components_.Paint(Handle(), buffer.Get(), area, fonts_);
@@ -151,6 +158,10 @@ LRESULT Host_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
             (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
             return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
         return 0;
+    case WM_HSCROLL:
+        // A slider's moves reach its room as its commands, the scroll code as notification.
+        if (l && components_.Run_Command(reinterpret_cast<HWND>(l), LOWORD(w))) return 0;
+        break;
     case WM_COMMAND:
         // A control with a handler of its own runs it here, in the room that made it.
         if (components_.Run_Command(reinterpret_cast<HWND>(l), HIWORD(w))) return 0;

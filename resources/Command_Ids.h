@@ -19,6 +19,13 @@ enum Command_Id : unsigned short {
     View_Readme_file_Option,
     View_Shareware_Catalog_Option,
     AboutOption,
+    // The View menu's one check group, in the order of the table's views.
+    Colour_By_Group_Option,
+    Colour_By_Block_Option,
+    Colour_By_Metal_Option,
+    Colour_By_State_Option,
+    Colour_By_Property_Option,
+    Colour_By_Year_Option,
 };
 
 }  // namespace halvorn

@@ -2,7 +2,8 @@
 # Benchmarks: the portable core natively, then under Wine (medians, warm wineserver):
 # start-up time and peak memory beside a minimal Win32 program with 216 static controls,
 # one resize beside a lean program of the same composition (classic and visual-style
-# controls), each alone on the display, and the graph page's redraw.
+# controls), each alone on the display, the graph page's redraw, and a recolour of the table
+# for a view beside a resize.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -70,10 +71,11 @@ for i in 1 2; do
 done
 echo "machine after the resizes: $(busy_share)% busy"
 [ "$only" = resize ] && exit 0
-# The graph page's redraw, with the program on its own again.
+# The graph page's redraw and a view's recolour, with the program on its own again.
 scripts/wine-run build/windows/Halvorn.exe &
 halvorn=$!
 scripts/wine-run build/windows/halvorn_driver.exe wait-painted 60
 scripts/wine-run build/windows/halvorn_timing.exe graph-redraw 32
+scripts/wine-run build/windows/halvorn_timing.exe view-recolour 32
 scripts/wine-run build/windows/halvorn_driver.exe close
 wait $halvorn

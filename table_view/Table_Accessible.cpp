@@ -31,6 +31,7 @@ bool Table_Accessible::Describe(const Component& control, Accessible_Facts& fact
         facts.Name = element.Element_Name;
         facts.Description = std::to_string(element.Atomic_Number) + ", " +
                             std::string(Group_Names.Holds(element.Group) ? Group_Names[element.Group] : "Unknown");
+        if (const std::string value = values_.Box_Value(number); !value.empty()) facts.Description += ", " + value;
         facts.Focusable = true;
     } else if (const int swatch = Index_In(swatches_, control); swatch >= 0) {
         facts.Name = Group_Swatches[static_cast<std::size_t>(swatch)].Caption;

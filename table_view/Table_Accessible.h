@@ -1,6 +1,6 @@
 // The table page as assistive technology sees it: each shown element box a push button
 // named after its element ("Iron") and described by its number and group ("26, Transition
-// Metals"), each colour swatch a push button named after its group, the headings, the key's
+// Metals", and in another view what it shows: "26, Transition Metals, solid at 300 K"), each colour swatch a push button named after its group, the headings, the key's
 // frame and labels as their captions, the buttons as themselves; the connector pictures,
 // which only decorate, are left out.
 #pragma once
@@ -8,6 +8,7 @@
 #include <span>
 
 #include "platform/Graphic_Accessible.h"
+#include "table_view/Table_Views.h"
 
 namespace halvorn {
 
@@ -16,8 +17,10 @@ class Table_Keyboard;
 class Table_Accessible final : public Accessible_Source {
 public:
     Table_Accessible(const Component_List& components, HWND page, std::span<Component* const> boxes,
-                     std::span<Component* const> swatches, Table_Keyboard& keyboard)
-        : boxes_(boxes), swatches_(swatches), keyboard_(keyboard), object_(components, page, *this) {}
+                     std::span<Component* const> swatches, const Box_Value_Source& values, Table_Keyboard& keyboard)
+        : boxes_(boxes), swatches_(swatches), values_(values), keyboard_(keyboard), object_(components, page, *this)
+    {
+    }
 
     Graphic_Accessible& Object() { return object_; }
 
@@ -29,6 +32,7 @@ public:
 private:
     std::span<Component* const> boxes_;
     std::span<Component* const> swatches_;
+    const Box_Value_Source& values_;
     Table_Keyboard& keyboard_;
     Graphic_Accessible object_;
 };

@@ -54,9 +54,9 @@ bool Is_Press(UINT message)
 }  // namespace
 
 Table_Keyboard::Table_Keyboard(const Component_List& components, Component& page, std::span<Component* const> boxes,
-                               std::span<Component* const> swatches)
-    : page_(page), boxes_(boxes), swatches_(swatches), tips_(page.Window, boxes),
-      accessible_(components, page.Window, boxes, swatches, *this)
+                               std::span<Component* const> swatches, const Box_Value_Source& values)
+    : page_(page), boxes_(boxes), swatches_(swatches), tips_(page.Window, boxes, values),
+      accessible_(components, page.Window, boxes, swatches, values, *this)
 {
     WNDCLASSEXW tab_stop_class{};
     tab_stop_class.cbSize = sizeof tab_stop_class;
@@ -192,7 +192,7 @@ bool Table_Keyboard::Key_Down(WPARAM key, LPARAM l)
     case VK_HOME: Move(Focus_Move::Row_Start); break;
     case VK_END: Move(Focus_Move::Row_End); break;
     case VK_TAB:
-        if (Shift_Down() == At_Key()) {
+        if (Shift_Down() == At_Key() && Key_Shows()) {
             Set_Focused(At_Key() ? (Takes_Focus(last_box_) ? last_box_ : First_Box())
                                  : (last_swatch_ ? last_swatch_ : swatches_.front()));
         } else {
@@ -231,6 +231,8 @@ void Table_Keyboard::Move(Focus_Move move)
     const std::span<Component* const> items = At_Key() ? swatches_ : boxes_;
     const int from = Index_In(items, focused_);
     if (from < 0) return;
+    // A swatch hidden by a change of view hands the focus back to the boxes.
+    if (!Takes_Focus(focused_)) return Set_Focused(First_Box());
     Set_Focused(items[Next_Focus_Cell(Cells_Of(items), static_cast<std::size_t>(from), move)]);
 }
 
@@ -249,7 +251,7 @@ void Table_Keyboard::Press_Later(Component& item)
 void Table_Keyboard::Enter(bool at_key)
 {
     typed_.Clear();
-    Set_Focused(at_key ? (last_swatch_ ? last_swatch_ : swatches_.front())
+    Set_Focused(at_key && Key_Shows() ? (last_swatch_ ? last_swatch_ : swatches_.front())
                        : (Takes_Focus(last_box_) ? last_box_ : First_Box()));
     Keyboard_Used();
     SetFocus(page_.Window);

@@ -17,14 +17,16 @@
 #include "table_view/Table_Accessible.h"
 #include "table_view/Table_Navigation.h"
 #include "table_view/Table_Tips.h"
+#include "table_view/Table_Views.h"
 
 namespace halvorn {
 
 class Table_Keyboard {
 public:
-    // boxes[n - 1] is element box n; page is the window that paints them and the swatches.
+    // boxes[n - 1] is element box n; page is the window that paints them and the swatches;
+    // values tells what the view shows of each box.
     Table_Keyboard(const Component_List& components, Component& page, std::span<Component* const> boxes,
-                   std::span<Component* const> swatches);
+                   std::span<Component* const> swatches, const Box_Value_Source& values);
     Table_Keyboard(const Table_Keyboard&) = delete;
     Table_Keyboard& operator=(const Table_Keyboard&) = delete;
     ~Table_Keyboard();
@@ -62,6 +64,8 @@ private:
     void Show_Cue(std::optional<bool> page_focused = std::nullopt);
     void Keyboard_Used();
     bool At_Key() const;
+    // The group key shows (other views have no swatches to go to).
+    bool Key_Shows() const { return Component_List::Shows(*swatches_.front()); }
     bool Takes_Focus(const Component* item) const;
     Component* First_Box() const;
 

@@ -54,24 +54,19 @@ const Control_Design Message_Label_Design{.Type = Control_Type::Label, .Name = "
 
 std::string Box_Name(int number) { return "StaticText" + std::to_string(number); }
 
-// Captions each element box as its row is read and gives it the text colour of its state.
+// Captions each element box as its row is read.
 class Box_Captioner final : public Element_Row_Sink {
 public:
-    Box_Captioner(Table_Page& page, const std::array<Component*, 4>& state_labels)
-        : page_(page), state_labels_(state_labels) {}
+    explicit Box_Captioner(Table_Page& page) : page_(page) {}
 
     void Row_Built(std::int32_t row, const Element_Record& record) override
     {
         if (row > Element_Box_Count) return;
-        Component& box = page_.Element_Box(row);
-        box.Set_Caption(std::to_string(record.Atomic_Number) + '\r' + record.Element_Abbreviation);
-        const std::size_t state = record.State >= 1 && record.State <= 3 ? static_cast<std::size_t>(record.State - 1) : 3;
-        box.Set_Text_Colour(state_labels_[state]->Text_Colour);
+        page_.Element_Box(row).Set_Caption(std::to_string(record.Atomic_Number) + '\r' + record.Element_Abbreviation);
     }
 
 private:
     Table_Page& page_;
-    const std::array<Component*, 4>& state_labels_;
 };
 
 }  // namespace
@@ -100,7 +95,13 @@ void Table_Page::Create(Component& page, const Component& page_control)
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CONNECTOR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     for (const Control_Design& design : Connector_Designs) factory_.Create(design, &page).Picture = connector_;
 
-    Create_Colour_Key(page);
+    Component& group_key = Create_Colour_Key(page);
+    // The views' controls come after the table and before the buttons in the tab order.
+    views_ = std::make_unique<Table_Views>(factory_, fonts_, [this] {
+        Set_Element_Box_Colours_BitBtnClick();
+        Paint_Now(owner_);
+    });
+    views_->Create(page, group_key, *swatches_[3]);
     for (const Control_Design& design : Button_Designs) {
         Component& button = factory_.Create(design, &page);
         if (design.Command == ExitOption) exit_button_ = &button;
@@ -108,10 +109,10 @@ void Table_Page::Create(Component& page, const Component& page_control)
     message_label_ = &factory_.Create(Message_Label_Design, &page);
     message_label_->Text_Colour = RGB(255, 0, 0);
     message_label_->Text_Format = DT_CENTER | DT_VCENTER | DT_WORDBREAK;
-    keyboard_ = std::make_unique<Table_Keyboard>(factory_.Components(), page, boxes_, swatches_);
+    keyboard_ = std::make_unique<Table_Keyboard>(factory_.Components(), page, boxes_, swatches_, *views_);
 }
 
-void Table_Page::Create_Colour_Key(Component& page)
+Component& Table_Page::Create_Colour_Key(Component& page)
 {
     Component& key = factory_.Create({.Type = Control_Type::Frame, .Name = "GroupBox1000", .Left = 88, .Top = 2,
                                       .Width = 345, .Height = 130,
@@ -132,6 +133,7 @@ void Table_Page::Create_Colour_Key(Component& page)
                          .Auto_Size = true},
                         &key);
     }
+    return key;
 }
 
 void Table_Page::Create_State_Legend(Component& form)
@@ -158,18 +160,42 @@ void Table_Page::Build_Array_Data_ButtonClick()
     // The page repaints once, for the captions, the colouring and the hiding together; when
     // the build fails, for the rows read so far (the error itself goes to the user).
     const Repaint_Batch one_repaint;
-    Box_Captioner captioner(*this, state_labels_);
+    Box_Captioner captioner(*this);
     Build_Element_Array(database_text_, Elements, Number_of_Elements, &captioner);
+    views_->Elements_Built(Coloured_Rows());
     Set_Element_Box_Colours_BitBtnClick();
     for (int n = Number_of_Elements + 1; n <= Element_Box_Count; ++n) Element_Box(n).Set_Visible(false);
 }
 
-void Table_Page::Set_Element_Box_Colours_BitBtnClick()
+int Table_Page::Coloured_Rows() const
 {
     const std::size_t lines = Count_Text_Lines(database_text_);
-    const int rows = lines > 1 ? static_cast<int>(std::min<std::size_t>(lines - 1, Element_Box_Count)) : 0;
+    return lines > 1 ? static_cast<int>(std::min<std::size_t>(lines - 1, Element_Box_Count)) : 0;
+}
+
+void Table_Page::Set_Element_Box_Colours_BitBtnClick()
+{
+    const int rows = Coloured_Rows();
+    const bool by_group = views_->Choice().View == Table_View::Group;
+    // Every box changed is repainted together, once.
     const Repaint_Batch one_repaint;
-    for (int n = 1; n <= rows; ++n) Element_Box(n).Set_Fill(Swatch_Colour(Elements[n].Group));
+    for (int n = 1; n <= rows; ++n) {
+        const Element_Record& element = Elements[n];
+        Component& box = Element_Box(n);
+        if (by_group) {
+            box.Set_Fill(Swatch_Colour(element.Group));
+            box.Set_Text_Colour(State_Text_Colour(element.State));
+        } else {
+            const Box_Colours colours = views_->Colours_Of(element, Swatch_Colour(element.Group));
+            box.Set_Fill(colours.Fill);
+            box.Set_Text_Colour(colours.Text);
+        }
+    }
+}
+
+COLORREF Table_Page::State_Text_Colour(std::int32_t state) const
+{
+    return state_labels_[state >= 1 && state <= 3 ? static_cast<std::size_t>(state - 1) : 3]->Text_Colour;
 }
 
 COLORREF Table_Page::Swatch_Colour(std::int32_t group) const

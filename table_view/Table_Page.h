@@ -16,6 +16,7 @@
 #include "platform/Control_Factory.h"
 #include "table_view/Table_Keyboard.h"
 #include "table_view/Table_Layout.h"
+#include "table_view/Table_Views.h"
 
 namespace halvorn {
 
@@ -41,6 +42,8 @@ public:
     Component& Message_Label_1() const { return *message_label_; }
     // Keys, element tooltips and the accessible object of the page.
     Table_Keyboard& Keyboard() const { return *keyboard_; }
+    // The views besides the groups, their key and controls.
+    Table_Views& Views() const { return *views_; }
 
     // The element database text the build reads; tests give it other texts.
     void Set_Database_Text(std::string_view text) { database_text_ = text; }
@@ -48,6 +51,8 @@ public:
     // Builds the element array, captioning the boxes as their rows are read, then colours
     // them and hides the boxes without an element.
     void Build_Array_Data_ButtonClick();
+    // Colours the boxes by the view chosen: by group, the swatch colours with the text
+    // colour of each element's state, as the build gives it.
     void Set_Element_Box_Colours_BitBtnClick();
     // A press on the box of element number.
     void StaticText1MouseDown(int number);
@@ -66,7 +71,10 @@ public:
     Snapshot_Measures Measures() const override;
 
 private:
-    void Create_Colour_Key(Component& page);
+    Component& Create_Colour_Key(Component& page);
+    // The element rows of the database text, as far as there are boxes for them.
+    int Coloured_Rows() const;
+    COLORREF State_Text_Colour(std::int32_t state) const;
 
     Control_Factory& factory_;
     Font_Cache& fonts_;
@@ -83,6 +91,7 @@ private:
     std::array<Component*, 4> state_labels_{};  // gas, liquid, solid, unknown
     Component* exit_button_ = nullptr;
     Component* message_label_ = nullptr;
+    std::unique_ptr<Table_Views> views_;
     std::unique_ptr<Table_Keyboard> keyboard_;
 };
 

@@ -67,7 +67,12 @@ bool Table_Tips::Notify(NMHDR& header)
     auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
     const auto number = static_cast<std::int32_t>(header.idFrom);
     // A box without an element row (hidden anyway) has nothing to say.
-    text_ = number >= 1 && number <= Number_of_Elements ? Widen(Elements[number].Element_Name) : std::wstring();
+    text_.clear();
+    if (number >= 1 && number <= Number_of_Elements) {
+        const std::string value = values_.Box_Value(number);
+        const std::string& name = Elements[number].Element_Name;
+        text_ = Widen(value.empty() ? name : std::to_string(number) + ", " + name + ", " + value);
+    }
     info.lpszText = text_.data();
     return true;
 }

@@ -1,4 +1,5 @@
-// The element's name on hover over its box. One tooltip window, made when the pointer first
+// The element's name on hover over its box; in a view other than the groups, its number,
+// name and what the view shows of it ("26, Iron, solid at 300 K"). One tooltip window, made when the pointer first
 // comes over the page, holds a tool rectangle per box and asks for the text when it shows,
 // so that a rebuilt table shows the new names; the rectangles are checked against the
 // boxes' places whenever the pointer moves over the page, so they follow every re-layout
@@ -14,13 +15,15 @@
 
 #include "platform/Components.h"
 #include "platform/Tooltip.h"
+#include "table_view/Table_Views.h"
 
 namespace halvorn {
 
 class Table_Tips {
 public:
-    // boxes[n - 1] is element box n, painted by page.
-    Table_Tips(HWND page, std::span<Component* const> boxes) : page_(page), boxes_(boxes) {}
+    // boxes[n - 1] is element box n, painted by page; values adds the view's word on each.
+    Table_Tips(HWND page, std::span<Component* const> boxes, const Box_Value_Source& values)
+        : page_(page), boxes_(boxes), values_(values) {}
 
     // Null until the pointer has come over the page.
     HWND Window() const { return tooltip_.Window(); }
@@ -35,6 +38,7 @@ private:
 
     HWND page_;
     std::span<Component* const> boxes_;
+    const Box_Value_Source& values_;
     Tooltip tooltip_;
     std::vector<RECT> rects_;  // as the tooltip has them; empty for a hidden box
     std::wstring text_;        // the text last handed out, alive while the tooltip reads it
