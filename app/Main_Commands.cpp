@@ -1,6 +1,7 @@
 #include "app/Main_Commands.h"
 
 #include "app/Main_Window.h"
+#include "app/Program_Windows.h"
 
 #include "resources/Command_Ids.h"
 
@@ -28,6 +29,8 @@ const Command_Binding Main_Commands_Table[] = {
     {View_Readme_file_Option, [](TMainForm1& form) { form.View_Readme_file_OptionClick(); }},
     {View_Shareware_Catalog_Option, [](TMainForm1& form) { form.View_Shareware_Catalog_OptionClick(); }},
     {AboutOption, [](TMainForm1& form) { form.AboutOptionClick(); }},
+    {Molar_Mass_Calculator_Option,
+     [](TMainForm1& form) { form.Program().Molar_Mass_Calculator_Form.Show_In_Front(); }},
 };
 
 }  // namespace

@@ -138,6 +138,7 @@ void TMainForm1::Apply_Settings()
                            defaults.Report_Left, defaults.Report_Top);
     Place_Secondary_Window(program_.Glossary_of_Terms_Form, settings_.Glossary_Left, settings_.Glossary_Top,
                            defaults.Glossary_Left, defaults.Glossary_Top);
+    program_.Molar_Mass_Calculator_Form.Set_Formula(settings_.Formula);
 }
 
 void TMainForm1::Show_Options()
@@ -165,6 +166,7 @@ void TMainForm1::FormCloseQuery()
     settings.Colours = table_->Swatch_Colours();
     Read_Secondary_Place(program_.Element_Report_Form, settings.Report_Left, settings.Report_Top);
     Read_Secondary_Place(program_.Glossary_of_Terms_Form, settings.Glossary_Left, settings.Glossary_Top);
+    settings.Formula = program_.Molar_Mass_Calculator_Form.Formula();
     Write_Settings_File(Settings_File_Path(), settings);
 }
 
@@ -240,8 +242,8 @@ void TMainForm1::On_Command(unsigned short id, unsigned short notification, HWND
     // A control without a menu twin runs its page's handler, even when the dialog keys
     // send its click here.
     if (Main_Form_Parts::Components.Run_Command(control, notification)) return;
-    // A menu item and a button's click both come with notification 0.
-    if (notification != 0) return;
+    // A menu item and a button's click both come with notification 0, a shortcut key with 1.
+    if (notification != 0 && (notification != 1 || control)) return;
     for (const Command_Binding& command : Main_Commands)
         if (command.Id == id) command.Handler(*this);
 }

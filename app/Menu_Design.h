@@ -38,6 +38,8 @@ inline constexpr Menu_Item_Design File_Menu_Items[] = {
 inline constexpr Menu_Item_Design Search_Menu_Items[] = {
     {"Select_Element_by_Abbreviation_Option", "Select Element by Abbreviation", Select_Element_by_Abbreviation_Option, false},
     {"Select_Element_by_Name_Option", "Select Element by Name", Select_Element_by_Name_Option, false},
+    {"N5", "", 0, false},
+    {"Molar_Mass_Calculator_Option", "&Molar Mass Calculator...\tCtrl+M", Molar_Mass_Calculator_Option, false},
 };
 
 inline constexpr Menu_Item_Design Help_Menu_Items[] = {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace halvorn {
@@ -22,6 +23,7 @@ struct Program_Settings {
     // In the order of the colour key's swatches (0x00BBGGRR).
     std::array<std::uint32_t, Group_Colour_Count> Colours{};
     std::int32_t Report_Top = 0, Report_Left = 0, Glossary_Top = 0, Glossary_Left = 0;
+    std::string Formula;  // the molar-mass calculator's
 
     // Every field at its key's default.
     static Program_Settings Defaults();
@@ -53,5 +55,19 @@ std::array<const Setting_Key*, 22> Keys_In_Write_Order();
 // the key's default; so does a value outside the key's range: a colour outside 0x000000
 // to 0xFFFFFF, which is no RGB colour at all, or a graph the page does not have.
 std::int32_t Parse_Setting_Value(const Setting_Key& key, std::string_view text);
+
+// Keys whose value is text, read and written after the numeric ones.
+struct Text_Setting_Key {
+    std::string_view Name;
+    std::string_view Default;
+    std::size_t Longest;  // a longer value takes the default
+    std::string Program_Settings::*Field;
+};
+
+extern const std::array<Text_Setting_Key, 1> Text_Setting_Keys;
+
+// The stored text without its surrounding blanks; the default when that is empty, longer
+// than the key allows or holds a control character.
+std::string Parse_Text_Setting(const Text_Setting_Key& key, std::string_view text);
 
 }  // namespace halvorn

@@ -47,6 +47,7 @@ add_library(halvorn_ui STATIC
   platform/Whole_File.cpp
   platform/Window_Base.cpp
   report/Glossary_Window.cpp
+  report/Molar_Mass_Window.cpp
   report/Report_Window.cpp
   table_view/Element_Search.cpp
   table_view/Item_Select_Dialog.cpp
@@ -121,6 +122,7 @@ add_executable(halvorn_win_tests
   tests/win/Wallpaper_Dialog_Test.cpp
   tests/win/Graph_Page_Test.cpp
   tests/win/Table_Picture_Test.cpp
+  tests/win/Classroom_Tools_Test.cpp
   tests/win/Platform_Test.cpp
   tests/win/Win_Test_Support.cpp
   resources/Halvorn.rc)

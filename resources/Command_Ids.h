@@ -19,6 +19,7 @@ enum Command_Id : unsigned short {
     View_Readme_file_Option,
     View_Shareware_Catalog_Option,
     AboutOption,
+    Molar_Mass_Calculator_Option,
 };
 
 }  // namespace halvorn

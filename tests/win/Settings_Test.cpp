@@ -69,7 +69,8 @@ TEST_F(Settings, FirstStartWithoutAFileTakesTheDefaults)
               "Noble_Gases_Colour_Shape=16776960\r\nLanthanide_Series_Colour_Shape=32768\r\n"
               "Actinide_Series_Colour_Shape=8421376\r\nUnknown_Colour_Shape=12632256\r\n"
               "Element_Report_Form.Top=20\r\nElement_Report_Form.Left=100\r\n"
-              "Glossary_of_Terms_Form.Top=20\r\nGlossary_of_Terms_Form.Left=100\r\n");
+              "Glossary_of_Terms_Form.Top=20\r\nGlossary_of_Terms_Form.Left=100\r\n"
+              "Molar_Mass_Formula=CuSO4\xB7" "5H2O\r\n");
 }
 
 TEST_F(Settings, BadOrMissingValuesFallBackToTheirDefaults)
