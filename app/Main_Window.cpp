@@ -133,6 +133,7 @@ void TMainForm1::Apply_Settings()
                       defaults.Window_Height);
     Show_Options();
     graph_->Select_Graph(settings_.Graph_Index);
+    graph_->Select_Against(settings_.Against_Index);
     table_->Set_Swatch_Colours(settings_.Colours);
     Place_Secondary_Window(program_.Element_Report_Form, settings_.Report_Left, settings_.Report_Top,
                            defaults.Report_Left, defaults.Report_Top);
@@ -163,6 +164,7 @@ void TMainForm1::FormCloseQuery()
     settings.Window_Top = bounds.top, settings.Window_Left = bounds.left;
     settings.Window_Width = bounds.right - bounds.left, settings.Window_Height = bounds.bottom - bounds.top;
     settings.Graph_Index = graph_->Graph_Index();
+    settings.Against_Index = graph_->Against_Index();
     settings.Colours = table_->Swatch_Colours();
     Read_Secondary_Place(program_.Element_Report_Form, settings.Report_Left, settings.Report_Top);
     Read_Secondary_Place(program_.Glossary_of_Terms_Form, settings.Glossary_Left, settings.Glossary_Top);

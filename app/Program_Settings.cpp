@@ -41,7 +41,7 @@ using enum Setting_Type;
 
 }  // namespace
 
-const std::array<Setting_Key, 22> Setting_Keys{{
+const std::array<Setting_Key, 23> Setting_Keys{{
     Key<&S::Window_Top>("window_top_posn", Integer, 20, 1),
     Key<&S::Window_Left>("window_left_posn", Integer, 20, 2),
     Key<&S::Window_Width>("window_Width", Integer, 681, 3),
@@ -64,6 +64,7 @@ const std::array<Setting_Key, 22> Setting_Keys{{
     Key<&S::Report_Left>("Element_Report_Form.Left", Integer, 100, 19),
     Key<&S::Glossary_Top>("Glossary_of_Terms_Form.Top", Integer, 20, 20),
     Key<&S::Glossary_Left>("Glossary_of_Terms_Form.Left", Integer, 100, 21),
+    Key<&S::Against_Index>("Plotted_Against_ComboBox", Integer, 0, 22, 0, Graph_Against_Count - 1),
 }};
 
 const std::array<Text_Setting_Key, 1> Text_Setting_Keys{{
@@ -88,9 +89,9 @@ Program_Settings Program_Settings::Defaults_At(int dpi)
     return defaults;
 }
 
-std::array<const Setting_Key*, 22> Keys_In_Write_Order()
+std::array<const Setting_Key*, 23> Keys_In_Write_Order()
 {
-    std::array<const Setting_Key*, 22> order{};
+    std::array<const Setting_Key*, 23> order{};
     for (const Setting_Key& key : Setting_Keys) order[static_cast<std::size_t>(key.Write_Position)] = &key;
     return order;
 }

@@ -20,6 +20,7 @@ struct Program_Settings {
     bool Auto_Run = false;
     bool Maximised = false;
     std::int32_t Graph_Index = 0;
+    std::int32_t Against_Index = 0;  // what the graph is plotted against
     // In the order of the colour key's swatches (0x00BBGGRR).
     std::array<std::uint32_t, Group_Colour_Count> Colours{};
     std::int32_t Report_Top = 0, Report_Left = 0, Glossary_Top = 0, Glossary_Left = 0;
@@ -45,10 +46,10 @@ struct Setting_Key {
 };
 
 // In the order they are read.
-extern const std::array<Setting_Key, 22> Setting_Keys;
+extern const std::array<Setting_Key, 23> Setting_Keys;
 
 // The keys in the order the close writes them.
-std::array<const Setting_Key*, 22> Keys_In_Write_Order();
+std::array<const Setting_Key*, 23> Keys_In_Write_Order();
 
 // The value of a stored text for a key: an integer in decimal with an optional sign,
 // nothing else. Anything that is not one ("abc", "12abc", empty, outside 32 bits) gives

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
@@ -41,6 +42,31 @@ TEST_F(Classroom_Tools, CalculatorMarksAFaultAndCopiesAndKeepsAGoodFormula)
 
     Close();
     EXPECT_NE(Read_Ini().find("\r\nMolar_Mass_Formula=K4[Fe(CN)6]\r\n"), std::string::npos);
+}
+
+TEST_F(Classroom_Tools, GraphPlotsOnePropertyAgainstAnotherAndKeepsIt)
+{
+    Write_Ini("[Halvorn]\r\nGraph_Type_ComboBox=1\r\nPlotted_Against_ComboBox=10\r\n");
+    Start();
+    Graph_Page& graph = Main().Graph();
+    const Chart_Model& model = graph.Chart1().Model;
+    ASSERT_TRUE(model.Scatter);
+    EXPECT_EQ(model.Title.Lines(), std::vector<std::string>{"Atomic Radius (A) against First Ionization Potential (eV)"});
+    EXPECT_EQ(model.Bottom_Axis.Title, "First Ionization Potential (eV)");
+    ASSERT_GT(model.Series.Count(), 80u);
+    EXPECT_EQ(model.Series.Points()[0].X, 13.598) << "hydrogen's ionisation potential";
+    EXPECT_EQ(graph.Point_Tip(0), L"Hydrogen (H), 1 : 0.79 against 13.598");
+    EXPECT_TRUE(graph.Credited_Chart().Scatter) << "the copy shows what the page shows";
+
+    // Back to atomic order: the line of the one property.
+    const Component& against = Main().Component_Named("Plotted_Against_ComboBox");
+    SendMessageW(against.Window, CB_SETCURSEL, 0, 0);
+    SendMessageW(GetParent(against.Window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(against.Window), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(against.Window));
+    EXPECT_FALSE(model.Scatter);
+    EXPECT_EQ(model.Title.Lines(), std::vector<std::string>{"Atomic Radius (A)"});
+    Close();
+    EXPECT_NE(Read_Ini().find("\r\nPlotted_Against_ComboBox=0\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST_F(Settings, FirstStartWithoutAFileTakesTheDefaults)
               "Actinide_Series_Colour_Shape=8421376\r\nUnknown_Colour_Shape=12632256\r\n"
               "Element_Report_Form.Top=20\r\nElement_Report_Form.Left=100\r\n"
               "Glossary_of_Terms_Form.Top=20\r\nGlossary_of_Terms_Form.Left=100\r\n"
-              "Molar_Mass_Formula=CuSO4\xB7" "5H2O\r\n");
+              "Plotted_Against_ComboBox=0\r\nMolar_Mass_Formula=CuSO4\xB7" "5H2O\r\n");
 }
 
 TEST_F(Settings, BadOrMissingValuesFallBackToTheirDefaults)
@@ -138,7 +138,7 @@ TEST_F(Settings, TheCloseKeepsWhatItDoesNotKnowAndReportsAFileItCannotReplace)
     Close();
     std::string ini = Read_Ini();
     EXPECT_EQ(ini.rfind("; notes\r\n[Halvorn]\r\nLanguage=fr\r\nwindow_Width=900\r\n", 0), 0u) << ini;
-    EXPECT_NE(ini.find("Glossary_of_Terms_Form.Left=100\r\n\r\n[Other]\r\nx=1\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Molar_Mass_Formula=CuSO4\xB7" "5H2O\r\n\r\n[Other]\r\nx=1\r\n"), std::string::npos) << ini;
 
     Restart(ini);
     const HANDLE held = CreateFileW(Ini_Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
