@@ -2,6 +2,7 @@
 
 #include "app/Main_Window.h"
 #include "app/Program_Windows.h"
+#include "export/Element_Data_Export.h"
 
 #include "resources/Command_Ids.h"
 
@@ -29,6 +30,8 @@ const Command_Binding Main_Commands_Table[] = {
     {View_Readme_file_Option, [](TMainForm1& form) { form.View_Readme_file_OptionClick(); }},
     {View_Shareware_Catalog_Option, [](TMainForm1& form) { form.View_Shareware_Catalog_OptionClick(); }},
     {AboutOption, [](TMainForm1& form) { form.AboutOptionClick(); }},
+    {Copy_Element_Data_Option, [](TMainForm1& form) { Copy_Element_Data(form.Handle()); }},
+    {Save_Element_Data_As_Option, [](TMainForm1& form) { Save_Element_Data_As(form.Handle()); }},
     {Molar_Mass_Calculator_Option,
      [](TMainForm1& form) { form.Program().Molar_Mass_Calculator_Form.Show_In_Front(); }},
 };

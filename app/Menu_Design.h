@@ -31,6 +31,9 @@ inline constexpr Menu_Item_Design File_Menu_Items[] = {
     {"Always_On_Top_Option", "Always &On Top", Always_On_Top_Option, true},
     {"Auto_Run_at_Windows_Startup_Option", "&Auto-Run at Windows Startup", Auto_Run_at_Windows_Startup_Option, true},
     {"Restore_Factory_Defaults_Option", "&Restore Factory Defaults", Restore_Factory_Defaults_Option, false},
+    {"N6", "", 0, false},
+    {"Copy_Element_Data_Option", "Copy &Element Data", Copy_Element_Data_Option, false},
+    {"Save_Element_Data_As_Option", "Save Element &Data As...", Save_Element_Data_As_Option, false},
     {"N2", "", 0, false},
     {"ExitOption", "E&xit", ExitOption, false},
 };

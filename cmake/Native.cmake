@@ -14,6 +14,7 @@ add_executable(halvorn_unit_tests
   tests/unit/Text_Helpers_Test.cpp
   tests/unit/Element_Build_Test.cpp
   tests/unit/Element_Data_Test.cpp
+  tests/unit/Element_Data_Text_Test.cpp
   tests/unit/Report_Test.cpp
   tests/unit/Table_Layout_Test.cpp
   tests/unit/Chart_Test.cpp

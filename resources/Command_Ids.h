@@ -20,6 +20,9 @@ enum Command_Id : unsigned short {
     View_Shareware_Catalog_Option,
     AboutOption,
     Molar_Mass_Calculator_Option,
+    Copy_Element_Data_Option,
+    Save_Element_Data_As_Option,
+    Save_Table_Image_As_Option,
 };
 
 }  // namespace halvorn

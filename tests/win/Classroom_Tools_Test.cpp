@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,36 @@ TEST_F(Classroom_Tools, GraphPlotsOnePropertyAgainstAnotherAndKeepsIt)
     EXPECT_EQ(model.Title.Lines(), std::vector<std::string>{"Atomic Radius (A)"});
     Close();
     EXPECT_NE(Read_Ini().find("\r\nPlotted_Against_ComboBox=0\r\n"), std::string::npos);
+}
+
+TEST_F(Classroom_Tools, ElementDataGoesToTheClipboardAndIntoAFileWithNamesIntact)
+{
+    Start();
+    Menu_Command(Main(), Copy_Element_Data_Option);
+    const std::wstring tsv = Clipboard_Text();
+    EXPECT_EQ(tsv.rfind(L"Atomic Number\tSymbol\tName\t", 0), 0u);
+    std::size_t rows = 0;
+    for (std::size_t at = tsv.find(L"\r\n"); at != std::wstring::npos; at = tsv.find(L"\r\n", at + 2)) ++rows;
+    EXPECT_EQ(rows, 119u) << "a header and 118 elements";
+    EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Csv")));
+
+    const std::wstring path = Ini_Path().substr(0, Ini_Path().size() - 11) + L"elements.csv";
+    Set_Save_Dialog_Hook([&](HWND, const std::vector<Save_Filter>&, Save_Choice& choice) {
+        choice.Path = path;
+        return true;
+    });
+    Menu_Command(Main(), Save_Element_Data_As_Option);
+    Set_Save_Dialog_Hook({});
+    std::string bytes;
+    if (FILE* file = _wfopen(path.c_str(), L"rb")) {
+        char buffer[4096];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
+        fclose(file);
+    }
+    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF" "Atomic Number,Symbol,Name,", 0), 0u);
+    EXPECT_NE(bytes.find("\r\n14,Si,Silicon,"), std::string::npos);
+    EXPECT_NE(bytes.find(",J\xC3\xB6ns Jacob Berzelius,1823\r\n"), std::string::npos) << "UTF-8 names";
+    EXPECT_TRUE(Boxes.empty());
 }
 
 }  // namespace
