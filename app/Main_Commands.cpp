@@ -32,6 +32,7 @@ const Command_Binding Main_Commands_Table[] = {
     {AboutOption, [](TMainForm1& form) { form.AboutOptionClick(); }},
     {Copy_Element_Data_Option, [](TMainForm1& form) { Copy_Element_Data(form.Handle()); }},
     {Save_Element_Data_As_Option, [](TMainForm1& form) { Save_Element_Data_As(form.Handle()); }},
+    {Save_Table_Image_As_Option, [](TMainForm1& form) { form.Picture().Save_Table_Image_As_OptionClick(); }},
     {Molar_Mass_Calculator_Option,
      [](TMainForm1& form) { form.Program().Molar_Mass_Calculator_Form.Show_In_Front(); }},
 };

@@ -34,6 +34,7 @@ inline constexpr Menu_Item_Design File_Menu_Items[] = {
     {"N6", "", 0, false},
     {"Copy_Element_Data_Option", "Copy &Element Data", Copy_Element_Data_Option, false},
     {"Save_Element_Data_As_Option", "Save Element &Data As...", Save_Element_Data_As_Option, false},
+    {"Save_Table_Image_As_Option", "Save Periodic Table &Image As...", Save_Table_Image_As_Option, false},
     {"N2", "", 0, false},
     {"ExitOption", "E&xit", ExitOption, false},
 };

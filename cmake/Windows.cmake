@@ -24,6 +24,7 @@ add_library(halvorn_ui STATIC
   app/Window_Placement.cpp
   export/Desktop_Wallpaper.cpp
   export/Element_Data_Export.cpp
+  export/Table_Image_File.cpp
   export/Table_Picture.cpp
   export/Table_Snapshot.cpp
   export/Wallpaper_Style_Dialog.cpp

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Gdiplus_Session.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
 #include "resources/Command_Ids.h"
@@ -98,6 +99,45 @@ TEST_F(Classroom_Tools, ElementDataGoesToTheClipboardAndIntoAFileWithNamesIntact
     EXPECT_NE(bytes.find("\r\n14,Si,Silicon,"), std::string::npos);
     EXPECT_NE(bytes.find(",J\xC3\xB6ns Jacob Berzelius,1823\r\n"), std::string::npos) << "UTF-8 names";
     EXPECT_TRUE(Boxes.empty());
+}
+
+// Four times the page in each direction, and drawn at that size: an enlarged picture would
+// repeat each pixel over a 4 x 4 block, while text and edges drawn anew cross the blocks.
+TEST_F(Classroom_Tools, TableImageOfFourTimesTheSizeIsDrawnAtThatSize)
+{
+    Start();
+    const std::wstring path = Ini_Path().substr(0, Ini_Path().size() - 11) + L"table";
+    Set_Save_Dialog_Hook([&](HWND, const std::vector<Save_Filter>& filters, Save_Choice& choice) {
+        EXPECT_EQ(filters.size(), 8u);
+        choice = {path, 4};  // PNG at 4x, the extension left to the program
+        return true;
+    });
+    Menu_Command(Main(), Save_Table_Image_As_Option);
+    Set_Save_Dialog_Hook({});
+    ASSERT_TRUE(Boxes.empty()) << Boxes[0].Text;
+    std::string bytes;
+    if (FILE* file = _wfopen((path + L".png").c_str(), L"rb")) {
+        char buffer[4096];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
+        fclose(file);
+    }
+    const Resource_Image image(bytes);
+    const Component& page = *Main().Table().Element_Box(1).Parent;
+    ASSERT_EQ(image.Width(), 4 * page.Width);
+    ASSERT_EQ(image.Height(), 4 * Main().Table().Exit_BitBtn().Top);
+    const std::vector<std::uint32_t> pixels = image.Pixels();
+    int crossed = 0;
+    for (int y = 0; y + 4 <= image.Height(); y += 4)
+        for (int x = 0; x + 4 <= image.Width(); x += 4) {
+            const std::uint32_t corner = pixels[static_cast<std::size_t>(y) * image.Width() + x];
+            bool same = true;
+            for (int dy = 0; dy < 4 && same; ++dy)
+                for (int dx = 0; dx < 4 && same; ++dx)
+                    same = pixels[static_cast<std::size_t>(y + dy) * image.Width() + x + dx] == corner;
+            crossed += same ? 0 : 1;
+        }
+    EXPECT_GT(crossed, 2000);
+    EXPECT_FALSE(Main().Table().Message_Label_1().Visible) << "the caption is in the picture only";
 }
 
 }  // namespace
