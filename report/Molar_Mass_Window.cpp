@@ -69,7 +69,10 @@ std::string TMolar_Mass_Calculator_Form::Formula() const
 void TMolar_Mass_Calculator_Form::Set_Formula(std::string formula)
 {
     formula_ = std::move(formula);
-    if (formula_edit_) Set_Window_Text(formula_edit_, formula_);
+    result_.clear();
+    if (!formula_edit_) return;
+    Set_Window_Text(formula_edit_, formula_);
+    Set_Window_Text(result_edit_, "");
 }
 
 void TMolar_Mass_Calculator_Form::Show_In_Front()

@@ -29,5 +29,5 @@ run "$driver" close
 wait $halvorn || { echo "the program ended with an error"; exit 1; }
 trap - EXIT
 keys=$(grep -c '=' "$work/Halvorn.ini")
-[ "$keys" -eq 22 ] || { echo "Halvorn.ini holds $keys keys, not 22"; exit 1; }
+[ "$keys" -eq 24 ] || { echo "Halvorn.ini holds $keys keys, not 24"; exit 1; }
 echo "end-to-end: start-up fault shown, program usable and closed normally ($work)"

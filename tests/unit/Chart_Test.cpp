@@ -258,12 +258,6 @@ TEST(Chart_Point_Near, FindsThePointNearestInXWithinTolerance)
     EXPECT_EQ(Point_Near(Chart_Layout{}, 10, 100, 5), -1);
 }
 
-}  // namespace
-}  // namespace halvorn
-
-namespace halvorn {
-namespace {
-
 // Values spread over more than two decades go on a logarithmic axis; points stand at their
 // values, left to right for the pointer, and each label that is shown keeps clear of the
 // others and of the plot's edge.
@@ -278,9 +272,7 @@ TEST_F(Chart_Layouts, ScatterPlacesPointsByValueWithALogAxisOverWideSpans)
 
     EXPECT_TRUE(layout.Left_Logarithmic);
     EXPECT_FALSE(layout.Bottom_Logarithmic) << "0.72 to 3 spans less than two decades";
-    EXPECT_EQ(layout.Left_Scale.Ticks.front(), 0.0001);
-    EXPECT_EQ(layout.Left_Scale.Ticks.back(), 10);
-    EXPECT_EQ(layout.Left_Ticks.front().Label.Text, "0.0001");
+    EXPECT_EQ(layout.Left_Ticks.front().Label.Text + " " + layout.Left_Ticks.back().Label.Text, "0.0001 10");
     ASSERT_EQ(layout.Axis_Titles.size(), 2u);
     ASSERT_EQ(layout.Line.size(), 26u);
     EXPECT_EQ(layout.Line.front().Point, 19) << "the point of least x first";
@@ -300,6 +292,7 @@ TEST_F(Chart_Layouts, ScatterPlacesPointsByValueWithALogAxisOverWideSpans)
     }
     EXPECT_EQ(Point_Near(layout, layout.Line[10].X, layout.Line[10].Y, 1), layout.Line[10].Point);
 }
+
 
 }  // namespace
 }  // namespace halvorn
