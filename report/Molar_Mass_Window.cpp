@@ -17,6 +17,36 @@ const Font_Spec Button_Font{L"Times New Roman", Font_Spec::Points_From_Height(15
 const Font_Spec Table_Font{L"Courier New", 10};
 constexpr std::string_view Title = "Molar Mass Calculator";
 
+// The box's formula as the reader takes it. A formula pasted from elsewhere may write its
+// counts as subscripts and a charge as superscripts ("CuSO\u2084\u00B75H\u2082O",
+// "Fe\u00B3\u207A"): they become digits, and a trailing charge "^3+". Every character keeps
+// its place, so a fault's position is the box's.
+std::string Formula_Text(HWND edit)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    const auto superscript = [](wchar_t c) -> wchar_t {
+        switch (c) {
+        case 0x00B9: return L'1';
+        case 0x00B2: return L'2';
+        case 0x00B3: return L'3';
+        case 0x207A: return L'+';
+        case 0x207B: return L'-';
+        default: return c == 0x2070 || (c >= 0x2074 && c <= 0x2079) ? static_cast<wchar_t>(L'0' + (c - 0x2070)) : 0;
+        }
+    };
+    std::size_t charge = text.size();
+    while (charge > 0 && superscript(text[charge - 1])) --charge;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        wchar_t& c = text[i];
+        if (c >= 0x2080 && c <= 0x2089) c = static_cast<wchar_t>(L'0' + (c - 0x2080));
+        else if (c == 0x22C5 || c == 0x2219) c = 0x00B7;  // dot operators as the middle dot
+        else if (i >= charge) c = superscript(c);
+    }
+    if (charge < text.size()) text.insert(charge, 1, L'^');
+    return Narrow(text);
+}
+
 }  // namespace
 
 void TMolar_Mass_Calculator_Form::Create(HWND owner)
@@ -89,7 +119,7 @@ void TMolar_Mass_Calculator_Form::Show_In_Front()
 bool TMolar_Mass_Calculator_Form::Calculate(bool tell_fault)
 {
     Handle();
-    const std::string formula = Window_Text(formula_edit_);
+    const std::string formula = Formula_Text(formula_edit_);
     const Formula_Reading reading = Read_Formula(formula, Elements);
     if (!reading.Read()) {
         result_.clear();

@@ -53,6 +53,9 @@ TEST_F(Classroom_Tools, CalculatorMarksAFaultAndCopiesAndKeepsAGoodFormula)
     EXPECT_EQ(SendMessageW(calculator.Formula_Edit(), EM_GETSEL, 0, 0), MAKELRESULT(2, 3));
     EXPECT_EQ(calculator.Result_Text(), "");
 
+    // Subscript counts and a superscript charge, as pasted from elsewhere.
+    SetWindowTextW(calculator.Formula_Edit(), L"Fe(CN)\u2086\u00B3\u207B");
+    ASSERT_TRUE(calculator.Calculate_ButtonClick());
     Set_Window_Text(calculator.Formula_Edit(), "K4[Fe(CN)6]");
     calculator.Copy_ButtonClick();
     EXPECT_NE(Clipboard_Text().find(L"Molar mass : 368.344 g/mol\r\n"), std::wstring::npos) << Clipboard_Text();
