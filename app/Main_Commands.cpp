@@ -1,6 +1,8 @@
 #include "app/Main_Commands.h"
 
 #include "app/Main_Window.h"
+#include "app/Program_Windows.h"
+#include "export/Element_Data_Export.h"
 
 #include "resources/Command_Ids.h"
 
@@ -34,6 +36,11 @@ const Command_Binding Main_Commands_Table[] = {
     {Colour_By_State_Option, [](TMainForm1& form) { form.Colour_By_OptionClick(Table_View::State); }},
     {Colour_By_Property_Option, [](TMainForm1& form) { form.Colour_By_OptionClick(Table_View::Property); }},
     {Colour_By_Year_Option, [](TMainForm1& form) { form.Colour_By_OptionClick(Table_View::Year); }},
+    {Copy_Element_Data_Option, [](TMainForm1& form) { Copy_Element_Data(form.Handle()); }},
+    {Save_Element_Data_As_Option, [](TMainForm1& form) { Save_Element_Data_As(form.Handle()); }},
+    {Save_Table_Image_As_Option, [](TMainForm1& form) { form.Picture().Save_Table_Image_As_OptionClick(); }},
+    {Molar_Mass_Calculator_Option,
+     [](TMainForm1& form) { form.Program().Molar_Mass_Calculator_Form.Show_In_Front(); }},
 };
 
 }  // namespace

@@ -134,11 +134,13 @@ void TMainForm1::Apply_Settings()
     table_->Views().Set_Choice(settings_.View);
     Show_Options();
     graph_->Select_Graph(settings_.Graph_Index);
+    graph_->Select_Against(settings_.Against_Index);
     table_->Set_Swatch_Colours(settings_.Colours);
     Place_Secondary_Window(program_.Element_Report_Form, settings_.Report_Left, settings_.Report_Top,
                            defaults.Report_Left, defaults.Report_Top);
     Place_Secondary_Window(program_.Glossary_of_Terms_Form, settings_.Glossary_Left, settings_.Glossary_Top,
                            defaults.Glossary_Left, defaults.Glossary_Top);
+    program_.Molar_Mass_Calculator_Form.Set_Formula(settings_.Formula);
 }
 
 void TMainForm1::Show_Options()
@@ -165,10 +167,12 @@ void TMainForm1::FormCloseQuery()
     settings.Window_Top = bounds.top, settings.Window_Left = bounds.left;
     settings.Window_Width = bounds.right - bounds.left, settings.Window_Height = bounds.bottom - bounds.top;
     settings.Graph_Index = graph_->Graph_Index();
+    settings.Against_Index = graph_->Against_Index();
     settings.Colours = table_->Swatch_Colours();
     settings.View = table_->Views().Choice();
     Read_Secondary_Place(program_.Element_Report_Form, settings.Report_Left, settings.Report_Top);
     Read_Secondary_Place(program_.Glossary_of_Terms_Form, settings.Glossary_Left, settings.Glossary_Top);
+    settings.Formula = program_.Molar_Mass_Calculator_Form.Formula();
     Write_Settings_File(Settings_File_Path(), settings);
 }
 
@@ -250,8 +254,8 @@ void TMainForm1::On_Command(unsigned short id, unsigned short notification, HWND
     // A control without a menu twin runs its page's handler, even when the dialog keys
     // send its click here.
     if (Main_Form_Parts::Components.Run_Command(control, notification)) return;
-    // A menu item and a button's click both come with notification 0.
-    if (notification != 0) return;
+    // A menu item and a button's click both come with notification 0, a shortcut key with 1.
+    if (notification != 0 && (notification != 1 || control)) return;
     for (const Command_Binding& command : Main_Commands)
         if (command.Id == id) command.Handler(*this);
 }

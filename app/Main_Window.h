@@ -48,6 +48,7 @@ public:
     Table_Picture& Picture() { return *picture_; }
     const Layout_Scaler& Scaler() const { return *scaler_; }
     const Program_Settings& Settings() const { return settings_; }
+    Program_Windows& Program() const { return program_; }
     // The DPI the window lays its controls out for.
     int Dpi() const { return dpi_; }
     bool Menu_Checked(unsigned short command) const;

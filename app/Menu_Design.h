@@ -31,6 +31,10 @@ inline constexpr Menu_Item_Design File_Menu_Items[] = {
     {"Always_On_Top_Option", "Always &On Top", Always_On_Top_Option, true},
     {"Auto_Run_at_Windows_Startup_Option", "&Auto-Run at Windows Startup", Auto_Run_at_Windows_Startup_Option, true},
     {"Restore_Factory_Defaults_Option", "&Restore Factory Defaults", Restore_Factory_Defaults_Option, false},
+    {"N6", "", 0, false},
+    {"Copy_Element_Data_Option", "Copy &Element Data", Copy_Element_Data_Option, false},
+    {"Save_Element_Data_As_Option", "Save Element &Data As...", Save_Element_Data_As_Option, false},
+    {"Save_Table_Image_As_Option", "Save Periodic Table &Image As...", Save_Table_Image_As_Option, false},
     {"N2", "", 0, false},
     {"ExitOption", "E&xit", ExitOption, false},
 };
@@ -38,6 +42,8 @@ inline constexpr Menu_Item_Design File_Menu_Items[] = {
 inline constexpr Menu_Item_Design Search_Menu_Items[] = {
     {"Select_Element_by_Abbreviation_Option", "Select Element by Abbreviation", Select_Element_by_Abbreviation_Option, false},
     {"Select_Element_by_Name_Option", "Select Element by Name", Select_Element_by_Name_Option, false},
+    {"N5", "", 0, false},
+    {"Molar_Mass_Calculator_Option", "&Molar Mass Calculator...\tCtrl+M", Molar_Mass_Calculator_Option, false},
 };
 
 inline constexpr Menu_Item_Design View_Menu_Items[] = {

@@ -1,5 +1,6 @@
 #include "app/Program_Settings.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <limits>
 #include <type_traits>
@@ -80,12 +81,18 @@ const std::array<Setting_Key, Setting_Key_Count> Setting_Keys{{
     View_Key<&V::Temperature>("Temperature_Hundredths_Kelvin", 27315, 24, Lowest_Temperature, Highest_Temperature),
     View_Key<&V::Unit>("Temperature_Unit_ComboBox", 0, 25, 0, Temperature_Unit_Count - 1),
     View_Key<&V::Year>("Discovery_Year_TrackBar", 1869, 26, -100000, 100000),
+    Key<&S::Against_Index>("Plotted_Against_ComboBox", Integer, 0, 27, 0, Graph_Against_Count - 1),
+}};
+
+const std::array<Text_Setting_Key, 1> Text_Setting_Keys{{
+    {"Molar_Mass_Formula", "CuSO4\xB7" "5H2O", 200, &S::Formula},
 }};
 
 Program_Settings Program_Settings::Defaults()
 {
     Program_Settings settings;
     for (const Setting_Key& key : Setting_Keys) key.Set(settings, key.Default);
+    for (const Text_Setting_Key& key : Text_Setting_Keys) settings.*key.Field = key.Default;
     return settings;
 }
 
@@ -115,6 +122,15 @@ std::int32_t Parse_Setting_Value(const Setting_Key& key, std::string_view text)
         return key.Default;
     }
     return value < key.Minimum || value > key.Maximum ? key.Default : value;
+}
+
+std::string Parse_Text_Setting(const Text_Setting_Key& key, std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::string(key.Default);
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    const bool control = std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return text.size() > key.Longest || control ? std::string(key.Default) : std::string(text);
 }
 
 }  // namespace halvorn

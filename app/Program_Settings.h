@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "table_view/Table_Colouring.h"
@@ -21,11 +22,13 @@ struct Program_Settings {
     bool Auto_Run = false;
     bool Maximised = false;
     std::int32_t Graph_Index = 0;
+    std::int32_t Against_Index = 0;  // what the graph is plotted against
     // In the order of the colour key's swatches (0x00BBGGRR).
     std::array<std::uint32_t, Group_Colour_Count> Colours{};
     std::int32_t Report_Top = 0, Report_Left = 0, Glossary_Top = 0, Glossary_Left = 0;
     // How the table is coloured, and what the views show.
     View_Choice View;
+    std::string Formula;  // the molar-mass calculator's
 
     // Every field at its key's default.
     static Program_Settings Defaults();
@@ -46,7 +49,7 @@ struct Setting_Key {
     void (*Set)(Program_Settings&, std::int32_t);
 };
 
-inline constexpr std::size_t Setting_Key_Count = 27;
+inline constexpr std::size_t Setting_Key_Count = 28;
 
 // In the order they are read.
 extern const std::array<Setting_Key, Setting_Key_Count> Setting_Keys;
@@ -60,5 +63,19 @@ std::array<const Setting_Key*, Setting_Key_Count> Keys_In_Write_Order();
 // to 0xFFFFFF, which is no RGB colour at all, or a graph the page does not have. A file
 // written before the table had its views lacks their keys, and so opens in the groups.
 std::int32_t Parse_Setting_Value(const Setting_Key& key, std::string_view text);
+
+// Keys whose value is text, read and written after the numeric ones.
+struct Text_Setting_Key {
+    std::string_view Name;
+    std::string_view Default;
+    std::size_t Longest;  // a longer value takes the default
+    std::string Program_Settings::*Field;
+};
+
+extern const std::array<Text_Setting_Key, 1> Text_Setting_Keys;
+
+// The stored text without its surrounding blanks; the default when that is empty, longer
+// than the key allows or holds a control character.
+std::string Parse_Text_Setting(const Text_Setting_Key& key, std::string_view text);
 
 }  // namespace halvorn

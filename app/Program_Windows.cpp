@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/Seams.h"
+#include "resources/Command_Ids.h"
 #include "resources/Resource_Ids.h"
 
 namespace halvorn {
@@ -28,6 +29,7 @@ void Program_Windows::Create()
     Dialog_Item_Select_Form.Create(owner);
     Glossary_of_Terms_Form.Create(owner);
     Dialog_WallPaper_Style_Form.Create(owner);
+    Molar_Mass_Calculator_Form.Create(owner);
 }
 
 int Run_Program()
@@ -39,8 +41,17 @@ int Run_Program()
     // goes on.
     Run_Guarded(program.MainForm1.Handle(), [&program] { program.MainForm1.Show_First(); });
 
+    // Ctrl+M opens the calculator from the main window, whichever of its controls has the focus.
+    ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'M', Molar_Mass_Calculator_Option}};
+    const HACCEL accelerators = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
+    const HWND main = program.MainForm1.Handle();
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch_Program_Message(message);
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        const bool in_main = message.hwnd && GetAncestor(message.hwnd, GA_ROOT) == main;
+        if (!(in_main && accelerators && TranslateAcceleratorW(main, accelerators, &message)))
+            Dispatch_Program_Message(message);
+    }
+    if (accelerators) DestroyAcceleratorTable(accelerators);
     return static_cast<int>(message.wParam);
 }
 

@@ -1,10 +1,11 @@
-// The six windows of the program, each made once for the whole run: the main window at
+// The windows of the program, each made once for the whole run: the main window at
 // start-up, the others when first wanted.
 #pragma once
 
 #include "app/Main_Window.h"
 #include "export/Wallpaper_Style_Dialog.h"
 #include "report/Glossary_Window.h"
+#include "report/Molar_Mass_Window.h"
 #include "report/Report_Window.h"
 #include "table_view/Item_Select_Dialog.h"
 #include "winint/About_Window.h"
@@ -45,6 +46,7 @@ struct Program_Windows {
     TDialog_Item_Select_Form Dialog_Item_Select_Form;
     TGlossary_of_Terms_Form Glossary_of_Terms_Form;
     TDialog_WallPaper_Style_Form Dialog_WallPaper_Style_Form;
+    TMolar_Mass_Calculator_Form Molar_Mass_Calculator_Form;
 };
 
 // Runs the program: creates the windows, shows the main window and runs the message

@@ -9,12 +9,12 @@ namespace halvorn {
 
 std::wstring Settings_File_Path() { return Executable_Directory() + Widen(Settings_File_Name); }
 
-std::int32_t Settings_Ini::Read(const Setting_Key& key) const
+std::string Settings_Ini::Read_Value(std::string_view name) const
 {
     // The whole value is read, however long: a number padded with zeros is still the number.
     std::wstring value(64, L'\0');
     for (;;) {
-        const DWORD length = GetPrivateProfileStringW(Widen(Settings_Section).c_str(), Widen(key.Name).c_str(), L"",
+        const DWORD length = GetPrivateProfileStringW(Widen(Settings_Section).c_str(), Widen(name).c_str(), L"",
                                                       value.data(), static_cast<DWORD>(value.size()), path_.c_str());
         if (length + 1 < value.size()) {
             value.resize(length);
@@ -22,13 +22,22 @@ std::int32_t Settings_Ini::Read(const Setting_Key& key) const
         }
         value.resize(value.size() * 4);
     }
-    return Parse_Setting_Value(key, Narrow(value));
+    return Narrow(value);
+}
+
+std::int32_t Settings_Ini::Read(const Setting_Key& key) const { return Parse_Setting_Value(key, Read_Value(key.Name)); }
+
+std::string Settings_Ini::Read(const Text_Setting_Key& key) const
+{
+    return Parse_Text_Setting(key, Read_Value(key.Name));
 }
 
 void Settings_Ini::Write(const Setting_Key& key, std::int32_t value)
 {
     values_.emplace_back(key.Name, std::to_string(value));
 }
+
+void Settings_Ini::Write(const Text_Setting_Key& key, std::string value) { values_.emplace_back(key.Name, std::move(value)); }
 
 void Settings_Ini::Save()
 {
@@ -49,6 +58,7 @@ Program_Settings Read_Settings_File(const std::wstring& path, const Program_Sett
         with_default.Default = key.Get(defaults);
         key.Set(settings, file.Read(with_default));
     }
+    for (const Text_Setting_Key& key : Text_Setting_Keys) settings.*key.Field = file.Read(key);
     return settings;
 }
 
@@ -56,6 +66,7 @@ void Write_Settings_File(const std::wstring& path, const Program_Settings& setti
 {
     Settings_Ini file(path);
     for (const Setting_Key* key : Keys_In_Write_Order()) file.Write(*key, key->Get(settings));
+    for (const Text_Setting_Key& key : Text_Setting_Keys) file.Write(key, settings.*key.Field);
     file.Save();
 }
 

@@ -24,13 +24,17 @@ public:
 
     // The key's value, or its default when missing, not an integer or out of its range.
     std::int32_t Read(const Setting_Key& key) const;
+    std::string Read(const Text_Setting_Key& key) const;
     // Values are gathered and reach the file together, with Save.
     void Write(const Setting_Key& key, std::int32_t value);
+    void Write(const Text_Setting_Key& key, std::string value);
     // Puts the file in place whole, keeping its other sections and keys; raises
     // File_Write_Error naming the file and the reason when it cannot, and the old file stays.
     void Save();
 
 private:
+    std::string Read_Value(std::string_view name) const;
+
     std::wstring path_;
     Ini_Values values_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 
 namespace halvorn {
 
@@ -103,6 +104,30 @@ Axis_Scale Nice_Axis_Scale(double data_min, double data_max, int max_ticks)
     scale.Step = step.Value();
     const double count = std::min(cover.Last - cover.First, static_cast<double>(Largest_Tick_Count - 1));
     for (int i = 0; i <= static_cast<int>(count); ++i) scale.Ticks.push_back(step.Tick(cover.First + i));
+    scale.Minimum = scale.Ticks.front();
+    scale.Maximum = scale.Ticks.back();
+    return scale;
+}
+
+bool Wants_Log_Axis(double low, double high)
+{
+    return std::isfinite(low) && std::isfinite(high) && low > 0 && high > 100 * low;
+}
+
+Axis_Scale Log_Axis_Scale(double low, double high, int max_ticks)
+{
+    low = std::clamp(low, 1e-300, 1e300);
+    high = std::clamp(std::max(high, low), 1e-300, 1e300);
+    const int first = static_cast<int>(std::floor(std::log10(low) + 1e-9));
+    int last = static_cast<int>(std::ceil(std::log10(high) - 1e-9));
+    if (last <= first) last = first + 1;
+    const int decades = last - first;
+    const int stride = (decades + std::max(max_ticks, 2) - 2) / (std::max(max_ticks, 2) - 1);
+    last = first + (decades + stride - 1) / stride * stride;
+    Axis_Scale scale;
+    scale.Step = std::pow(10.0, stride);
+    for (int exponent = first; exponent <= last; exponent += stride)
+        scale.Ticks.push_back(std::stod("1e" + std::to_string(exponent)));
     scale.Minimum = scale.Ticks.front();
     scale.Maximum = scale.Ticks.back();
     return scale;

@@ -19,6 +19,15 @@ struct Axis_Scale {
 // equal ends get room around them; magnitudes past 1e300 are clamped.
 Axis_Scale Nice_Axis_Scale(double data_min, double data_max, int max_ticks);
 
+// Whether values from low to high want a logarithmic axis: all positive, the largest more
+// than a hundred times the smallest.
+bool Wants_Log_Axis(double low, double high);
+
+// A logarithmic axis over low..high (both positive): ticks at powers of ten, every k-th
+// decade when more than max_ticks would stand; the ends are the powers just covering the
+// data.
+Axis_Scale Log_Axis_Scale(double low, double high, int max_ticks);
+
 // How many ticks fit on an axis length pixels long, at least spacing pixels apart (3 or more).
 int Max_Ticks_For_Length(double length, double spacing);
 

@@ -94,8 +94,17 @@ void Draw_Chart(Graphics& graphics, const Chart_Model& model, const Chart_Layout
     for (const Chart_Text_Box& line : layout.Foot_Lines) fonts.Draw(line, ink);
     for (const Left_Axis_Tick& tick : layout.Left_Ticks) fonts.Draw(tick.Label, ink);
     for (const Bottom_Axis_Label& label : layout.Bottom_Labels) fonts.Draw(label.Label, ink);
+    for (const Chart_Text_Box& title : layout.Axis_Titles) fonts.Draw(title, ink);
 
-    if (layout.Line.size() > 1) {
+    if (model.Scatter) {
+        const SolidBrush mark(Colour_Of(model.Series.Colour));
+        const auto radius = static_cast<REAL>(Scatter_Mark_Radius);
+        for (const Pixel_Point& point : layout.Line)
+            graphics.FillEllipse(&mark, static_cast<REAL>(point.X) - radius, static_cast<REAL>(point.Y) - radius,
+                                 2 * radius, 2 * radius);
+        const SolidBrush label_ink(Color(255, 64, 64, 64));
+        for (const Chart_Text_Box& label : layout.Point_Labels) fonts.Draw(label, label_ink);
+    } else if (layout.Line.size() > 1) {
         std::vector<PointF> points;
         points.reserve(layout.Line.size());
         for (const Pixel_Point& point : layout.Line)

@@ -78,6 +78,179 @@ bool Labels_Fit(const std::vector<Chart_Rect>& boxes, std::size_t stride)
     return true;
 }
 
+// Where a value stands along an axis from 0 (its minimum) to 1 (its maximum).
+double Axis_Fraction(const Axis_Scale& scale, bool logarithmic, double value)
+{
+    if (logarithmic)
+        return (std::log10(value) - std::log10(scale.Minimum)) / (std::log10(scale.Maximum) - std::log10(scale.Minimum));
+    return (value - scale.Minimum) / (scale.Maximum - scale.Minimum);
+}
+
+// A tick's text: small powers of ten on a logarithmic axis keep their decimals.
+std::string Tick_Text(double value, bool logarithmic, const Chart_Axis& axis, const Chart_Separators& separators)
+{
+    if (!logarithmic || value >= 0.001) return Format_Chart_Number(value, axis.Value_Format, separators);
+    const int decimals = static_cast<int>(std::lround(-std::log10(value)));
+    return Format_Chart_Number(value, "#,##0." + std::string(static_cast<std::size_t>(decimals), '#'), separators);
+}
+
+struct Axis_Choice {
+    Axis_Scale Scale;
+    bool Logarithmic = false;
+};
+
+Axis_Choice Choose_Axis(double low, double high, int max_ticks)
+{
+    if (Wants_Log_Axis(low, high)) return {Log_Axis_Scale(low, high, max_ticks), true};
+    return {Nice_Axis_Scale(low, high, max_ticks), false};
+}
+
+bool Overlaps(const Chart_Rect& a, const Chart_Rect& b)
+{
+    return a.Left < b.Right() && b.Left < a.Right() && a.Top < b.Bottom() && b.Top < a.Bottom();
+}
+
+bool Inside(const Chart_Rect& inner, const Chart_Rect& outer)
+{
+    return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right() <= outer.Right() &&
+           inner.Bottom() <= outer.Bottom();
+}
+
+Chart_Layout Lay_Out_Scatter(const Chart_Model& model, Chart_Layout layout, double top, double bottom,
+                             const Chart_Text_Measurer& measurer)
+{
+    const Chart_Font title_font{model.Left_Axis.Label_Font.Points, true};
+    if (!model.Left_Axis.Title.empty()) {
+        const Text_Size size = Measure(measurer, model.Left_Axis.Title, title_font);
+        layout.Axis_Titles.push_back(
+            {model.Left_Axis.Title, Fit_Inside({Margin, top, size.Width, size.Height}, layout.Width, layout.Height),
+             title_font});
+        top += size.Height + Block_Gap;
+    }
+    if (!model.Bottom_Axis.Title.empty()) {
+        const Text_Size size = Measure(measurer, model.Bottom_Axis.Title, title_font);
+        bottom -= size.Height;
+        layout.Axis_Titles.push_back({model.Bottom_Axis.Title,
+                                      Fit_Inside({(layout.Width - size.Width) / 2, bottom, size.Width, size.Height},
+                                                 layout.Width, layout.Height),
+                                      title_font});
+        bottom -= Label_Gap;
+    }
+
+    const std::vector<Chart_Point>& points = model.Series.Points();
+    double low_x = std::numeric_limits<double>::quiet_NaN(), high_x = low_x, low_y = low_x, high_y = low_x;
+    for (const Chart_Point& point : points) {
+        if (!std::isfinite(point.X) || !std::isfinite(point.Y)) continue;
+        low_x = std::isnan(low_x) ? point.X : std::min(low_x, point.X);
+        high_x = std::isnan(high_x) ? point.X : std::max(high_x, point.X);
+        low_y = std::isnan(low_y) ? point.Y : std::min(low_y, point.Y);
+        high_y = std::isnan(high_y) ? point.Y : std::max(high_y, point.Y);
+    }
+
+    const double left_label_height = Measure(measurer, "0", model.Left_Axis.Label_Font).Height;
+    const double bottom_label_height = Measure(measurer, "0", model.Bottom_Axis.Label_Font).Height;
+    Chart_Rect plot;
+    plot.Top = top + left_label_height / 2;
+    plot.Height = std::max(bottom - Tick_Length - Label_Gap - bottom_label_height - plot.Top, 0.0);
+    if (plot.Height < Smallest_Plot) {
+        layout.Plot = Clip_To(plot, layout.Width, layout.Height);
+        return layout;
+    }
+
+    const Axis_Choice left = Choose_Axis(low_y, high_y, Max_Ticks_For_Length(plot.Height, 2 * std::max(left_label_height, 6.0)));
+    layout.Left_Scale = left.Scale;
+    layout.Left_Logarithmic = left.Logarithmic;
+    std::vector<std::string> left_texts;
+    double left_width = 0;
+    for (const double value : left.Scale.Ticks) {
+        left_texts.push_back(Tick_Text(value, left.Logarithmic, model.Left_Axis, model.Separators));
+        left_width = std::max(left_width, Measure(measurer, left_texts.back(), model.Left_Axis.Label_Font).Width);
+    }
+    plot.Left = Margin + left_width + Label_Gap + Tick_Length;
+    plot.Width = std::max(layout.Width - Margin - plot.Left, 0.0);
+    if (plot.Width < Smallest_Plot) {
+        layout.Plot = Clip_To(plot, layout.Width, layout.Height);
+        layout.Left_Scale = {};
+        return layout;
+    }
+    layout.Plot = plot;
+
+    const auto pixel_y = [&](double value) {
+        return std::clamp(plot.Bottom() - Axis_Fraction(left.Scale, left.Logarithmic, value) * plot.Height, plot.Top,
+                          plot.Bottom());
+    };
+    for (std::size_t i = 0; i < left.Scale.Ticks.size(); ++i) {
+        const double y = pixel_y(left.Scale.Ticks[i]);
+        const Text_Size size = Measure(measurer, left_texts[i], model.Left_Axis.Label_Font);
+        const Chart_Rect box{plot.Left - Tick_Length - Label_Gap - size.Width, y - size.Height / 2, size.Width, size.Height};
+        layout.Left_Ticks.push_back({left.Scale.Ticks[i], y,
+                                     {left_texts[i], Fit_Inside(box, layout.Width, layout.Height),
+                                      model.Left_Axis.Label_Font}});
+        layout.Grid_Lines.push_back({plot.Left, y, plot.Right(), y});
+    }
+
+    // As many bottom ticks as keep their labels apart.
+    Axis_Choice across;
+    std::vector<Chart_Rect> boxes;
+    std::vector<std::string> texts;
+    for (int max_ticks = Max_Ticks_For_Length(plot.Width, 40);; --max_ticks) {
+        across = Choose_Axis(low_x, high_x, max_ticks);
+        boxes.clear();
+        texts.clear();
+        for (const double value : across.Scale.Ticks) {
+            texts.push_back(Tick_Text(value, across.Logarithmic, model.Bottom_Axis, model.Separators));
+            const Text_Size size = Measure(measurer, texts.back(), model.Bottom_Axis.Label_Font);
+            const double x = plot.Left + Axis_Fraction(across.Scale, across.Logarithmic, value) * plot.Width;
+            boxes.push_back(Fit_Inside({x - size.Width / 2, plot.Bottom() + Tick_Length + Label_Gap, size.Width,
+                                        size.Height},
+                                       layout.Width, layout.Height));
+        }
+        if (max_ticks <= 3 || Labels_Fit(boxes, 1)) break;
+    }
+    layout.Bottom_Scale = across.Scale;
+    layout.Bottom_Logarithmic = across.Logarithmic;
+    const auto pixel_x = [&](double value) {
+        return std::clamp(plot.Left + Axis_Fraction(across.Scale, across.Logarithmic, value) * plot.Width, plot.Left,
+                          plot.Right());
+    };
+    for (std::size_t i = 0; i < across.Scale.Ticks.size(); ++i) {
+        const double x = pixel_x(across.Scale.Ticks[i]);
+        layout.Bottom_Labels.push_back({-1, x, {texts[i], boxes[i], model.Bottom_Axis.Label_Font}});
+        layout.Grid_Lines.push_back({x, plot.Top, x, plot.Bottom()});
+    }
+
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (std::isfinite(points[i].X) && std::isfinite(points[i].Y))
+            layout.Line.push_back({static_cast<int>(i), pixel_x(points[i].X), pixel_y(points[i].Y)});
+    std::stable_sort(layout.Line.begin(), layout.Line.end(),
+                     [](const Pixel_Point& a, const Pixel_Point& b) { return a.X < b.X; });
+
+    // Each label right of its point, else left of it, where it meets no other label or mark.
+    std::vector<Chart_Rect> marks;
+    for (const Pixel_Point& point : layout.Line)
+        marks.push_back({point.X - Scatter_Mark_Radius, point.Y - Scatter_Mark_Radius, 2 * Scatter_Mark_Radius,
+                         2 * Scatter_Mark_Radius});
+    std::vector<Chart_Rect> taken;
+    for (std::size_t i = 0; i < layout.Line.size(); ++i) {
+        const Pixel_Point& point = layout.Line[i];
+        const std::string& label = points[static_cast<std::size_t>(point.Point)].Label;
+        if (label.empty()) continue;
+        const Text_Size size = Measure(measurer, label, model.Bottom_Axis.Label_Font);
+        const double gap = Scatter_Mark_Radius + 1;
+        for (const double left_edge : {point.X + gap, point.X - gap - size.Width}) {
+            const Chart_Rect box{left_edge, point.Y - size.Height / 2, size.Width, size.Height};
+            const auto meets = [&](const Chart_Rect& other) { return Overlaps(box, other); };
+            if (!Inside(box, plot) || std::any_of(taken.begin(), taken.end(), meets) ||
+                std::any_of(marks.begin(), marks.end(), meets))
+                continue;
+            taken.push_back(box);
+            layout.Point_Labels.push_back({label, box, model.Bottom_Axis.Label_Font});
+            break;
+        }
+    }
+    return layout;
+}
+
 }  // namespace
 
 Chart_Layout Lay_Out_Chart(const Chart_Model& model, double width, double height, const Chart_Text_Measurer& measurer)
@@ -98,6 +271,8 @@ Chart_Layout Lay_Out_Chart(const Chart_Model& model, double width, double height
         Stack_Lines(model.Foot, bottom, layout, measurer, layout.Foot_Lines);
         bottom -= Block_Gap;
     }
+
+    if (model.Scatter) return Lay_Out_Scatter(model, std::move(layout), top, bottom, measurer);
 
     double plot_right = layout.Width - Margin;
     if (model.Legend_Visible) {

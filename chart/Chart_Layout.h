@@ -86,9 +86,21 @@ struct Chart_Layout {
     int Label_Stride = 1;                      // every k-th point is labelled from the first, k the
                                                // smallest that keeps labels Bottom_Label_Spacing apart
     std::vector<Bottom_Axis_Label> Bottom_Labels;
-    std::vector<Pixel_Point> Line;             // the series' finite points, in order
+    std::vector<Pixel_Point> Line;             // the series' finite points, in order (a scatter
+                                               // chart's from left to right)
     Chart_Legend Legend;
+    // A scatter chart's: the bottom axis's scale (its ticks are the bottom labels, of no
+    // point), which axes are logarithmic, the axis titles (the left one above the plot,
+    // the bottom one under its labels) and the labels of the points that have room.
+    Axis_Scale Bottom_Scale;
+    bool Left_Logarithmic = false;
+    bool Bottom_Logarithmic = false;
+    std::vector<Chart_Text_Box> Axis_Titles;
+    std::vector<Chart_Text_Box> Point_Labels;
 };
+
+// Half the size of a scatter chart's point mark.
+inline constexpr double Scatter_Mark_Radius = 3;
 
 // The layout of the model at width x height pixels. A size too small for a plot gives
 // titles and foot clamped to the chart and no axes, labels or line. An empty series gives

@@ -38,9 +38,11 @@ private:
 struct Chart_Axis {
     Chart_Font Label_Font;
     std::string Value_Format = Default_Value_Format;
+    std::string Title;  // shown by a scatter chart, in the label font, bold
 };
 
 struct Chart_Point {
+    double X = 0;  // a scatter chart's; a line chart places points by their index
     double Y = 0;
     std::string Label;
     std::uint32_t Colour = Series_Own_Colour;
@@ -53,7 +55,11 @@ public:
     void Clear() { points_.clear(); }
     void Add(double y, std::string label, std::uint32_t colour = Series_Own_Colour)
     {
-        points_.push_back({y, std::move(label), colour});
+        points_.push_back({0, y, std::move(label), colour});
+    }
+    void Add_At(double x, double y, std::string label, std::uint32_t colour = Series_Own_Colour)
+    {
+        points_.push_back({x, y, std::move(label), colour});
     }
     const std::vector<Chart_Point>& Points() const { return points_; }
     std::size_t Count() const { return points_.size(); }
@@ -76,6 +82,9 @@ struct Chart_Model {
     Chart_Axis Left_Axis;
     Chart_Axis Bottom_Axis;   // its format numbers points that have no label
     Chart_Series Series;
+    // The points stand at their x and y values, unjoined, each labelled beside it where
+    // there is room; an axis whose values span more than two decades is logarithmic.
+    bool Scatter = false;
     std::string Font_Face = "Arial";   // every text of the chart
     Chart_Separators Separators;       // in every number of the chart
     std::uint32_t Back_Colour = 0x00FFFFFFu;

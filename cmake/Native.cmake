@@ -8,11 +8,13 @@ target_compile_options(halvorn_core PRIVATE ${sanitize})
 
 add_executable(halvorn_unit_tests
   tests/unit/About_Texts_Test.cpp
+  tests/unit/Chemical_Formula_Test.cpp
   tests/unit/Document_Texts_Test.cpp
   tests/unit/Gif_Frames_Test.cpp
   tests/unit/Text_Helpers_Test.cpp
   tests/unit/Element_Build_Test.cpp
   tests/unit/Element_Data_Test.cpp
+  tests/unit/Element_Data_Text_Test.cpp
   tests/unit/Report_Test.cpp
   tests/unit/Table_Layout_Test.cpp
   tests/unit/Table_Colouring_Test.cpp
@@ -48,7 +50,7 @@ if(CLANGXX)
       list(APPEND core_paths "${CMAKE_SOURCE_DIR}/${source}")
     endif()
   endforeach()
-  foreach(target Element_Build Text_Helpers)
+  foreach(target Chemical_Formula Element_Build Text_Helpers)
     set(fuzzer "${CMAKE_BINARY_DIR}/fuzz_${target}")
     add_custom_command(
       OUTPUT "${fuzzer}"

@@ -23,6 +23,8 @@ add_library(halvorn_ui STATIC
   app/Settings_File.cpp
   app/Window_Placement.cpp
   export/Desktop_Wallpaper.cpp
+  export/Element_Data_Export.cpp
+  export/Table_Image_File.cpp
   export/Table_Picture.cpp
   export/Table_Snapshot.cpp
   export/Wallpaper_Style_Dialog.cpp
@@ -47,6 +49,7 @@ add_library(halvorn_ui STATIC
   platform/Whole_File.cpp
   platform/Window_Base.cpp
   report/Glossary_Window.cpp
+  report/Molar_Mass_Window.cpp
   report/Report_Window.cpp
   table_view/Element_Search.cpp
   table_view/Item_Select_Dialog.cpp
@@ -123,6 +126,7 @@ add_executable(halvorn_win_tests
   tests/win/Graph_Page_Test.cpp
   tests/win/Table_Picture_Test.cpp
   tests/win/Table_Views_Test.cpp
+  tests/win/Classroom_Tools_Test.cpp
   tests/win/Platform_Test.cpp
   tests/win/Win_Test_Support.cpp
   resources/Halvorn.rc)

@@ -1,6 +1,7 @@
 #include "export/Table_Picture.h"
 
 #include "export/Desktop_Wallpaper.h"
+#include "export/Table_Image_File.h"
 #include "export/Wallpaper_Style_Dialog.h"
 
 namespace halvorn {
@@ -8,6 +9,8 @@ namespace halvorn {
 void Table_Picture::Copy_Table_To_Windows_Clipboard_BitBtnClick() { Copy_Table_Snapshot_To_Clipboard(table_, owner_); }
 
 void Table_Picture::Save_Halvorn_Image_To_File_OptionClick() { Save_Table_Snapshot(table_, owner_, quiet_save_); }
+
+void Table_Picture::Save_Table_Image_As_OptionClick() { Save_Table_Image_As(table_, owner_); }
 
 void Table_Picture::Set_Halvorn_Image_To_Be_Windows_Desktop_OptionClick()
 {

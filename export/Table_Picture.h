@@ -19,6 +19,7 @@ public:
     void Copy_Table_To_Windows_Clipboard_BitBtnClick();
     void Save_Halvorn_Image_To_File_OptionClick();
     void Set_Halvorn_Image_To_Be_Windows_Desktop_OptionClick();
+    void Save_Table_Image_As_OptionClick();
 
     // How the snapshot file is made the wallpaper; tests leave the desktop alone.
     System_Wallpaper_Call Set_Wallpaper;

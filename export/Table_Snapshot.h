@@ -25,6 +25,11 @@ public:
     // The main window, whose client-area drawing surface is read.
     virtual HWND Client_Window() const = 0;
     virtual Snapshot_Measures Measures() const = 0;
+    // The table page above its buttons, in pixels.
+    virtual SIZE Page_Picture_Size() const = 0;
+    // Paints the page's drawn controls into dc at their places on the page; dc's transform
+    // may scale them.
+    virtual void Paint_Page(HDC dc) const = 0;
 };
 
 inline constexpr std::wstring_view Snapshot_File_Name = L"Halvorn.bmp";

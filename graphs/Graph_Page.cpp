@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -33,6 +34,9 @@ const Control_Design Arrow_And_List_Designs[] = {
      .Height = 25, .Font = &Button_Font, .Tooltip = "Next Graph", .Glyph = IDB_GLYPH_NEXT,
      .Command = Next_Graph_SpeedButton},
 };
+const Control_Design Against_Design{.Type = Control_Type::Drop_Down_List, .Name = "Plotted_Against_ComboBox",
+                                    .Left = 4, .Top = 418, .Width = 150, .Height = 27, .Font = &List_Font,
+                                    .Tooltip = "Plotted against", .Command = Plotted_Against_ComboBox};
 const Control_Design Chart_Design{.Type = Control_Type::Painted, .Name = "Chart1", .Left = 4, .Top = 38, .Width = 661,
                               .Height = 373};
 const Control_Design Button_Designs[] = {
@@ -80,6 +84,16 @@ void Graph_Page::Create(Component& page)
     chart_component_->On_Mouse_Down = [this](Component&) { Chart_Mouse_Down(); };
     chart_.On_New_Layout = [this] { Forget_Hovered_Point(); };
 
+    // Below the chart, where the bottom axis is read: what the points are plotted against.
+    against_list_ = &factory_.Create(Against_Design, &page);
+    against_list_->On_Command = [this](unsigned short code) {
+        if (code == CBN_SELCHANGE) Graph_Type_ComboBoxChange();
+    };
+    for (int index = 0; index < Graph_Against_Count; ++index)
+        SendMessageW(against_list_->Window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(Graph_Against_Text(index)).c_str()));
+    SendMessageW(against_list_->Window, CB_SETCURSEL, 0, 0);
+    SendMessageW(against_list_->Window, CB_SETDROPPEDWIDTH, Dpi_Scaled(340, Window_Dpi(against_list_->Window)), 0);
+
     for (const Control_Design& design : Button_Designs) factory_.Create(design, &page);
 }
 
@@ -94,11 +108,21 @@ void Graph_Page::Select_Graph(int index)
     SendMessageW(graph_list_->Window, CB_SETCURSEL, listed ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
 }
 
+int Graph_Page::Against_Index() const
+{
+    return std::max(static_cast<int>(SendMessageW(against_list_->Window, CB_GETCURSEL, 0, 0)), 0);
+}
+
+void Graph_Page::Select_Against(int index)
+{
+    SendMessageW(against_list_->Window, CB_SETCURSEL, index >= 0 && index < Graph_Against_Count ? index : 0, 0);
+}
+
 void Graph_Page::Graph_Type_ComboBoxChange()
 {
     const int index = Graph_Index();
-    Prepare_Property_Graph(chart_.Model, index, Elements, User_Number_Separators());
-    point_elements_ = Graph_Element_Numbers(index, Elements);
+    Prepare_Property_Graph(chart_.Model, index, Elements, User_Number_Separators(), Against_Index());
+    point_elements_ = Graph_Element_Numbers(index, Elements, Against_Index());
     chart_.Changed();
     Paint_Now(GetAncestor(page_->Window, GA_ROOT));
 }
@@ -143,7 +167,7 @@ std::wstring Graph_Page::Point_Tip(int point) const
 {
     if (point < 0 || static_cast<std::size_t>(point) >= point_elements_.size()) return {};
     return Widen(Graph_Point_Text(Elements[point_elements_[static_cast<std::size_t>(point)]], Graph_Index(),
-                                  User_Number_Separators()));
+                                  User_Number_Separators(), Against_Index()));
 }
 
 void Graph_Page::Chart_Mouse_Move(POINT point)

@@ -19,6 +19,7 @@ enum Graph_Page_Control_Id : unsigned short {
     Previous_Graph_SpeedButton = 2001,
     Graph_Type_ComboBox,
     Next_Graph_SpeedButton,
+    Plotted_Against_ComboBox,
 };
 
 class Graph_Page {
@@ -35,6 +36,10 @@ public:
     // Selects an item by program, which draws nothing by itself; an index outside the
     // list selects none.
     void Select_Graph(int index);
+    // What the property is plotted against: 0 atomic order, k property k - 1; the same
+    // for selecting, which draws nothing by itself.
+    int Against_Index() const;
+    void Select_Against(int index);
 
     void Graph_Type_ComboBoxChange();
     void Previous_Graph_SpeedButtonClick();
@@ -62,6 +67,7 @@ private:
     std::function<void()> show_page_;
     Component* page_ = nullptr;
     Component* graph_list_ = nullptr;
+    Component* against_list_ = nullptr;
     Component* chart_component_ = nullptr;
     Chart_Control chart_;
     std::vector<int> point_elements_;  // the element number of each point plotted

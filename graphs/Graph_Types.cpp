@@ -23,6 +23,22 @@ const std::array<std::string_view, Graph_Type_Count> Graph_Type_Texts = {
     "Year of Discovery",
 };
 
+std::string Graph_Against_Text(int against_index)
+{
+    if (against_index == 0) return "Atomic Order";
+    if (against_index < 0 || against_index >= Graph_Against_Count) return {};
+    return std::string(Graph_Type_Texts[static_cast<std::size_t>(against_index - 1)]);
+}
+
+std::string Property_Title(int graph_index)
+{
+    if (graph_index < 0 || graph_index >= Graph_Type_Count) return {};
+    std::string title(Graph_Type_Texts[static_cast<std::size_t>(graph_index)]);
+    while (!title.empty() && title.back() == ' ') title.pop_back();
+    // The one property whose item leaves its unit out.
+    return graph_index == 9 ? title + " (eV)" : title;
+}
+
 double Graph_Value(const Element_Record& element, int graph_index)
 {
     switch (graph_index) {
@@ -73,10 +89,24 @@ void Fill_Graph_Series(Chart_Series& series, int graph_index, const Element_Arra
     });
 }
 
-std::vector<int> Graph_Element_Numbers(int graph_index, const Element_Array& elements)
+// Calls plot for the elements that have both properties, x first.
+template <typename Plot>
+void For_Each_Pair(int graph_index, int against_index, const Element_Array& elements, Plot plot)
+{
+    if (against_index < 1 || against_index >= Graph_Against_Count) return;
+    For_Each_Plotted(graph_index, elements, Element_Capacity, [&](int number, double y) {
+        const double x = Graph_Value(elements[number], against_index - 1);
+        if (x != Missing_Double) plot(number, x, y);
+    });
+}
+
+std::vector<int> Graph_Element_Numbers(int graph_index, const Element_Array& elements, int against_index)
 {
     std::vector<int> numbers;
-    For_Each_Plotted(graph_index, elements, Element_Capacity, [&](int number, double) { numbers.push_back(number); });
+    if (against_index > 0)
+        For_Each_Pair(graph_index, against_index, elements, [&](int number, double, double) { numbers.push_back(number); });
+    else
+        For_Each_Plotted(graph_index, elements, Element_Capacity, [&](int number, double) { numbers.push_back(number); });
     return numbers;
 }
 
@@ -88,20 +118,29 @@ std::string Graph_Value_Text(const Element_Record& element, int graph_index, con
     return decimals < 0 ? std::to_string(element.Discovered_Date) : Format_Report_Value(decimals, value, separators);
 }
 
-std::string Graph_Point_Text(const Element_Record& element, int graph_index, const Number_Separators& separators)
+std::string Graph_Point_Text(const Element_Record& element, int graph_index, const Number_Separators& separators,
+                             int against_index)
 {
     const std::string shown = Graph_Value_Text(element, graph_index, separators);
     if (shown.empty()) return {};
+    const std::string against = against_index > 0 ? Graph_Value_Text(element, against_index - 1, separators) : "";
+    if (against_index > 0 && against.empty()) return {};
     return element.Element_Name + " (" + element.Element_Abbreviation + "), " + std::to_string(element.Atomic_Number) +
-           " : " + shown;
+           " : " + shown + (against.empty() ? "" : " against " + against);
 }
 
 void Prepare_Property_Graph(Chart_Model& chart, int graph_index, const Element_Array& elements,
-                            const Number_Separators& separators)
+                            const Number_Separators& separators, int against_index)
 {
+    const bool listed = graph_index >= 0 && graph_index < Graph_Type_Count;
     chart.Legend_Visible = false;
     chart.Title.Clear();
-    if (graph_index >= 0 && graph_index < Graph_Type_Count)
+    chart.Scatter = listed && against_index > 0 && against_index < Graph_Against_Count;
+    chart.Left_Axis.Title = chart.Scatter ? Property_Title(graph_index) : "";
+    chart.Bottom_Axis.Title = chart.Scatter ? Property_Title(against_index - 1) : "";
+    if (chart.Scatter)
+        chart.Title.Append(Property_Title(graph_index) + " against " + Property_Title(against_index - 1));
+    else if (listed)
         chart.Title.Append(std::string(Graph_Type_Texts[static_cast<std::size_t>(graph_index)]));
     chart.Title.Font = {16, true};
     chart.Left_Axis.Label_Font = {12, true};
@@ -109,7 +148,13 @@ void Prepare_Property_Graph(Chart_Model& chart, int graph_index, const Element_A
     chart.Bottom_Axis.Value_Format = chart.Series.Value_Format;
     chart.Separators = {separators.Thousands, separators.Decimal};
     chart.Series.Clear();
-    Fill_Graph_Series(chart.Series, graph_index, elements);
+    if (!chart.Scatter) {
+        Fill_Graph_Series(chart.Series, graph_index, elements);
+        return;
+    }
+    For_Each_Pair(graph_index, against_index, elements, [&](int number, double x, double y) {
+        chart.Series.Add_At(x, y, elements[number].Element_Abbreviation);
+    });
 }
 
 }  // namespace halvorn

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 namespace halvorn {
 
 class Clipboard_Session {
@@ -18,6 +20,8 @@ public:
     // On success the clipboard owns data, so callers release their owner of it only
     // after this returns; on failure it throws and the caller's owner frees it.
     void Set(UINT format, HANDLE data);
+    // A copy of size bytes in movable global memory, in the given format.
+    void Set_Bytes(UINT format, const void* bytes, std::size_t size);
 };
 
 }  // namespace halvorn

@@ -23,6 +23,40 @@ void Ensure_Gdiplus()
     static Gdiplus_Session session;
 }
 
+std::vector<std::uint8_t> Png_File_Bytes(HBITMAP bitmap)
+{
+    Ensure_Gdiplus();
+    UINT count = 0, size = 0;
+    Gdiplus::GetImageEncodersSize(&count, &size);
+    std::vector<std::byte> storage(size);
+    auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(storage.data());
+    if (size == 0 || Gdiplus::GetImageEncoders(count, size, encoders) != Gdiplus::Ok)
+        throw std::runtime_error("Cannot find the PNG encoder");
+    const auto png = std::find_if(encoders, encoders + count, [](const Gdiplus::ImageCodecInfo& codec) {
+        return std::wstring_view(codec.MimeType) == L"image/png";
+    });
+    if (png == encoders + count) throw std::runtime_error("Cannot find the PNG encoder");
+
+    Gdiplus::Bitmap image(bitmap, nullptr);
+    IStream* stream = SHCreateMemStream(nullptr, 0);
+    if (!stream) throw std::runtime_error("Out of memory for a picture");
+    std::vector<std::uint8_t> bytes;
+    STATSTG status{};
+    const bool saved = image.GetLastStatus() == Gdiplus::Ok && image.Save(stream, &png->Clsid, nullptr) == Gdiplus::Ok &&
+                       SUCCEEDED(stream->Stat(&status, STATFLAG_NONAME));
+    if (saved) {
+        bytes.resize(static_cast<std::size_t>(status.cbSize.QuadPart));
+        const LARGE_INTEGER start{};
+        ULONG read = 0;
+        if (FAILED(stream->Seek(start, STREAM_SEEK_SET, nullptr)) ||
+            FAILED(stream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read)) || read != bytes.size())
+            bytes.clear();
+    }
+    stream->Release();
+    if (bytes.empty()) throw std::runtime_error("Cannot encode the picture as PNG");
+    return bytes;
+}
+
 std::string_view Resource_Data(int resource_id)
 {
     const HMODULE module = GetModuleHandleW(nullptr);

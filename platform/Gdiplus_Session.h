@@ -27,6 +27,9 @@ private:
 // Starts the program's one session the first time it is called; it lasts until exit.
 void Ensure_Gdiplus();
 
+// A bitmap encoded as a PNG file's bytes; throws std::runtime_error when it cannot be.
+std::vector<std::uint8_t> Png_File_Bytes(HBITMAP bitmap);
+
 // The bytes of an RCDATA resource of the program, alive as long as the program; throws
 // std::runtime_error when there is no such resource.
 std::string_view Resource_Data(int resource_id);

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 #include <utility>
@@ -14,6 +15,7 @@ namespace {
 
 Message_Box_Hook message_box_hook;
 Colour_Dialog_Hook colour_dialog_hook;
+Save_Dialog_Hook save_dialog_hook;
 std::wstring executable_path_override;
 std::string application_title;
 
@@ -59,6 +61,41 @@ bool Run_Colour_Dialog(HWND owner, COLORREF& colour)
 }
 
 void Set_Colour_Dialog_Hook(Colour_Dialog_Hook hook) { colour_dialog_hook = std::move(hook); }
+
+bool Run_Save_Dialog(HWND owner, std::wstring_view title, const std::vector<Save_Filter>& filters,
+                     std::wstring_view default_extension, Save_Choice& choice)
+{
+    if (save_dialog_hook) return save_dialog_hook(owner, filters, choice);
+    // Loaded when first wanted, as the colour dialog is.
+    using Get_Save_File_Name = BOOL(WINAPI*)(LPOPENFILENAMEW);
+    static const HMODULE library = LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const auto get_save_file_name =
+        library ? reinterpret_cast<Get_Save_File_Name>(reinterpret_cast<void*>(GetProcAddress(library, "GetSaveFileNameW")))
+                : nullptr;
+    if (!get_save_file_name) throw std::runtime_error("Cannot open the save dialog");
+    std::wstring filter_text;
+    for (const Save_Filter& filter : filters) filter_text += filter.Description + L'\0' + filter.Pattern + L'\0';
+    filter_text += L'\0';
+    std::wstring path = choice.Path;
+    path.resize(std::max<std::size_t>(path.size() + 1, 32768), L'\0');
+    const std::wstring title_text(title), extension(default_extension);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter_text.c_str();
+    dialog.nFilterIndex = static_cast<DWORD>(choice.Filter);
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());  // characters, not bytes
+    dialog.lpstrTitle = title_text.c_str();
+    dialog.lpstrDefExt = extension.c_str();
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_EXPLORER;
+    if (!get_save_file_name(&dialog)) return false;
+    choice.Path = path.c_str();
+    choice.Filter = static_cast<int>(dialog.nFilterIndex);
+    return true;
+}
+
+void Set_Save_Dialog_Hook(Save_Dialog_Hook hook) { save_dialog_hook = std::move(hook); }
 
 std::wstring Executable_Path()
 {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace halvorn {
 
@@ -28,6 +29,23 @@ bool Run_Colour_Dialog(HWND owner, COLORREF& colour);
 
 using Colour_Dialog_Hook = std::function<bool(HWND owner, COLORREF& colour)>;
 void Set_Colour_Dialog_Hook(Colour_Dialog_Hook hook);
+
+// The standard save dialog. Filters are pairs of a description and a pattern
+// ({L"CSV file (*.csv)", L"*.csv"}); the choice comes in with the name to offer and the
+// filter to start with (from 1) and goes out with the path and the filter chosen. False
+// when the user cancels.
+struct Save_Choice {
+    std::wstring Path;
+    int Filter = 1;
+};
+struct Save_Filter {
+    std::wstring Description, Pattern;
+};
+bool Run_Save_Dialog(HWND owner, std::wstring_view title, const std::vector<Save_Filter>& filters,
+                     std::wstring_view default_extension, Save_Choice& choice);
+
+using Save_Dialog_Hook = std::function<bool(HWND owner, const std::vector<Save_Filter>& filters, Save_Choice& choice)>;
+void Set_Save_Dialog_Hook(Save_Dialog_Hook hook);
 
 // The running executable's full path; tests point it at a temporary directory.
 std::wstring Executable_Path();

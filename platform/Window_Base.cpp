@@ -151,6 +151,16 @@ LRESULT Host_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
         if (!Top_Level()) break;
         if (const HWND to = Can_Focus(last_focus_) ? last_focus_ : First_Focus(); Can_Focus(to)) SetFocus(to);
         return 0;
+    case WM_NEXTDLGCTL: {
+        // The dialog keys move the focus with this, as for a label's access key; an edit box
+        // reached so is selected whole, as in a dialog.
+        if (!Top_Level()) break;
+        const HWND to = LOWORD(l) ? reinterpret_cast<HWND>(w) : GetNextDlgTabItem(Handle(), GetFocus(), w != 0);
+        if (!to) return 0;
+        SetFocus(to);
+        if (SendMessageW(to, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(to, EM_SETSEL, 0, -1);
+        return 0;
+    }
     case DM_GETDEFID:
         // Enter presses the push button that has the focus, however the focus got there;
         // elsewhere there is no default button and Enter confirms nothing.

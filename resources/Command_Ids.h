@@ -26,6 +26,10 @@ enum Command_Id : unsigned short {
     Colour_By_State_Option,
     Colour_By_Property_Option,
     Colour_By_Year_Option,
+    Molar_Mass_Calculator_Option,
+    Copy_Element_Data_Option,
+    Save_Element_Data_As_Option,
+    Save_Table_Image_As_Option,
 };
 
 }  // namespace halvorn

@@ -235,6 +235,12 @@ Snapshot_Measures Table_Page::Measures() const
             exit_button_->Top};
 }
 
+void Table_Page::Paint_Page(HDC dc) const
+{
+    const RECT page{0, 0, page_->Width, page_->Height};
+    factory_.Components().Paint(page_->Window, dc, page, fonts_);
+}
+
 void Table_Page::StaticText1MouseDown(int number) { Show_Element_Report(report_, number); }
 
 void Table_Page::Choose_Swatch_Colour(Component& swatch)

@@ -69,6 +69,8 @@ public:
     void Hide_Snapshot_Caption() override;
     HWND Client_Window() const override { return owner_; }
     Snapshot_Measures Measures() const override;
+    SIZE Page_Picture_Size() const override { return {page_->Width, exit_button_->Top}; }
+    void Paint_Page(HDC dc) const override;
 
 private:
     Component& Create_Colour_Key(Component& page);

@@ -50,6 +50,6 @@ trap - EXIT
 ini="$work/Halvorn.ini"
 [ -f "$ini" ] || { echo "no Halvorn.ini beside the exe"; exit 1; }
 keys=$(grep -c '=' "$ini")
-[ "$keys" -eq 27 ] || { echo "Halvorn.ini holds $keys keys, not 27"; cat "$ini"; exit 1; }
+[ "$keys" -eq 29 ] || { echo "Halvorn.ini holds $keys keys, not 29"; cat "$ini"; exit 1; }
 grep -q '^\[Halvorn\]' "$ini" || { echo "no [Halvorn] section"; exit 1; }
 echo "end-to-end: table painted, report opened, program closed, settings written ($work)"

@@ -29,5 +29,5 @@ run "$driver" close
 wait $halvorn || { echo "the program ended with an error"; exit 1; }
 trap - EXIT
 keys=$(grep -c '=' "$work/Halvorn.ini")
-[ "$keys" -eq 27 ] || { echo "Halvorn.ini holds $keys keys, not 27"; exit 1; }
+[ "$keys" -eq 29 ] || { echo "Halvorn.ini holds $keys keys, not 29"; exit 1; }
 echo "end-to-end: start-up fault shown, program usable and closed normally ($work)"

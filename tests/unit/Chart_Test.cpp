@@ -258,5 +258,41 @@ TEST(Chart_Point_Near, FindsThePointNearestInXWithinTolerance)
     EXPECT_EQ(Point_Near(Chart_Layout{}, 10, 100, 5), -1);
 }
 
+// Values spread over more than two decades go on a logarithmic axis; points stand at their
+// values, left to right for the pointer, and each label that is shown keeps clear of the
+// others and of the plot's edge.
+TEST_F(Chart_Layouts, ScatterPlacesPointsByValueWithALogAxisOverWideSpans)
+{
+    model.Scatter = true;
+    model.Left_Axis.Title = "Density (g/mL)";
+    model.Bottom_Axis.Title = "Atomic Radius (A)";
+    for (int i = 0; i < 20; ++i) model.Series.Add_At(3.0 - i * 0.12, 0.0002 * std::pow(1.6, i), i % 2 ? "Xy" : "Q");
+    for (int i = 0; i < 6; ++i) model.Series.Add_At(2.0 + i * 0.001, 0.05, "Zz");  // a crowd
+    const Chart_Layout layout = Lay_Out();
+
+    EXPECT_TRUE(layout.Left_Logarithmic);
+    EXPECT_FALSE(layout.Bottom_Logarithmic) << "0.72 to 3 spans less than two decades";
+    EXPECT_EQ(layout.Left_Ticks.front().Label.Text + " " + layout.Left_Ticks.back().Label.Text, "0.0001 10");
+    ASSERT_EQ(layout.Axis_Titles.size(), 2u);
+    ASSERT_EQ(layout.Line.size(), 26u);
+    EXPECT_EQ(layout.Line.front().Point, 19) << "the point of least x first";
+    // A point stands where its value falls between the decades around it.
+    const auto point_10 = std::find_if(layout.Line.begin(), layout.Line.end(), [](const Pixel_Point& p) { return p.Point == 10; });
+    const double y = layout.Plot.Bottom() - (std::log10(0.0002 * std::pow(1.6, 10)) + 4) / 5 * layout.Plot.Height;
+    EXPECT_NEAR(point_10->Y, y, 1e-6);
+    EXPECT_GT(layout.Point_Labels.size(), 15u);
+    EXPECT_LT(layout.Point_Labels.size(), 24u) << "crowded points go without";
+    for (std::size_t i = 0; i < layout.Point_Labels.size(); ++i) {
+        const Chart_Rect& a = layout.Point_Labels[i].Box;
+        EXPECT_TRUE(a.Left >= layout.Plot.Left && a.Right() <= layout.Plot.Right());
+        for (std::size_t j = i + 1; j < layout.Point_Labels.size(); ++j) {
+            const Chart_Rect& b = layout.Point_Labels[j].Box;
+            EXPECT_FALSE(a.Left < b.Right() && b.Left < a.Right() && a.Top < b.Bottom() && b.Top < a.Bottom());
+        }
+    }
+    EXPECT_EQ(Point_Near(layout, layout.Line[10].X, layout.Line[10].Y, 1), layout.Line[10].Point);
+}
+
+
 }  // namespace
 }  // namespace halvorn

@@ -71,7 +71,8 @@ TEST_F(Settings, FirstStartWithoutAFileTakesTheDefaults)
               "Element_Report_Form.Top=20\r\nElement_Report_Form.Left=100\r\n"
               "Glossary_of_Terms_Form.Top=20\r\nGlossary_of_Terms_Form.Left=100\r\n"
               "Colour_By_Option=0\r\nColour_Property_ComboBox=6\r\nTemperature_Hundredths_Kelvin=27315\r\n"
-              "Temperature_Unit_ComboBox=0\r\nDiscovery_Year_TrackBar=1869\r\n");
+              "Temperature_Unit_ComboBox=0\r\nDiscovery_Year_TrackBar=1869\r\nPlotted_Against_ComboBox=0\r\n"
+              "Molar_Mass_Formula=CuSO4\xB7" "5H2O\r\n");
 }
 
 TEST_F(Settings, BadOrMissingValuesFallBackToTheirDefaults)
@@ -139,7 +140,7 @@ TEST_F(Settings, TheCloseKeepsWhatItDoesNotKnowAndReportsAFileItCannotReplace)
     Close();
     std::string ini = Read_Ini();
     EXPECT_EQ(ini.rfind("; notes\r\n[Halvorn]\r\nLanguage=fr\r\nwindow_Width=900\r\n", 0), 0u) << ini;
-    EXPECT_NE(ini.find("Discovery_Year_TrackBar=1869\r\n\r\n[Other]\r\nx=1\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Molar_Mass_Formula=CuSO4\xB7" "5H2O\r\n\r\n[Other]\r\nx=1\r\n"), std::string::npos) << ini;
 
     Restart(ini);
     const HANDLE held = CreateFileW(Ini_Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
