@@ -205,11 +205,7 @@ void TMainForm1::Auto_Run_at_Windows_Startup_OptionClick()
     Show_Options();
 }
 
-void TMainForm1::Colour_By_OptionClick(Table_View view)
-{
-    table_->Views().Colour_By(view);
-    Show_Options();
-}
+void TMainForm1::Colour_By_OptionClick(Table_View view) { table_->Views().Colour_By(view), Show_Options(); }
 
 void TMainForm1::AboutOptionClick() { program_.AboutBox.Show_Modal(Handle()); }
 
