@@ -114,13 +114,17 @@ void Page_Control::Apply_Page_Controls(int index, bool with_control)
     if (moves) moves = DeferWindowPos(moves, page.Window, nullptr, page.Left, page.Top, page.Width, page.Height, Quiet_Move);
     std::vector<const Component*> refonts;
     for (std::size_t i = 0; i < components_.Count(); ++i) {
-        const Component& component = components_.At(i);
+        Component& component = components_.At(i);
         if (!component.Window || component.Parent != &page) continue;
-        // A drop-down list keeps room for its list below the edit part.
-        const int height = component.Drop_Down ? component.Height * Drop_Down_Rows : component.Height;
+        // A hidden control (a view's that is not shown) is placed when it shows: moving
+        // a drop-down list costs as much as painting the page.
+        if (!component.Visible) {
+            component.Before_Show = [this](const Component& shown) { Place_Control(shown); };
+            continue;
+        }
         if (moves)
             moves = DeferWindowPos(moves, component.Window, nullptr, component.Left, component.Top, component.Width,
-                                   height, Quiet_Move);
+                                   Window_Height(component), Quiet_Move);
         if (reinterpret_cast<HFONT>(SendMessageW(component.Window, WM_GETFONT, 0, 0)) != fonts_.Get(component.Font))
             refonts.push_back(&component);
     }
@@ -128,6 +132,21 @@ void Page_Control::Apply_Page_Controls(int index, bool with_control)
     for (const Component* component : refonts)
         SendMessageW(component->Window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(component->Font)), FALSE);
     laid_out_[static_cast<std::size_t>(index)] = true;
+}
+
+int Page_Control::Window_Height(const Component& control)
+{
+    // A drop-down list keeps room for its list below the edit part.
+    return control.Drop_Down ? control.Height * Drop_Down_Rows : control.Height;
+}
+
+void Page_Control::Place_Control(const Component& control)
+{
+    SetWindowPos(control.Window, nullptr, control.Left, control.Top, control.Width, Window_Height(control),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (const HFONT font = fonts_.Get(control.Font);
+        reinterpret_cast<HFONT>(SendMessageW(control.Window, WM_GETFONT, 0, 0)) != font)
+        SendMessageW(control.Window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 }  // namespace halvorn

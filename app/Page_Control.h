@@ -30,6 +30,9 @@ public:
 
 private:
     void Apply_Page_Controls(int index, bool with_control = false);
+    // A real control hidden during the layout, put at its bounds and font as it shows.
+    void Place_Control(const Component& control);
+    static int Window_Height(const Component& control);
     // Places a page over the tab control's display area (given in the tab control's client
     // coordinates).
     void Fit_Page(Component& page, const RECT& display) const;

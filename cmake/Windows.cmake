@@ -33,6 +33,7 @@ add_library(halvorn_ui STATIC
   platform/Button_Decor.cpp
   platform/Child_Controls.cpp
   platform/Clipboard_Session.cpp
+  platform/Component_Painting.cpp
   platform/Components.cpp
   platform/Control_Factory.cpp
   platform/Dpi.cpp

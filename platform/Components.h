@@ -83,6 +83,9 @@ struct Component {
     // A real control's notification (BN_CLICKED, CBN_SELCHANGE, ...), handled by the room
     // that made it.
     std::function<void(unsigned short notification)> On_Command;
+    // Puts a real window at its bounds and font before it shows: its owner's layout passes
+    // over hidden windows.
+    std::function<void(const Component&)> Before_Show;
 
     // Changes after creation go through these, which repaint what changed. A real window
     // is moved by its owner, with its siblings in one batch.

@@ -99,9 +99,9 @@ LRESULT Host_Window::Handle_Message(UINT message, WPARAM w, LPARAM l)
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
-        // Only the places to repaint are drawn again, not all the bounding rectangle holds.
+        // Only the places to repaint are drawn again, not all their bounding rectangle holds.
         const Region_Handle changed(CreateRectRgn(0, 0, 0, 0));
-        const bool clip = GetUpdateRgn(Handle(), changed.Get(), FALSE) > NULLREGION;
+        const bool clip = GetUpdateRgn(Handle(), changed.Get(), FALSE) == COMPLEXREGION;
         Paint_Dc paint(Handle());
         const RECT& area = paint.Area();
         const int width = area.right - area.left, height = area.bottom - area.top;

@@ -20,7 +20,11 @@ source scripts/display.sh
 export WINEPREFIX="$root/build/wine" WINEDEBUG=-all
 wineserver -p 60
 to_windows() { echo "Z:$1" | tr / '\\'; }
+# Each measured start begins from the default settings, not from where the last run left
+# the window.
+fresh() { rm -f build/windows/Halvorn.ini; }
 if [ "$only" != resize ]; then
+  fresh
   ls -l build/windows/Halvorn.exe | awk '{printf "Halvorn.exe size: %.2f MiB\n", $5 / 1048576}'
   scripts/wine-run build/windows/halvorn_timing.exe startup-bench "$(to_windows "$root/build/windows/Halvorn.exe")" \
     "$(to_windows "$root/build/windows/reference_statics.exe")" 9
@@ -38,6 +42,7 @@ busy_share() {  # the share of CPU time not idle over one second, in per cent
 }
 resize_alone() {  # resize_alone EXE TITLE: prints the median of one program's resizes
   local exe=$1 title=$2 pid
+  fresh
   scripts/wine-run "$exe" &
   pid=$!
   if [ "$title" = "Halvorn v2.0b" ]; then
@@ -72,6 +77,7 @@ done
 echo "machine after the resizes: $(busy_share)% busy"
 [ "$only" = resize ] && exit 0
 # The graph page's redraw and a view's recolour, with the program on its own again.
+fresh
 scripts/wine-run build/windows/Halvorn.exe &
 halvorn=$!
 scripts/wine-run build/windows/halvorn_driver.exe wait-painted 60
@@ -79,3 +85,4 @@ scripts/wine-run build/windows/halvorn_timing.exe graph-redraw 32
 scripts/wine-run build/windows/halvorn_timing.exe view-recolour 32
 scripts/wine-run build/windows/halvorn_driver.exe close
 wait $halvorn
+fresh

@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <array>
 #include <set>
 #include <vector>
 
@@ -111,7 +112,17 @@ TEST_F(Table_Views_Test, EachViewColoursTheBoxesAndIsKeptAcrossARestart)
     EXPECT_TRUE(Component_List::Shows(group_key));
     EXPECT_EQ(Main().Table().Views().Box_Value(26), "");
 
+    // A view's controls, passed over by the layout while hidden, show at the new size.
+    const Component& unit = Main().Component_Named("Temperature_Unit_ComboBox");
+    const LRESULT design_font = SendMessageW(unit.Window, WM_GETFONT, 0, 0);
+    Set_Client_Size(1382, 970);
     Command(Colour_By_State_Option);
+    RECT shown;
+    GetWindowRect(unit.Window, &shown);
+    MapWindowPoints(nullptr, GetParent(unit.Window), reinterpret_cast<POINT*>(&shown), 2);
+    EXPECT_EQ((std::array<LONG, 3>{shown.left, shown.top, shown.right - shown.left}),
+              (std::array<LONG, 3>{unit.Left, unit.Top, unit.Width}));
+    EXPECT_NE(SendMessageW(unit.Window, WM_GETFONT, 0, 0), design_font);
     Close();
     const std::string saved = Read_Ini();
     TearDown();
