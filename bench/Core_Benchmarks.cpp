@@ -5,6 +5,7 @@
 #include "elements/Element_Record.h"
 #include "graphs/Graph_Types.h"
 #include "report/Element_Report.h"
+#include "tests/shared/Built_Elements.h"
 
 namespace halvorn {
 namespace {
@@ -22,20 +23,9 @@ BENCHMARK(Build_Element_Array_From_Built_In_Text)->Unit(benchmark::kMicrosecond)
 
 const Report_Footer_Texts footer{"Halvorn v2.0b", "Tandrel Software, November 2002", "http://www.tandrel.example/"};
 
-const Element_Array& Built_Elements()
-{
-    static const Element_Array elements = [] {
-        Element_Array built;
-        std::int32_t count = 0;
-        Build_Element_Array(Element_Database_Text(), built, count, nullptr);
-        return built;
-    }();
-    return elements;
-}
-
 void Build_One_Element_Report(benchmark::State& state)
 {
-    const Element_Array& elements = Built_Elements();
+    const Element_Array& elements = test::Built_Elements();
     for (auto _ : state) {
         const Report_Document report = Build_Element_Report(elements[26], footer);
         benchmark::DoNotOptimize(report.Lines.data());
@@ -45,7 +35,7 @@ BENCHMARK(Build_One_Element_Report)->Unit(benchmark::kMicrosecond);
 
 void Build_One_Element_Report_As_Rtf(benchmark::State& state)
 {
-    const Element_Array& elements = Built_Elements();
+    const Element_Array& elements = test::Built_Elements();
     for (auto _ : state) {
         const std::string rtf = Document_Rtf(Build_Element_Report(elements[26], footer).Lines, "Courier New");
         benchmark::DoNotOptimize(rtf.data());
@@ -65,7 +55,7 @@ struct Fixed_Width_Measurer final : Chart_Text_Measurer {
 // records and the chart laid out at the page's design size.
 void Series_And_Layout_For_One_Property(benchmark::State& state)
 {
-    const Element_Array& elements = Built_Elements();
+    const Element_Array& elements = test::Built_Elements();
     const Fixed_Width_Measurer measurer;
     Chart_Model chart;
     for (auto _ : state) {

@@ -1,20 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "elements/Chemical_Formula.h"
+#include "tests/shared/Built_Elements.h"
 
 namespace halvorn {
 namespace {
-
-const Element_Array& Built_Elements()
-{
-    static const Element_Array elements = [] {
-        Element_Array built;
-        std::int32_t count = 0;
-        Build_Element_Array(Element_Database_Text(), built, count, nullptr);
-        return built;
-    }();
-    return elements;
-}
 
 TEST(Chemical_Formula, GivesTheMolarMassOfGoodFormulasAndNamesTheFaultOfBadOnes)
 {
@@ -40,22 +30,22 @@ TEST(Chemical_Formula, GivesTheMolarMassOfGoodFormulasAndNamesTheFaultOfBadOnes)
         {"", 0, "Enter a formula, such as CuSO4\xB7" "5H2O", 0},
     };
     for (const auto& c : cases) {
-        const Formula_Reading reading = Read_Formula(c.Formula, Built_Elements());
+        const Formula_Reading reading = Read_Formula(c.Formula, test::Built_Elements());
         if (c.Fault) {
             EXPECT_EQ(reading.Fault.Message, c.Fault) << c.Formula;
             EXPECT_EQ(reading.Fault.Length, c.Length) << c.Formula;
             EXPECT_TRUE(reading.Counts.empty()) << c.Formula;
         } else {
             ASSERT_TRUE(reading.Read()) << c.Formula << ": " << reading.Fault.Message;
-            EXPECT_NEAR(Molar_Mass_Of(reading.Counts, Built_Elements()).Total, c.Mass, 0.01) << c.Formula;
+            EXPECT_NEAR(Molar_Mass_Of(reading.Counts, test::Built_Elements()).Total, c.Mass, 0.01) << c.Formula;
         }
     }
 }
 
 TEST(Chemical_Formula, TablesEachElementWithThePrecisionOfTheLeastPreciseWeight)
 {
-    const Formula_Reading reading = Read_Formula("H2O", Built_Elements());
-    EXPECT_EQ(Molar_Mass_Text("H2O", Molar_Mass_Of(reading.Counts, Built_Elements()), Built_Elements()),
+    const Formula_Reading reading = Read_Formula("H2O", test::Built_Elements());
+    EXPECT_EQ(Molar_Mass_Text("H2O", Molar_Mass_Of(reading.Counts, test::Built_Elements()), test::Built_Elements()),
               "Formula    : H2O\r\n"
               "Molar mass : 18.0153 g/mol\r\n"
               "\r\n"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "export/Element_Data_Text.h"
+#include "tests/shared/Built_Elements.h"
 
 namespace halvorn {
 namespace {
@@ -14,10 +15,7 @@ std::string Line(const std::string& text, std::size_t index)
 
 TEST(Element_Data_Text, HeaderAndRowsAsASpreadsheetReadsThem)
 {
-    Element_Array elements;
-    std::int32_t count = 0;
-    Build_Element_Array(Element_Database_Text(), elements, count, nullptr);
-
+    const Element_Array& elements = test::Built_Elements();
     const std::string tsv = Element_Data_Tsv(elements);
     EXPECT_EQ(Line(tsv, 0),
               "Atomic Number\tSymbol\tName\tAtomic Weight\tAtomic Volume (cm^3/mol)\tAtomic Radius (A)\t"

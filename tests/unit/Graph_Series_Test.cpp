@@ -6,13 +6,13 @@
 
 #include "chart/Chart_Layout.h"
 #include "graphs/Graph_Types.h"
+#include "tests/shared/Built_Elements.h"
 
 namespace halvorn {
 namespace {
 
 class Graph_Series : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { Build_Element_Array(Element_Database_Text(), elements_, count_, nullptr); }
     static std::vector<std::string> Labels_Of(int graph_index, int last_record = Element_Capacity)
     {
         Chart_Series series;
@@ -22,8 +22,7 @@ protected:
         return labels;
     }
 
-    static inline Element_Array elements_;
-    static inline std::int32_t count_ = 0;
+    static inline const Element_Array& elements_ = test::Built_Elements();
 };
 
 TEST_F(Graph_Series, EachItemPlotsItsOwnProperty)

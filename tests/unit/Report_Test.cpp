@@ -7,6 +7,7 @@
 
 #include "elements/Element_Record.h"
 #include "report/Element_Report.h"
+#include "tests/shared/Built_Elements.h"
 #include "tests/shared/Report_Number_Cases.h"
 #include "winint/Program_Texts.h"
 
@@ -65,7 +66,6 @@ const char* const Property_Labels[] = {
 
 class Element_Report_Text : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { Build_Element_Array(Element_Database_Text(), elements_, count_, nullptr); }
 
     static Report_Document Report_Of(int number, const Number_Separators& separators = {})
     {
@@ -93,8 +93,7 @@ protected:
         EXPECT_EQ(Lines_Of(number), expected) << "element " << number;
     }
 
-    static inline Element_Array elements_;
-    static inline std::int32_t count_ = 0;
+    static inline const Element_Array& elements_ = test::Built_Elements();
 };
 
 TEST_F(Element_Report_Text, WholeReports)

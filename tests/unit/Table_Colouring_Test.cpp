@@ -3,26 +3,16 @@
 #include <set>
 
 #include "table_view/Table_Colouring.h"
+#include "tests/shared/Built_Elements.h"
 
 namespace halvorn {
 namespace {
-
-const Element_Array& Built()
-{
-    static const Element_Array elements = [] {
-        Element_Array built;
-        std::int32_t count = 0;
-        Build_Element_Array(Element_Database_Text(), built, count, nullptr);
-        return built;
-    }();
-    return elements;
-}
 
 // States at a temperature, blocks, metal classes, the year rule and the texts the tips
 // show, from the built-in data.
 TEST(Table_Colouring, KindsOfEachElementFromItsData)
 {
-    const Element_Array& e = Built();
+    const Element_Array& e = test::Built_Elements();
     const struct { std::int32_t Temperature; std::set<int> Liquid; } states[] = {
         {30000, {35, 80}}, {27315, {35, 80}}, {30300, {31, 35, 55, 80, 87}}};
     for (const auto& at : states) {
@@ -68,7 +58,7 @@ TEST(Table_Colouring, KindsOfEachElementFromItsData)
 // the box colours, reads dark on light and light on dark.
 TEST(Table_Colouring, ScalesTemperaturesAndReadableText)
 {
-    const Element_Array& e = Built();
+    const Element_Array& e = test::Built_Elements();
     const Property_Scale density = Property_Scale_For(6, e, 118);
     EXPECT_TRUE(density.Logarithmic);
     EXPECT_GE(std::max(*Scale_Position(density, e[76].Density), *Scale_Position(density, e[77].Density)), 1.0);
