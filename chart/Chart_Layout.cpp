@@ -105,6 +105,46 @@ Axis_Choice Choose_Axis(double low, double high, int max_ticks)
     return {Nice_Axis_Scale(low, high, max_ticks), false};
 }
 
+// Where a value stands on the left axis, kept within the plot.
+double Pixel_Y(const Chart_Rect& plot, const Axis_Choice& left, double value)
+{
+    return std::clamp(plot.Bottom() - Axis_Fraction(left.Scale, left.Logarithmic, value) * plot.Height, plot.Top,
+                      plot.Bottom());
+}
+
+// The left axis's tick labels fix the plot's left edge; then its ticks and grid lines are
+// laid out. False when no plot is left beside the labels.
+bool Place_Left_Axis(Chart_Layout& layout, Chart_Rect& plot, double plot_right, const Axis_Choice& left,
+                     const Chart_Model& model, const Chart_Text_Measurer& measurer)
+{
+    std::vector<std::string> texts;
+    std::vector<Text_Size> sizes;
+    double width = 0;
+    for (const double value : left.Scale.Ticks) {
+        texts.push_back(Tick_Text(value, left.Logarithmic, model.Left_Axis, model.Separators));
+        sizes.push_back(Measure(measurer, texts.back(), model.Left_Axis.Label_Font));
+        width = std::max(width, sizes.back().Width);
+    }
+    plot.Left = Margin + width + Label_Gap + Tick_Length;
+    plot.Width = std::max(plot_right - plot.Left, 0.0);
+    if (plot.Width < Smallest_Plot) {
+        layout.Plot = Clip_To(plot, layout.Width, layout.Height);
+        return false;
+    }
+    layout.Plot = plot;
+    layout.Left_Scale = left.Scale;
+    layout.Left_Logarithmic = left.Logarithmic;
+    for (std::size_t i = 0; i < left.Scale.Ticks.size(); ++i) {
+        const double y = Pixel_Y(plot, left, left.Scale.Ticks[i]);
+        const Chart_Rect box{plot.Left - Tick_Length - Label_Gap - sizes[i].Width, y - sizes[i].Height / 2,
+                             sizes[i].Width, sizes[i].Height};
+        layout.Left_Ticks.push_back({left.Scale.Ticks[i], y,
+                                     {texts[i], Fit_Inside(box, layout.Width, layout.Height), model.Left_Axis.Label_Font}});
+        layout.Grid_Lines.push_back({plot.Left, y, plot.Right(), y});
+    }
+    return true;
+}
+
 bool Overlaps(const Chart_Rect& a, const Chart_Rect& b)
 {
     return a.Left < b.Right() && b.Left < a.Right() && a.Top < b.Bottom() && b.Top < a.Bottom();
@@ -158,36 +198,8 @@ Chart_Layout Lay_Out_Scatter(const Chart_Model& model, Chart_Layout layout, doub
     }
 
     const Axis_Choice left = Choose_Axis(low_y, high_y, Max_Ticks_For_Length(plot.Height, 2 * std::max(left_label_height, 6.0)));
-    layout.Left_Scale = left.Scale;
-    layout.Left_Logarithmic = left.Logarithmic;
-    std::vector<std::string> left_texts;
-    double left_width = 0;
-    for (const double value : left.Scale.Ticks) {
-        left_texts.push_back(Tick_Text(value, left.Logarithmic, model.Left_Axis, model.Separators));
-        left_width = std::max(left_width, Measure(measurer, left_texts.back(), model.Left_Axis.Label_Font).Width);
-    }
-    plot.Left = Margin + left_width + Label_Gap + Tick_Length;
-    plot.Width = std::max(layout.Width - Margin - plot.Left, 0.0);
-    if (plot.Width < Smallest_Plot) {
-        layout.Plot = Clip_To(plot, layout.Width, layout.Height);
-        layout.Left_Scale = {};
-        return layout;
-    }
-    layout.Plot = plot;
-
-    const auto pixel_y = [&](double value) {
-        return std::clamp(plot.Bottom() - Axis_Fraction(left.Scale, left.Logarithmic, value) * plot.Height, plot.Top,
-                          plot.Bottom());
-    };
-    for (std::size_t i = 0; i < left.Scale.Ticks.size(); ++i) {
-        const double y = pixel_y(left.Scale.Ticks[i]);
-        const Text_Size size = Measure(measurer, left_texts[i], model.Left_Axis.Label_Font);
-        const Chart_Rect box{plot.Left - Tick_Length - Label_Gap - size.Width, y - size.Height / 2, size.Width, size.Height};
-        layout.Left_Ticks.push_back({left.Scale.Ticks[i], y,
-                                     {left_texts[i], Fit_Inside(box, layout.Width, layout.Height),
-                                      model.Left_Axis.Label_Font}});
-        layout.Grid_Lines.push_back({plot.Left, y, plot.Right(), y});
-    }
+    if (!Place_Left_Axis(layout, plot, layout.Width - Margin, left, model, measurer)) return layout;
+    const auto pixel_y = [&](double value) { return Pixel_Y(plot, left, value); };
 
     // As many bottom ticks as keep their labels apart.
     Axis_Choice across;
@@ -326,39 +338,9 @@ Chart_Layout Lay_Out_Chart(const Chart_Model& model, double width, double height
     }
     // Ticks two label heights apart leave a clear line between labels.
     const int max_ticks = Max_Ticks_For_Length(plot.Height, 2 * std::max(tick_label_height, 6.0));
-    layout.Left_Scale = Nice_Axis_Scale(low, high, max_ticks);
-    const Axis_Scale& scale = layout.Left_Scale;
-
-    std::vector<std::string> tick_texts;
-    std::vector<Text_Size> tick_sizes;
-    double tick_label_width = 0;
-    for (const double value : scale.Ticks) {
-        tick_texts.push_back(Format_Chart_Number(value, model.Left_Axis.Value_Format, model.Separators));
-        tick_sizes.push_back(Measure(measurer, tick_texts.back(), model.Left_Axis.Label_Font));
-        tick_label_width = std::max(tick_label_width, tick_sizes.back().Width);
-    }
-    plot.Left = Margin + tick_label_width + Label_Gap + Tick_Length;
-    plot.Width = std::max(plot_right - plot.Left, 0.0);
-    if (plot.Width < Smallest_Plot) {
-        layout.Plot = Clip_To(plot, layout.Width, layout.Height);
-        layout.Left_Scale = {};
-        return layout;
-    }
-    layout.Plot = plot;
-
-    const auto pixel_y = [&](double value) {
-        const double y = plot.Bottom() - (value - scale.Minimum) / (scale.Maximum - scale.Minimum) * plot.Height;
-        return std::clamp(y, plot.Top, plot.Bottom());
-    };
-    for (std::size_t i = 0; i < scale.Ticks.size(); ++i) {
-        const double y = pixel_y(scale.Ticks[i]);
-        const Text_Size size = tick_sizes[i];
-        const double right = plot.Left - Tick_Length - Label_Gap;
-        const Chart_Rect box{right - size.Width, y - size.Height / 2, size.Width, size.Height};
-        layout.Left_Ticks.push_back({scale.Ticks[i], y, {tick_texts[i], Fit_Inside(box, layout.Width, layout.Height),
-                                                         model.Left_Axis.Label_Font}});
-        layout.Grid_Lines.push_back({plot.Left, y, plot.Right(), y});
-    }
+    const Axis_Choice left{Nice_Axis_Scale(low, high, max_ticks), false};
+    if (!Place_Left_Axis(layout, plot, plot_right, left, model, measurer)) return layout;
+    const auto pixel_y = [&](double value) { return Pixel_Y(plot, left, value); };
 
     // Each point in the middle of its slot, so the first and last keep clear of the axes.
     const double slot = points.empty() ? 0 : plot.Width / static_cast<double>(points.size());
