@@ -32,14 +32,16 @@ void Program_Windows::Create()
     Molar_Mass_Calculator_Form.Create(owner);
 }
 
+void Program_Windows::Show()
+{
+    Run_Guarded(MainForm1.Handle(), [this] { MainForm1.Show_First(); });
+}
+
 int Run_Program()
 {
     Program_Windows program;
     program.Create();
-    // The first show runs outside any window procedure: a fault in it (a database text that
-    // does not build) is shown here, the rest of that show is left undone, and the program
-    // goes on.
-    Run_Guarded(program.MainForm1.Handle(), [&program] { program.MainForm1.Show_First(); });
+    program.Show();
 
     // Ctrl+M opens the calculator from the main window, whichever of its controls has the focus.
     ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'M', Molar_Mass_Calculator_Option}};

@@ -29,6 +29,9 @@ struct Program_Windows {
     // Registers the window classes, creates the main window and sets up the others, all
     // hidden.
     void Create();
+    // The first show, run outside any window procedure: a fault in it (a database text that
+    // does not build) is shown, the rest of that show is left undone, and the program goes on.
+    void Show();
 
     // The registry the program reads and writes; tests give it another.
     Windows_Registry System_Registry;

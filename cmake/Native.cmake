@@ -6,24 +6,7 @@ include(GoogleTest)
 set(sanitize -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 target_compile_options(halvorn_core PRIVATE ${sanitize})
 
-add_executable(halvorn_unit_tests
-  tests/unit/About_Texts_Test.cpp
-  tests/unit/Chemical_Formula_Test.cpp
-  tests/unit/Document_Texts_Test.cpp
-  tests/unit/Gif_Frames_Test.cpp
-  tests/unit/Text_Helpers_Test.cpp
-  tests/unit/Element_Build_Test.cpp
-  tests/unit/Element_Data_Test.cpp
-  tests/unit/Element_Data_Text_Test.cpp
-  tests/unit/Report_Test.cpp
-  tests/unit/Table_Layout_Test.cpp
-  tests/unit/Table_Colouring_Test.cpp
-  tests/unit/Chart_Test.cpp
-  tests/unit/Graph_Series_Test.cpp
-  tests/unit/Registry_Routines_Test.cpp
-  tests/unit/Snapshot_Geometry_Test.cpp
-  tests/unit/Bmp_File_Test.cpp
-  tests/unit/Settings_Text_Test.cpp)
+add_executable(halvorn_unit_tests ${unit_test_sources})
 # std::regex trips a false maybe-uninitialized warning in GCC 12.
 target_compile_options(halvorn_unit_tests PRIVATE ${sanitize} -Wno-maybe-uninitialized)
 target_link_options(halvorn_unit_tests PRIVATE ${sanitize})

@@ -120,7 +120,6 @@ add_executable(halvorn_win_tests
   tests/win/Keyboard_Test.cpp
   tests/win/Keyboard_Access_Test.cpp
   tests/win/Painting_Test.cpp
-  tests/win/Scaling_Test.cpp
   tests/win/Settings_Test.cpp
   tests/win/Registry_Test.cpp
   tests/win/Wallpaper_Dialog_Test.cpp
@@ -130,6 +129,7 @@ add_executable(halvorn_win_tests
   tests/win/Classroom_Tools_Test.cpp
   tests/win/Platform_Test.cpp
   tests/win/Win_Test_Support.cpp
+  ${unit_test_sources}
   resources/Halvorn.rc)
 target_link_libraries(halvorn_win_tests PRIVATE halvorn_ui gtest)
 add_test(NAME windows_side COMMAND halvorn_win_tests --gtest_filter=-Settings.FullDisk*)
@@ -155,27 +155,6 @@ add_test(NAME end_to_end
   COMMAND "${CMAKE_SOURCE_DIR}/tests/e2e/smoke.sh" $<TARGET_FILE:Halvorn> $<TARGET_FILE:halvorn_driver>
           "${CMAKE_BINARY_DIR}/e2e")
 set_tests_properties(end_to_end PROPERTIES TIMEOUT 180)
-
-# The program built from an element text whose third row does not convert, for the
-# end-to-end test of a start-up that fails. Its own text comes before the core library in
-# the link, so the core's built-in text is never pulled in.
-set(malformed_text "${generated_dir}/malformed/element_database.tsv")
-add_custom_command(
-  OUTPUT "${malformed_text}"
-  COMMAND ${CMAKE_COMMAND} -DINPUT=${database_text} -DOUTPUT=${malformed_text}
-          -P ${CMAKE_SOURCE_DIR}/cmake/Malform_Database_Text.cmake
-  DEPENDS "${database_text}" "${CMAKE_SOURCE_DIR}/cmake/Malform_Database_Text.cmake")
-halvorn_embed("${malformed_text}" Element_Database_Text "${generated_dir}/malformed/Element_Database_Text.cpp")
-add_executable(Halvorn_Malformed_Text WIN32 app/Program_Main.cpp resources/Halvorn.rc
-               "${generated_dir}/malformed/Element_Database_Text.cpp")
-target_link_libraries(Halvorn_Malformed_Text PRIVATE halvorn_ui)
-if(NOT MSVC)
-  target_link_options(Halvorn_Malformed_Text PRIVATE -municode)
-endif()
-add_test(NAME end_to_end_start_fault
-  COMMAND "${CMAKE_SOURCE_DIR}/tests/e2e/start_fault.sh" $<TARGET_FILE:Halvorn_Malformed_Text>
-          $<TARGET_FILE:halvorn_driver> "${malformed_text}" "${CMAKE_BINARY_DIR}/e2e-start-fault")
-set_tests_properties(end_to_end_start_fault PROPERTIES TIMEOUT 180)
 
 # The start-up reference: a bare window with 216 static controls.
 add_executable(reference_statics WIN32 bench/Reference_Statics.cpp)

@@ -6,15 +6,12 @@
 //   halvorn_driver wait-window TITLE [seconds]  a visible window with that title exists
 //   halvorn_driver click-button CAPTION         presses a visible button with the mouse
 //   halvorn_driver answer-message-box [seconds] prints a message box's text, presses its OK
-//   halvorn_driver close [TITLE]                closes the main window (or the window of that title) as the title bar does
 //   halvorn_driver command ID                   posts a menu command to the main window
-//   halvorn_driver wait-title-part TEXT [seconds] a visible window whose title holds TEXT exists
-//   halvorn_driver close-title-part TEXT        closes the visible windows whose title holds TEXT
+//   halvorn_driver close [TITLE]                closes the main window (or the window of that title) as the title bar does
 #include <windows.h>
 
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "tests/e2e/Driver_Support.h"
 
@@ -49,18 +46,6 @@ HWND Visible_Message_Box()
          box = FindWindowExW(nullptr, box, L"#32770", nullptr))
         if (IsWindowVisible(box)) return box;
     return nullptr;
-}
-
-std::vector<HWND> Windows_With_Title_Part(const std::wstring& part)
-{
-    std::vector<HWND> found;
-    for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, nullptr); window;
-         window = FindWindowExW(nullptr, window, nullptr, nullptr)) {
-        wchar_t title[256] = L"";
-        GetWindowTextW(window, title, 256);
-        if (IsWindowVisible(window) && std::wstring(title).find(part) != std::wstring::npos) found.push_back(window);
-    }
-    return found;
 }
 
 }  // namespace
@@ -113,14 +98,6 @@ int main(int argc, char** argv)
         HWND main = Visible_Window(Main_Title);
         if (!main) return Fail("no main window");
         PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0);
-        return 0;
-    }
-    if (command == "wait-title-part" && argc > 2) {
-        const std::wstring part = Widen(argv[2]);
-        return Wait_For(seconds(3), [&] { return !Windows_With_Title_Part(part).empty(); }) ? 0 : Fail("window not shown");
-    }
-    if (command == "close-title-part" && argc > 2) {
-        for (HWND window : Windows_With_Title_Part(Widen(argv[2]))) PostMessageW(window, WM_CLOSE, 0, 0);
         return 0;
     }
     if (command == "close") {

@@ -123,24 +123,6 @@ protected:
     Fixed_Measurer measurer;
 };
 
-TEST_F(Chart_Layouts, TitleAtTheTopAndFootAtTheBottom)
-{
-    model.Title.Append("second line");
-    Add_Points(20);
-    const Chart_Layout plain = Lay_Out();
-    model.Foot.Append("Courtesy of a friend");
-    const Chart_Layout footed = Lay_Out();
-    ASSERT_EQ(plain.Title_Lines.size(), 2u);
-    ASSERT_TRUE(plain.Foot_Lines.empty() && footed.Foot_Lines.size() == 1);
-    const Chart_Rect foot = footed.Foot_Lines[0].Box;
-    for (const Chart_Rect& line : {plain.Title_Lines[0].Box, plain.Title_Lines[1].Box, foot})
-        EXPECT_DOUBLE_EQ(line.Left + line.Width / 2, 661 / 2.0);
-    EXPECT_LE(plain.Title_Lines[0].Box.Bottom(), plain.Title_Lines[1].Box.Top);
-    EXPECT_LT(plain.Title_Lines[1].Box.Bottom(), plain.Plot.Top);
-    EXPECT_LT(footed.Plot.Bottom(), plain.Plot.Bottom());
-    for (const Bottom_Axis_Label& label : footed.Bottom_Labels) EXPECT_LE(label.Label.Box.Bottom(), foot.Top);
-}
-
 TEST_F(Chart_Layouts, LeftAxisTicksRunUpThePlotWithFormattedLabels)
 {
     for (const double value : {0.0, 2500.0, 10000.0}) model.Series.Add(value, "A");

@@ -1,7 +1,6 @@
 // Checks of the shipped element database text for the slips a hand-edited table invites:
 // shifted columns, wrong units, malformed numbers, codes out of range. The text is split
 // here without the program's parser, so a fault in the data cannot hide behind one in it.
-// The comparison with reference data is tools/compare-with-bodr.sh.
 
 #include <gtest/gtest.h>
 
@@ -78,36 +77,14 @@ protected:
     }
 };
 
-TEST_F(Element_Data, LineEndsAndCharacters)
-{
-    const std::string_view text = Element_Database_Text();
-    EXPECT_EQ(text.back(), '\n');
-    for (const auto& row : Rows()) EXPECT_EQ(row.back(), "") << row[0] << ": the line ends with a TAB";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool unused = byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
-        EXPECT_TRUE(byte >= 0x20 ? !unused : byte == '\t' || byte == '\n') << "byte " << int{byte};
-    }
-}
-
-// What each row must hold on its own and against the other rows: a shifted column, a
-// swapped row or a fact that contradicts its own row breaks one of these.
+// What each row must hold on its own and against the other rows: a shifted column or a
+// swapped row breaks one of these.
 TEST_F(Element_Data, EveryRowHoldsTheInvariants)
 {
     const std::set<int> may_be_empty = {Radius, Volume, Boiling, Melting, Density, Covalent, Negativity, Vaporization,
                                         Fusion, Electrical, Thermal, Specific_Heat, Ionization, Crystal, Oxidation,
                                         Discoverer, Year};
-    // Symbols taken from Latin or German names do not start like the English name.
-    const std::set<std::string> other_initial = {"Na", "K", "Fe", "Ag", "Sn", "Sb", "W", "Au", "Hg", "Pb"};
     const std::set<std::string> antiquity = {"C", "S", "Fe", "Cu", "Ag", "Sn", "Pt", "Au", "Hg", "Pb"};
-    // A statement of the facts, and what the row's fields must then say.
-    const struct { const char* Says; bool (*Holds)(int n, const std::smatch&); } facts_rules[] = {
-        {R"(^\w+ is an? [^.]*\bgas\b)", [](int n, const std::smatch&) { return Value(n, State) == 1; }},
-        {R"(liquid at room temperature)", [](int n, const std::smatch&) { return Value(n, State) == 2; }},
-        {R"(\bsublimes\b)", [](int n, const std::smatch&) { return Value(n, State) == 3; }},
-        {R"((discovered|first made|isolat\w* the element)[^.]*?\b(in|around) (?:[A-Z][a-z]+ )?(\d{4})\b)",
-         [](int n, const std::smatch& m) { return Field(n, Year) == m[3].str(); }},
-    };
     static const std::regex name(R"([A-Z][a-z]+)"), symbol(R"([A-Z][a-z]?)"), integer(R"(-?\d+)");
     static const std::regex oxidation(R"((\+/-)?-?\d( ?, ?(\+/-)?-?\d)*)");
     std::set<std::string> names, symbols;
@@ -116,7 +93,6 @@ TEST_F(Element_Data, EveryRowHoldsTheInvariants)
         SCOPED_TRACE(element);
         EXPECT_TRUE(std::regex_match(element, name) && std::regex_match(Symbol_Of(n), symbol));
         EXPECT_TRUE(names.insert(element).second && symbols.insert(Symbol_Of(n)).second);
-        EXPECT_EQ(element[0] == Symbol_Of(n)[0], !other_initial.count(Symbol_Of(n)));
         EXPECT_EQ(Field(n, Number), std::to_string(n));
         const double weight = Value(n, Weight).value_or(0);
         EXPECT_TRUE(weight >= n && weight <= 2.7 * n) << weight;
@@ -132,10 +108,10 @@ TEST_F(Element_Data, EveryRowHoldsTheInvariants)
             EXPECT_EQ(field.find("--"), std::string::npos);
             if (c >= Weight && c <= Ionization) EXPECT_TRUE(Number_Of(field));
             else EXPECT_EQ(field.find("x10e"), std::string::npos);
-            if (c == Number || (c >= Synthetic && c <= Acid_Base) || (c >= Metal && c <= Group) || c == Year)
-                EXPECT_TRUE(std::regex_match(field, integer));
+            const bool integral = c == Number || (c >= Synthetic && c <= Acid_Base) || (c >= Metal && c <= Group) || c == Year;
+            EXPECT_TRUE(!integral || std::regex_match(field, integer));
         }
-        if (Field(n, Oxidation) != No_Value) EXPECT_TRUE(std::regex_match(Field(n, Oxidation), oxidation));
+        EXPECT_TRUE(Field(n, Oxidation) == No_Value || std::regex_match(Field(n, Oxidation), oxidation));
         // Acid/base code 5 names no character; "Unknown" state, type and group go together,
         // for the elements whose chemistry is unconfirmed.
         const auto code = [n](Column column) { return Value(n, column).value_or(-1); };
@@ -148,10 +124,9 @@ TEST_F(Element_Data, EveryRowHoldsTheInvariants)
         const auto year = Value(n, Year);
         EXPECT_EQ(year == -1000, antiquity.count(Symbol_Of(n)) > 0);
         EXPECT_EQ(Field(n, Discoverer) == No_Value, !year || *year == -1000);
-        if (year && *year != -1000 && n != 28) EXPECT_TRUE(*year >= 1200 && *year <= 2010) << *year;
+        EXPECT_TRUE(!year || *year == -1000 || n == 28 || (*year >= 1200 && *year <= 2010)) << *year;
 
-        // The facts are one clean paragraph (europium's are empty) that speaks of this element
-        // and agrees with its fields.
+        // The facts are one clean paragraph (europium's are empty) that speaks of this element.
         const std::string& facts = Field(n, Details);
         if (n == 63) continue;
         EXPECT_TRUE(facts.size() >= 40 && facts.size() <= 600 && facts.back() == '.');
@@ -159,17 +134,13 @@ TEST_F(Element_Data, EveryRowHoldsTheInvariants)
         const std::string opening =
             facts.substr(0, facts.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
         for (int other = 1; other <= Element_Count; ++other) EXPECT_TRUE(other == n || opening != Field(other, Name));
-        for (const auto& rule : facts_rules) {
-            std::smatch said;
-            if (std::regex_search(facts, said, std::regex(rule.Says))) EXPECT_TRUE(rule.Holds(n, said)) << rule.Says;
-        }
         // No configuration from rutherfordium on has been measured.
-        if (n >= 104) EXPECT_NE(facts.find("predict"), std::string::npos);
+        EXPECT_TRUE(n < 104 || facts.find("predict") != std::string::npos);
     }
 }
 
 // Catches swapped columns and wrong units: each value within its column's bounds, and
-// temperatures, state, density, volume and heats agreeing with one another.
+// temperatures, state, density and volume agreeing with one another.
 TEST_F(Element_Data, ColumnsWithinBoundsAndAgreeingWithOneAnother)
 {
     const struct { Column Of; double Low, High; } bounds[] = {
@@ -185,11 +156,9 @@ TEST_F(Element_Data, ColumnsWithinBoundsAndAgreeingWithOneAnother)
     for (int n = 1; n <= Element_Count; ++n) {
         SCOPED_TRACE(Symbol_Of(n));
         for (const auto& b : bounds)
-            if (const auto v = Value(n, b.Of)) EXPECT_TRUE(*v >= b.Low && *v <= b.High) << *v << ", column " << b.Of + 1;
+            EXPECT_TRUE(!Value(n, b.Of) || (*Value(n, b.Of) >= b.Low && *Value(n, b.Of) <= b.High)) << Value(n, b.Of).value_or(0) << ", column " << b.Of + 1;
         const auto melting = Value(n, Melting), boiling = Value(n, Boiling), density = Value(n, Density);
-        const auto fusion = Value(n, Fusion), vaporization = Value(n, Vaporization);
         EXPECT_TRUE(!melting || !boiling || *melting < *boiling);
-        EXPECT_TRUE(!fusion || !vaporization || *fusion < *vaporization);
         // State at 0 degrees C: gas 1, liquid 2, solid 3.
         const int state = static_cast<int>(*Value(n, State));
         ASSERT_TRUE(state != 1 || (density && boiling));
@@ -202,11 +171,6 @@ TEST_F(Element_Data, ColumnsWithinBoundsAndAgreeingWithOneAnother)
         if (const auto volume = Value(n, Volume); volume && density && state != 1) {
             EXPECT_NEAR(*Value(n, Weight) / *density, *volume, 0.03 * *volume);
             ++volumes;
-        }
-        // Specific heat per gram times molar mass: a molar heat capacity.
-        if (const auto heat = Value(n, Specific_Heat)) {
-            EXPECT_GT(*heat * *Value(n, Weight), 8.0);
-            EXPECT_LT(*heat * *Value(n, Weight), 40.0);
         }
     }
     EXPECT_GT(volumes, 80);

@@ -38,21 +38,6 @@ TEST_F(Graph_Series, EachItemPlotsItsOwnProperty)
     }
 }
 
-TEST_F(Graph_Series, AtomicNumberRisesFromOneTo118)
-{
-    Chart_Series series;
-    Fill_Graph_Series(series, 0, elements_);
-    ASSERT_EQ(series.Count(), 118u);
-    for (std::size_t i = 0; i < series.Count(); ++i) {
-        EXPECT_EQ(series.Points()[i].Y, static_cast<double>(i + 1));
-        EXPECT_EQ(series.Point_Colour(i), series.Colour);
-    }
-    EXPECT_EQ(Labels_Of(0).back(), "Og");
-    EXPECT_EQ(Labels_Of(0, 2), (std::vector<std::string>{"H", "He"}));
-    EXPECT_TRUE(Labels_Of(0, -5).empty());
-    EXPECT_EQ(Labels_Of(0, 100000).size(), 118u);
-}
-
 // Every property set up and laid out at the page's design size, in a chart that showed
 // the one before: all its points, inside the plot. The chart's tests space the labels.
 TEST_F(Graph_Series, EveryPropertyLaysOutInsideThePlotAtTheDesignSize)

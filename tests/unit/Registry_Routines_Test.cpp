@@ -147,13 +147,6 @@ TEST_F(Registry_Routines, ErrorTextsReachTheErrorBoxInTheProgramsCodePage)
     EXPECT_EQ(To_Windows_1252(L"\u0081\u0153\u00ff"), "\x81\x9c\xff");
 }
 
-TEST(Auto_Run, FileNameIsThePathAfterItsLastSeparator)
-{
-    EXPECT_EQ(Executable_File_Name(L"C:\\Program Files\\Halvorn\\Halvorn.exe"), L"Halvorn.exe");
-    EXPECT_EQ(Executable_File_Name(L"D:Copy.of.Halvorn.EXE"), L"Copy.of.Halvorn.EXE");
-    EXPECT_EQ(Executable_File_Name(L"Halvorn.exe"), L"Halvorn.exe");
-}
-
 TEST_F(Registry_Routines, AutoRunOnThenOffConfirmsEachAndLeavesNothing)
 {
     // A path with a blank is written in quotes, so that no "C:\Program.exe" can stand in.

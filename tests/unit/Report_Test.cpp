@@ -8,15 +8,23 @@
 #include "elements/Element_Record.h"
 #include "report/Element_Report.h"
 #include "tests/shared/Built_Elements.h"
-#include "tests/shared/Report_Number_Cases.h"
 #include "winint/Program_Texts.h"
 
 namespace halvorn {
 namespace {
 
-TEST(Report_Number, FormatsTheTableOfCases)
+TEST(Report_Number, FormatsInKelvinAndCelsius)
 {
-    for (const test::Number_Case& c : test::Report_Number_Cases) {
+    const struct { bool Celsius; int Decimals; double Value; const char* Text; } cases[] = {
+        {false, 2, 4470, "4,470"}, {true, 2, 4470, "4,196.85"}, {true, 2, 0.95, "-272.2"},
+        // 14.025 is stored as 14.02500000000000035527..., just above the half-way point.
+        {false, 2, 14.025, "14.03"}, {true, 2, 14.025, "-259.13"}, {false, 0, 1000, "1,000"}, {true, 1, 300, "26.9"},
+        {false, 4, 196.96655, "196.9666"}, {false, 2, 0.005, "0.01"}, {false, 2, 0.0049, "0"},
+        {false, 2, 999.995, "1,000"}, {false, 2, 1234567.891, "1,234,567.89"}, {false, 0, -123456788, "-123,456,788"},
+        {false, 2, -0.001, "0"}, {true, 2, 273.15, "0"}, {false, 2, -123456789, "Unknown"},
+        {true, 2, -123456789, "Unknown"}, {false, 4, 1e20, "100,000,000,000,000,000,000"},
+    };
+    for (const auto& c : cases) {
         const std::string text = c.Celsius ? Format_Report_Celsius(c.Decimals, c.Value) : Format_Report_Number(c.Decimals, c.Value);
         EXPECT_EQ(text, c.Text) << (c.Celsius ? "C(" : "N(") << c.Decimals << ", " << c.Value << ")";
     }
@@ -197,34 +205,6 @@ TEST_F(Element_Report_Text, CaptionAndEachLinesFormat)
     EXPECT_EQ(missing.Lines.size(), 41u);
     EXPECT_EQ(missing.Lines[28].Text, "");
     EXPECT_EQ(missing.Lines[29].Text, std::string(56, '~'));
-}
-
-TEST(Rich_Text, EscapesAndMarksEveryLine)
-{
-    const std::vector<Report_Line> lines = {{"Title {x}", 22, true, true, Line_Alignment::Centre},
-                                            {"a\\b \xF6", 10, false, false, Line_Alignment::Left, 0xFF0000}};
-    const std::string rtf = Document_Rtf(lines, "Courier New");
-    EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
-    EXPECT_NE(rtf.find("{\\fonttbl{\\f0\\fnil\\fcharset0 Courier New;}}"), std::string::npos);
-    EXPECT_NE(rtf.find("\\pard\\qc\\plain\\f0\\fs44\\b\\ul Title \\{x\\}\\par"), std::string::npos);
-    EXPECT_NE(rtf.find("\\pard\\ql\\plain\\f0\\fs20\\cf1 a\\\\b \\'f6\\par"), std::string::npos);
-    EXPECT_EQ(rtf.back(), '}');
-}
-
-TEST(Glossary, FindsTheFiftyHeadingsAndNothingElse)
-{
-    int headings = 0;
-    const std::vector<Report_Line> lines = Glossary_Lines(Glossary_Text(), 14, headings);
-    EXPECT_EQ(lines.size(), 152u);
-    EXPECT_EQ(headings, 50);
-    // The report's own terms are explained too.
-    for (const char* term : {"Atomic Volume :", "Covalent Radius :", "Crystal Structure :", "Halogen :", "Isotope :",
-                             "Metalloid :", "Oxidation State :"})
-        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const Report_Line& l) { return l.Text == term && l.Bold; }))
-            << term;
-    EXPECT_EQ((std::vector<bool>{Is_Glossary_Heading("  Neutral :  "), Is_Glossary_Heading("1.  An object, no charge."),
-                                 Is_Glossary_Heading("   "), Is_Glossary_Heading("")}),
-              (std::vector<bool>{true, false, false, false}));
 }
 
 }  // namespace

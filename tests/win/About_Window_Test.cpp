@@ -45,7 +45,6 @@ protected:
         Program_Test::TearDown();
     }
 
-    void Command(int id) { SendMessageW(Main().Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
     TAboutBox& About() { return Program().AboutBox; }
     Component& Named(const char* name) { return *About().Components().Find(name); }
     std::string Quote() { return Named("Quote_From_Tandrel_Label").Caption; }
@@ -200,22 +199,6 @@ TEST_F(Help_Menu, LogoFramesComeBackAsTheScriptDrewThem)
         EXPECT_EQ(pixels.At(86, 70), RGB(0xE6, 0x5A, 0x50));
         EXPECT_EQ(pixels.At(2, 2), RGB(0xF4, 0xF7, 0xFC));
     }
-}
-
-TEST_F(Help_Menu, LogoPlaysOnceOnTheWindowsTimerAndStops)
-{
-    Gif_Animation& logo = About().Tandrel_Logo();
-    const HWND window = About().Handle();
-    logo.Start(window, TAboutBox::Logo_Animation_Timer);
-    const ULONGLONG started = GetTickCount64();
-    while (logo.Playing() && GetTickCount64() - started < 4000) Process_Messages(), Sleep(5);
-    EXPECT_FALSE(logo.Playing());
-    EXPECT_FALSE(Timer_Was_Running(TAboutBox::Logo_Animation_Timer));
-    SendMessageW(window, WM_TIMER, TAboutBox::Logo_Animation_Timer, 0);
-    EXPECT_EQ(logo.Current_Frame(), logo.Frame_Count() - 1) << "more ticks do not start it over";
-
-    logo.Start(window, TAboutBox::Logo_Animation_Timer);
-    EXPECT_EQ(logo.Current_Frame(), 0) << "each start plays from the first frame";
 }
 
 TEST_F(Help_Menu, MissingCatalogueIsExplainedAndNotepadIsNotStarted)

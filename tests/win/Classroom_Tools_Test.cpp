@@ -17,7 +17,6 @@ namespace {
 // The menu command runs with the save dialog answered by a file of the test's directory.
 class Classroom_Tools : public Program_Test {
 protected:
-    void Command(unsigned short id) { SendMessageW(Main().Handle(), WM_COMMAND, id, 0); }
     std::wstring Saving(unsigned short id, const wchar_t* name, int filter = 1)
     {
         const std::wstring path = Ini_Path().substr(0, Ini_Path().size() - 11) + name;
@@ -28,11 +27,6 @@ protected:
         Command(id);
         Set_Save_Dialog_Hook({});
         return path;
-    }
-    static std::string Bytes(const std::wstring& path)
-    {
-        std::ifstream file(path.c_str(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), {}};
     }
 };
 
@@ -78,8 +72,7 @@ TEST_F(Classroom_Tools, GraphPlotsOnePropertyAgainstAnotherAndKeepsIt)
     // Back to atomic order: the line of the one property.
     const Component& against = Main().Component_Named("Plotted_Against_ComboBox");
     SendMessageW(against.Window, CB_SETCURSEL, 0, 0);
-    SendMessageW(GetParent(against.Window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(against.Window), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(against.Window));
+    Notify(against, CBN_SELCHANGE);
     EXPECT_EQ(model.Title.Lines(), std::vector<std::string>{"Atomic Radius (A)"});
     EXPECT_FALSE(model.Scatter);
     Close();
@@ -97,7 +90,7 @@ TEST_F(Classroom_Tools, ElementDataGoesToTheClipboardAndIntoAFileWithNamesIntact
     EXPECT_EQ(rows, 119u) << "a header and 118 elements";
     EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Csv")));
 
-    const std::string csv = Bytes(Saving(Save_Element_Data_As_Option, L"elements.csv"));
+    const std::string csv = File_Bytes(Saving(Save_Element_Data_As_Option, L"elements.csv"));
     EXPECT_EQ(csv.rfind("\xEF\xBB\xBF" "Atomic Number,Symbol,Name,", 0), 0u);
     EXPECT_NE(csv.find("\r\n14,Si,Silicon,"), std::string::npos);
     EXPECT_NE(csv.find(",J\xC3\xB6ns Jacob Berzelius,1823\r\n"), std::string::npos) << "UTF-8 names";
@@ -108,7 +101,7 @@ TEST_F(Classroom_Tools, ElementDataGoesToTheClipboardAndIntoAFileWithNamesIntact
 TEST_F(Classroom_Tools, TableImageOfFourTimesTheSizeIsDrawnAtThatSize)
 {
     Start();
-    const Resource_Image image(Bytes(Saving(Save_Table_Image_As_Option, L"table", 4) + L".png"));
+    const Resource_Image image(File_Bytes(Saving(Save_Table_Image_As_Option, L"table", 4) + L".png"));
     ASSERT_TRUE(Boxes.empty()) << Boxes[0].Text;
     ASSERT_EQ(image.Width(), 4 * Main().Table().Element_Box(1).Parent->Width);
     ASSERT_EQ(image.Height(), 4 * Main().Table().Exit_BitBtn().Top);

@@ -5,7 +5,6 @@
 
 #include "elements/Element_Record.h"
 #include "platform/Seams.h"
-#include "table_view/Table_Layout.h"
 #include "tests/win/Win_Test_Support.h"
 
 namespace halvorn::test {
@@ -16,19 +15,11 @@ using Colour_Key = Program_Test;
 TEST_F(Colour_Key, UnusualGroupCodesTakeTheUnknownSwatch)
 {
     Start();
-    // Rewrite the group column of rows 1 to 3 with codes that have no swatch of their own.
-    const std::string_view text = Element_Database_Text();
+    // Rows 1 to 3 with group codes that have no swatch of their own.
+    static std::string text(Element_Database_Text());
     const char* codes[] = {"10", "-1", "--"};
-    std::string changed(Text_Line(text, 0));
-    changed += "\n";
-    for (std::size_t line = 1; line <= 3; ++line) {
-        std::string row(Text_Line(text, line));
-        std::size_t at = 0;
-        for (int tab = 0; tab < 24; ++tab) at = row.find('\t', at) + 1;
-        row.replace(at, row.find('\t', at) - at, codes[line - 1]);
-        changed += row + "\n";
-    }
-    Main().Table().Set_Database_Text(changed);
+    for (std::size_t n = 1; n <= 3; ++n) text = With_Field(text, n, 25, codes[n - 1]);
+    Main().Table().Set_Database_Text(text);
     Main().Table().Build_Array_Data_ButtonClick();
     EXPECT_EQ(Elements[3].Group, Missing_Value);
     for (int n = 1; n <= 3; ++n) EXPECT_EQ(Main().Table().Element_Box(n).Fill, RGB(192, 192, 192)) << n;

@@ -1,5 +1,6 @@
 // The windows laid out for the DPI the tests run at (96 normally; 120 and 144 in prefixes of
-// their own, named by HALVORN_TEST_DPI), and for another DPI after a move to its monitor.
+// their own, named by HALVORN_TEST_DPI), for another DPI after a move to its monitor, and
+// for the client area's size.
 #include <windows.h>
 #include <commctrl.h>
 #include <richedit.h>
@@ -182,6 +183,29 @@ TEST_F(Dpi, WindowsStandAtTheirDesignTimesTheDpiAndAreLaidOutAgainAfterAMoveToAn
     Expect_Layout(Main().Components(), before);
     Move_To_Dpi(report.Handle(), report.Dpi(), home.Dpi);
     Expect_Report_Layout(home);
+}
+
+using Scaling = Program_Test;
+
+TEST_F(Scaling, ControlsFollowTheClientAreaFromTheBaseline)
+{
+    Start();
+    // A control sent to the back keeps its own baseline.
+    Main().Components().Send_To_Back(Main().Table().Element_Box(2));
+    // Box 2 sits in period 1, column 18; fonts follow the height alone.
+    const struct { SIZE Client; int Box; std::array<int, 5> Bounds_And_Points; } cases[] = {
+        {{1382, 485}, 2, {1266, 36, 70, 40, 12}}, {{1382, 970}, 2, {1266, 72, 70, 80, 24}}, {{691, 242}, 1, {4, 17, 35, 19, 5}}};
+    for (const auto& c : cases) {
+        Set_Client_Size(c.Client.cx, c.Client.cy);
+        const Component& box = Main().Table().Element_Box(c.Box);
+        EXPECT_EQ((std::array<int, 5>{box.Left, box.Top, box.Width, box.Height, box.Font.Points}), c.Bounds_And_Points)
+            << c.Client.cx << " x " << c.Client.cy;
+    }
+    // Real windows follow too.
+    RECT button;
+    GetWindowRect(Main().Component_Named("Exit_BitBtn").Window, &button);
+    EXPECT_EQ(button.right - button.left, 100);
+    EXPECT_EQ(button.bottom - button.top, static_cast<int>(32 * 242.0 / 485));
 }
 
 }  // namespace

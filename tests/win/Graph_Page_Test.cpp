@@ -15,13 +15,6 @@ namespace {
 
 using Graph_Page_Test = Program_Test;
 
-// A control of the page tells the page, as it does when used.
-void Notify(const Component& control, WORD code = BN_CLICKED)
-{
-    SendMessageW(GetParent(control.Window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control.Window), code),
-                 reinterpret_cast<LPARAM>(control.Window));
-}
-
 // The user's thousands and decimal separators for one test, given back after it.
 struct User_Separators {
     User_Separators(const wchar_t* thousands, const wchar_t* decimal)
@@ -68,7 +61,7 @@ TEST_F(Graph_Page_Test, CopyFromTheMenuShowsTheGraphAndCopiesItWithTheCreditLine
     Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
     ASSERT_EQ(Main().Pages().Active_Page(), 0);
     Clipboard_Text(L"");
-    SendMessageW(Main().Handle(), WM_COMMAND, Copy_Graph_To_Windows_Clipboard_Option, 0);
+    Command(Copy_Graph_To_Windows_Clipboard_Option);
     EXPECT_EQ(Main().Pages().Active_Page(), 1);
     EXPECT_TRUE(IsWindowVisible(Main().Component_Named("TabSheet2").Window));
     EXPECT_TRUE(Boxes.empty());

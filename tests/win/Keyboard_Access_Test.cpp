@@ -1,6 +1,6 @@
 // The table page without a mouse: arrow keys, Home and End over the boxes and the colour
-// key, Enter and Space, typing a symbol, the focus cue, the element tooltips and what a
-// screen reader is told.
+// key, Enter and Space, typing a symbol, the element tooltips and what a screen reader is
+// told.
 #include <windows.h>
 #include <commctrl.h>
 #include <oleacc.h>
@@ -26,16 +26,6 @@ protected:
         for (int n = 1; n <= Element_Box_Count; ++n)
             if (Keys().Focused() == &Box(n)) return n;
         return 0;
-    }
-    // Pixels of the dotted line that the focus cue draws down the box's left side.
-    int Cue_Pixels(const Component& item)
-    {
-        const RECT rect = Component_List::Host_Rect(item);
-        const Client_Pixels pixels = Read_Client_Pixels(Page());
-        int differing = 0;
-        for (int y = rect.top + 5; y < rect.bottom - 5; ++y)
-            differing += pixels.At(rect.left + 2, y) != item.Fill;
-        return differing;
     }
     // Tabs from the page control into the page, which starts at its boxes.
     void Tab_In()
@@ -171,23 +161,6 @@ TEST_F(Keyboard_Access, TheTableHasTheFocusAtStartAndAfterAPressOnIt)
     SetForegroundWindow(Main().Handle());
     EXPECT_EQ(GetFocus(), Page());
     EXPECT_EQ(Focused_Box(), 79);
-}
-
-TEST_F(Keyboard_Access, FocusCueShowsAfterKeyboardUseOnly)
-{
-    Start();
-    Tab_In();
-    EXPECT_GT(Cue_Pixels(Box(1)), 5) << "reached by Tab";
-
-    // The window says the user works with the mouse: no cue until a key is used.
-    SendMessageW(Page(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
-    EXPECT_EQ(Cue_Pixels(Box(1)), 0);
-    Press_Key(VK_RIGHT);
-    EXPECT_EQ(Cue_Pixels(Box(1)), 0);
-    EXPECT_GT(Cue_Pixels(Box(2)), 5);
-
-    SetFocus(Main().Component_Named("Exit_BitBtn").Window);
-    EXPECT_EQ(Cue_Pixels(Box(2)), 0) << "the page without the focus";
 }
 
 TEST_F(Keyboard_Access, TooltipNamesTheBoxUnderThePointerAtAScaledSize)

@@ -115,5 +115,20 @@ TEST_F(Main_Window, ATextOf113RowsHidesTheBoxesPastIt)
     EXPECT_TRUE(Boxes.empty());
 }
 
+// A row that does not convert stops the build with its fault shown; the rows before it work,
+// and the program closes as ever.
+TEST_F(Main_Window, AFaultInTheElementTextIsShownAndTheRowsBeforeItStillWork)
+{
+    static const std::string text = With_Field(std::string(Element_Database_Text()), 3, 4, "6,94");
+    Main().Table().Set_Database_Text(text);
+    Start();
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0].Text, "'6,94' is not a valid floating point value.");
+    Press(Main().Table().Element_Box(1));
+    EXPECT_EQ(Window_Text(Program().Element_Report_Form.Handle()), "Hydrogen Properties :");
+    Close();
+    EXPECT_TRUE(Ini_Exists());
+}
+
 }  // namespace
 }  // namespace halvorn::test

@@ -12,7 +12,6 @@
 #include "report/Element_Report.h"
 #include "platform/Seams.h"
 #include "platform/Win_Text.h"
-#include "tests/shared/Report_Number_Cases.h"
 #include "tests/win/Win_Test_Support.h"
 
 namespace halvorn {
@@ -26,14 +25,6 @@ static void PrintTo(const Report_Line& line, std::ostream* out)
 
 namespace halvorn::test {
 namespace {
-
-TEST(Report_Number_On_Windows, FormatsTheSameTableOfCases)
-{
-    for (const Number_Case& c : Report_Number_Cases) {
-        const std::string text = c.Celsius ? Format_Report_Celsius(c.Decimals, c.Value) : Format_Report_Number(c.Decimals, c.Value);
-        EXPECT_EQ(text, c.Text) << (c.Celsius ? "C(" : "N(") << c.Decimals << ", " << c.Value << ")";
-    }
-}
 
 // The paragraphs of a rich-text control, without their breaks.
 std::vector<std::string> Paragraphs(HWND edit)

@@ -218,7 +218,7 @@ TEST_F(Settings, AlwaysOnTopIsRestoredAndToggledInPlace)
 
     SetForegroundWindow(Program().Element_Report_Form.Handle());
     for (const bool on : {false, true}) {
-        SendMessageW(Main().Handle(), WM_COMMAND, Always_On_Top_Option, 0);
+        Command(Always_On_Top_Option);
         EXPECT_EQ(Main().Menu_Checked(Always_On_Top_Option), on);
         EXPECT_EQ((GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, on);
     }
@@ -235,7 +235,7 @@ TEST_F(Settings, FactoryResetAskedFirstDeletesEvenAReadOnlyFileAndBringsBackTheD
     Start();
     ShowWindow(Main().Handle(), SW_MAXIMIZE);
     Answers = {IDNO, IDYES};
-    SendMessageW(Main().Handle(), WM_COMMAND, Restore_Factory_Defaults_Option, 0);
+    Command(Restore_Factory_Defaults_Option);
     ASSERT_EQ(Boxes.size(), 1u);
     EXPECT_EQ(Boxes[0].Flags, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
     // Four lines, the fourth after an empty line.
@@ -245,7 +245,7 @@ TEST_F(Settings, FactoryResetAskedFirstDeletesEvenAReadOnlyFileAndBringsBackTheD
     EXPECT_TRUE(Ini_Exists()) << "No changes nothing";
     EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(255, 0, 0));
 
-    SendMessageW(Main().Handle(), WM_COMMAND, Restore_Factory_Defaults_Option, 0);
+    Command(Restore_Factory_Defaults_Option);
     EXPECT_FALSE(Ini_Exists()) << "gone, and not written again until the close";
     Expect_Defaults();
     Close();
@@ -264,7 +264,7 @@ TEST_F(Settings, FactoryResetLeavesAFileHeldOpenByAnotherProgram)
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_EQ(Probe_File_Status(Ini_Path()), "OPEN");
     Answers = {IDYES};
-    SendMessageW(Main().Handle(), WM_COMMAND, Restore_Factory_Defaults_Option, 0);
+    Command(Restore_Factory_Defaults_Option);
     CloseHandle(held);
     EXPECT_TRUE(Ini_Exists());
     EXPECT_EQ(Main().Table().Element_Box(26).Fill, RGB(255, 0, 0)) << "its values stay in force";
@@ -278,12 +278,6 @@ struct Scratch_Folder {
     std::filesystem::path Path = std::filesystem::temp_directory_path() /
                                  ("halvorn-writes-" + std::to_string(GetCurrentProcessId()));
 };
-
-std::string File_Text(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
 
 // A settings text written whole: what the file began with, then each key once, each line
 // ending, and the values of one writer only (left and top are written alike).
@@ -336,14 +330,14 @@ TEST(Settings_File, AKillAtAnyMomentLeavesAWholeFile)
         ASSERT_TRUE(CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                    &process));
         // Killed once it is writing, at a moment of chance.
-        const std::string before = File_Text(ini);
-        for (int wait = 0; wait < 2000 && File_Text(ini) == before; ++wait) Sleep(1);
+        const std::string before = File_Bytes(ini);
+        for (int wait = 0; wait < 2000 && File_Bytes(ini) == before; ++wait) Sleep(1);
         Sleep(chance() % 15);
         TerminateProcess(process.hProcess, 1);
         WaitForSingleObject(process.hProcess, INFINITE);
         CloseHandle(process.hThread), CloseHandle(process.hProcess);
         SCOPED_TRACE(run);
-        Expect_Whole(File_Text(ini), beginning);
+        Expect_Whole(File_Bytes(ini), beginning);
     }
 }
 
@@ -368,7 +362,7 @@ TEST(Settings_File, TwoWritersAtOnceLeaveOneWholeFile)
     std::thread first(writer, 111), second(writer, 222);
     first.join();
     second.join();
-    Expect_Whole(File_Text(ini), beginning);
+    Expect_Whole(File_Bytes(ini), beginning);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path), {}), 1) << "nothing left beside it";
 }
 
@@ -390,13 +384,13 @@ TEST_F(Settings, FullDiskWritesAreReportedAndKeepTheOldFiles)
         const std::string block(4096, 'x');
         while (filler.write(block.data(), block.size())) continue;
     }
-    SendMessageW(Main().Handle(), WM_COMMAND, Save_Halvorn_Image_To_File_Option, 0);
+    Command(Save_Halvorn_Image_To_File_Option);
     Close();
     ASSERT_EQ(Boxes.size(), 2u);
     EXPECT_EQ(Boxes[0].Text.rfind("Cannot write file " + picture.string() + ": ", 0), 0u) << Boxes[0].Text;
     EXPECT_EQ(Boxes[1].Text.rfind("Cannot write file " + ini.string() + ": ", 0), 0u) << Boxes[1].Text;
-    EXPECT_EQ(File_Text(ini), "[Halvorn]\r\nwindow_Width=700\r\n");
-    EXPECT_EQ(File_Text(picture), "BM old picture");
+    EXPECT_EQ(File_Bytes(ini), "[Halvorn]\r\nwindow_Width=700\r\n");
+    EXPECT_EQ(File_Bytes(picture), "BM old picture");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 3) << "nothing left beside them";
 }
 

@@ -46,7 +46,6 @@ protected:
         DeleteFileW(Picture_Path().c_str());
         Program_Test::TearDown();
     }
-    void Command(int id) { SendMessageW(Main().Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
     // Runs a command that opens window modally, taking the queued steps inside its loop.
     void Command_With_Steps(int id, HWND window) { Run_Modal(window, Main().Handle(), [this, id] { Command(id); }); }
 
@@ -93,6 +92,11 @@ TEST_F(Program_Commands, SavedPictureFollowsTheControlsAndBringsTheTableToTheFro
     EXPECT_EQ(Main().Pages().Active_Page(), 0);
     const std::pair<int, int> design = Saved_Size();
     EXPECT_EQ(design, Page_Size());
+    // The file holds the table's own pixels, in their colours: iron's box is yellow.
+    const RECT control = Component_List::Host_Rect(Main().Component_Named("PageControl1"));
+    const RECT iron = Component_List::Host_Rect(Main().Table().Element_Box(26));
+    EXPECT_EQ(Read_Bitmap_Pixels(Saved_Picture().Get()).At(control.left + iron.left + 6, control.top + iron.bottom - 6),
+              RGB(255, 255, 0));
     ASSERT_EQ(Boxes.size(), 1u);
     EXPECT_EQ(Boxes[0].Text, "Periodic Table image saved to the file : " + Narrow(Picture_Path()));
     EXPECT_EQ(Boxes[0].Flags & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
@@ -140,12 +144,6 @@ TEST_F(Program_Commands, TheFocusCueStaysOutOfThePicture)
     Command(Copy_Table_To_Windows_Clipboard_Option);
     EXPECT_TRUE(Clipboard_Bitmap().Colours == without.Colours);
     EXPECT_TRUE(iron.Focus_Cue) << "back on screen after";
-}
-
-std::string File_Bytes(const std::wstring& path)
-{
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 TEST_F(Program_Commands, WallpaperCommandSavesQuietlyInTheChosenStyleAndCancelTouchesNothing)
@@ -221,31 +219,6 @@ TEST_F(Program_Commands, AFileThatCannotBeCreatedIsReportedWithItsPathAndKeepsWh
     EXPECT_EQ(Boxes[1].Text.rfind("Cannot write file " + Narrow(Picture_Path()) + ": ", 0), 0u) << Boxes[1].Text;
     for (const Recorded_Box& box : Boxes) EXPECT_EQ(box.Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
     EXPECT_EQ(File_Bytes(Picture_Path()), "kept");
-}
-
-// The table picture is taken at the display's depth; padding and colour tables are the
-// file layout's own unit test.
-TEST_F(Program_Commands, WrittenFileHoldsTheBitmapsPixelsAtItsDepth)
-{
-    HDC screen = GetDC(nullptr);
-    const int display_bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-    Bitmap_Handle display(CreateCompatibleBitmap(screen, 5, 3));
-    ReleaseDC(nullptr, screen);
-    const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0),
-                                RGB(1, 2, 3),   RGB(250, 128, 7), RGB(0, 0, 0), RGB(255, 255, 255)};
-    {
-        Memory_Dc dc(nullptr);
-        Selected_Object chosen(dc.Get(), display.Get());
-        for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 5; ++x) SetPixel(dc.Get(), x, y, colours[(x + 2 * y) % 8]);
-    }
-    Write_Bmp_File(display.Get(), Picture_Path());
-    const Bitmap_Handle loaded = Saved_Picture();
-    BITMAP shape{};
-    GetObjectW(loaded.Get(), sizeof shape, &shape);
-    EXPECT_EQ(shape.bmBitsPixel, display_bits);
-    const Client_Pixels written = Read_Bitmap_Pixels(display.Get()), read = Read_Bitmap_Pixels(loaded.Get());
-    EXPECT_TRUE(read.Width == written.Width && read.Colours == written.Colours);
 }
 
 TEST_F(Program_Commands, OnlyAnExistingFileBecomesTheWallpaper)

@@ -23,7 +23,6 @@ protected:
         return fills;
     }
     COLORREF Fill(int number) { return Main().Table().Element_Box(number).Fill; }
-    void Command(unsigned short id) { SendMessageW(Main().Handle(), WM_COMMAND, id, 0); }
     // Types into a control of the page as the user would, and lets it tell the page.
     void Type(const char* control, const char* text)
     {
@@ -74,8 +73,7 @@ TEST_F(Table_Views_Test, EachViewColoursTheBoxesAndIsKeptAcrossARestart)
     SendMessageW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 303), reinterpret_cast<LPARAM>(slider));
     EXPECT_EQ(Fill(31), Fill(35)) << "gallium liquid at 303 K";
     SendMessageW(Main().Component_Named("Temperature_Unit_ComboBox").Window, CB_SETCURSEL, 1, 0);
-    SendMessageW(GetParent(slider), WM_COMMAND, MAKEWPARAM(Temperature_Unit_ComboBox, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(Main().Component_Named("Temperature_Unit_ComboBox").Window));
+    Notify(Main().Component_Named("Temperature_Unit_ComboBox"), CBN_SELCHANGE);
     Type("Temperature_Edit", "0");
     EXPECT_EQ(Boxes_Filled_As(35), (std::set<int>{35, 80})) << "only bromine and mercury liquid at 0 \xB0" "C";
     EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 0);

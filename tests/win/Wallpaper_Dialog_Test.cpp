@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "export/Wallpaper_Style_Dialog.h"
-#include "platform/Win_Text.h"
 #include "tests/win/Win_Test_Support.h"
 #include "winint/Memory_Registry.h"
 
@@ -35,14 +34,8 @@ protected:
     void TearDown() override { DestroyWindow(owner_); }
 
     HWND Button(const char* name) { return Dialog.Components().Find(name)->Window; }
-    void Click(HWND window)
-    {
-        Add([window] { SendMessageW(window, BM_CLICK, 0, 0); });
-    }
-    void Key(WPARAM key)
-    {
-        Add([key] { PostMessageW(GetFocus(), WM_KEYDOWN, key, 0); });
-    }
+    void Click(HWND window) { Add([window] { SendMessageW(window, BM_CLICK, 0, 0); }); }
+    void Key(WPARAM key) { Add([key] { PostMessageW(GetFocus(), WM_KEYDOWN, key, 0); }); }
     Modal_Result Show()
     {
         Modal_Result result{};
@@ -58,64 +51,6 @@ protected:
 private:
     HWND owner_ = nullptr;
 };
-
-// The items are radio buttons stacked inside the group below its caption, above the
-// buttons, which carry their glyphs.
-TEST_F(Wallpaper_Dialog, ItemsStackInTheGroupAndTheButtonsHaveGlyphs)
-{
-    const char* captions[] = {"Centered", "Tiled", "Stretched"};
-    int previous_bottom = 4 + 15;  // below the group's caption line
-    for (int i = 0; i < 3; ++i) {
-        const HWND item = Dialog.Item_Button(i);
-        EXPECT_EQ(Window_Text(item), captions[i]);
-        EXPECT_EQ(GetWindowLongW(item, GWL_STYLE) & 0xF, BS_AUTORADIOBUTTON);
-        RECT rect;
-        GetWindowRect(item, &rect);
-        MapWindowPoints(nullptr, Dialog.Handle(), reinterpret_cast<POINT*>(&rect), 2);
-        EXPECT_TRUE(rect.top >= previous_bottom && rect.left > 4 && rect.right <= 173 && rect.bottom <= 103)
-            << captions[i];
-        previous_bottom = rect.bottom;
-    }
-    EXPECT_EQ(Dialog.Item_Index(), 0);
-    for (const char* name : {"OK_BitBtn", "Cancel_BitBtn"}) {
-        BUTTON_IMAGELIST images{};
-        EXPECT_TRUE(SendMessageW(Button(name), BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images)) && images.himl)
-            << name << " has no glyph";
-    }
-}
-
-TEST_F(Wallpaper_Dialog, TabVisitsTheCheckedItemThenOkThenCancel)
-{
-    const HWND dialog = Dialog.Handle();
-    const HWND ok = Button("OK_BitBtn"), cancel = Button("Cancel_BitBtn");
-    for (const int checked : {0, 2}) {
-        Dialog.Set_Item_Index(checked);
-        const HWND item = Dialog.Item_Button(checked);
-        EXPECT_EQ(GetNextDlgTabItem(dialog, item, FALSE), ok) << checked;
-        EXPECT_EQ(GetNextDlgTabItem(dialog, ok, FALSE), cancel) << checked;
-        EXPECT_EQ(GetNextDlgTabItem(dialog, cancel, FALSE), item) << checked;
-        // The arrows stay among the items.
-        EXPECT_EQ(GetNextDlgGroupItem(dialog, Dialog.Item_Button(2), FALSE), Dialog.Item_Button(0));
-    }
-}
-
-TEST_F(Wallpaper_Dialog, CancelEscapeAndCloseTouchNothing)
-{
-    const std::vector<std::function<void()>> endings = {
-        [this] { Click(Button("Cancel_BitBtn")); },
-        [this] { Key(VK_ESCAPE); },
-        [this] { Add([this] { PostMessageW(Dialog.Handle(), WM_CLOSE, 0, 0); }); },
-    };
-    for (std::size_t i = 0; i < endings.size(); ++i) {
-        Click(Dialog.Item_Button(2));
-        endings[i]();
-        EXPECT_EQ(Show(), Modal_Result::Cancel) << "ending " << i;
-    }
-    EXPECT_EQ(Store.Write_Count(), 0);
-    EXPECT_FALSE(Store.Value(HKCU, Desktop, L"WallpaperStyle"));
-    EXPECT_TRUE(Handed.empty());
-    EXPECT_TRUE(Recorder.Boxes.empty());
-}
 
 TEST_F(Wallpaper_Dialog, OkWithTiledWritesTheStyleAndIsRememberedForNextTime)
 {

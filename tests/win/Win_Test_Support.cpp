@@ -85,6 +85,26 @@ std::wstring Clipboard_Text(const wchar_t* put)
     return text;
 }
 
+std::string File_Bytes(const std::wstring& path)
+{
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+std::string With_Field(std::string text, std::size_t line, int column, const std::string& value)
+{
+    std::size_t at = 0;
+    for (std::size_t n = 0; n < line; ++n) at = text.find('\n', at) + 1;
+    for (int c = 1; c < column; ++c) at = text.find('\t', at) + 1;
+    return text.replace(at, text.find('\t', at) - at, value);
+}
+
+void Notify(const Component& control, WORD code)
+{
+    SendMessageW(GetParent(control.Window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control.Window), code),
+                 reinterpret_cast<LPARAM>(control.Window));
+}
+
 void Box_Log::Install()
 {
     Set_Message_Box_Hook([this](HWND, const std::string& text, const std::string& title, UINT flags) {
@@ -230,7 +250,7 @@ void Program_Test::TearDown()
 
 void Program_Test::Start()
 {
-    Main().Show_First();
+    Program().Show();
     Process_Messages();
     Take_Foreground(Main().Handle());
 }
@@ -244,12 +264,6 @@ void Program_Test::Close()
 void Program_Test::Write_Ini(const std::string& content) const
 {
     std::ofstream(std::filesystem::path(Ini_Path()), std::ios::binary) << content;
-}
-
-std::string Program_Test::Read_Ini() const
-{
-    std::ifstream file(std::filesystem::path(Ini_Path()), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 void Program_Test::Set_Client_Size(int width, int height)

@@ -30,6 +30,12 @@ Client_Pixels Read_Bitmap_Pixels(HBITMAP bitmap);
 Client_Pixels Clipboard_Bitmap();
 // The clipboard's plain text, after putting put there when given.
 std::wstring Clipboard_Text(const wchar_t* put = nullptr);
+// A file's bytes; none for no file.
+std::string File_Bytes(const std::wstring& path);
+// The element text with one field replaced: line 0 is the header, columns count from 1.
+std::string With_Field(std::string text, std::size_t line, int column, const std::string& value);
+// A control tells its parent it was used, as it does when the user uses it.
+void Notify(const Component& control, WORD code = BN_CLICKED);
 
 // Brings window to the front when another program's window is there: what the keyboard
 // does in a test needs the foreground.
@@ -103,18 +109,20 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Runs the first show sequence over the windows SetUp created.
+    // Runs the first show sequence over the windows SetUp created, as the program does.
     void Start();
     // Closes the main window as the title bar would, which writes the settings.
     void Close();
 
     std::wstring Ini_Path() const { return directory_ + L"Halvorn.ini"; }
     void Write_Ini(const std::string& content) const;
-    std::string Read_Ini() const;
+    std::string Read_Ini() const { return File_Bytes(Ini_Path()); }
     bool Ini_Exists() const { return GetFileAttributesW(Ini_Path().c_str()) != INVALID_FILE_ATTRIBUTES; }
 
     TMainForm1& Main() { return program_->MainForm1; }
     Program_Windows& Program() { return *program_; }
+    // A menu command, as the main window's menu sends it.
+    void Command(int id) { SendMessageW(Main().Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
     void Set_Client_Size(int width, int height);
     RECT Outer_Bounds() const;
     // The main window's outer bounds are these.
