@@ -115,14 +115,11 @@ add_executable(halvorn_win_tests
   tests/win/Main_Window_Test.cpp
   tests/win/Report_Window_Test.cpp
   tests/win/Search_Test.cpp
-  tests/win/Colour_Key_Test.cpp
   tests/win/Dpi_Test.cpp
-  tests/win/Keyboard_Test.cpp
   tests/win/Keyboard_Access_Test.cpp
   tests/win/Painting_Test.cpp
   tests/win/Settings_Test.cpp
   tests/win/Registry_Test.cpp
-  tests/win/Wallpaper_Dialog_Test.cpp
   tests/win/Graph_Page_Test.cpp
   tests/win/Table_Picture_Test.cpp
   tests/win/Table_Views_Test.cpp

@@ -46,12 +46,5 @@ TEST(Quotes, ElevenDistinctOneLineQuotes)
     }
 }
 
-TEST(Quotes, LinesSplitWhateverTheLineEnds)
-{
-    EXPECT_EQ(Quote_Lines("One.\r\nTwo.\n\nThree."), (std::vector<std::string>{"One.", "Two.", "Three."}));
-    EXPECT_EQ(Quote_Lines("Only.\r\n"), (std::vector<std::string>{"Only."}));
-    EXPECT_TRUE(Quote_Lines("").empty());
-}
-
 }  // namespace
 }  // namespace halvorn

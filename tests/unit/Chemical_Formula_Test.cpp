@@ -8,12 +8,8 @@ namespace {
 
 TEST(Chemical_Formula, GivesTheMolarMassOfGoodFormulasAndNamesTheFaultOfBadOnes)
 {
-    const struct {
-        const char* Formula;
-        double Mass;        // g/mol, when read
-        const char* Fault;  // the message, when not
-        int Length;
-    } cases[] = {
+    // The molar mass in g/mol of a formula read, or the fault and the length it marks.
+    const struct { const char* Formula; double Mass; const char* Fault; int Length; } cases[] = {
         {"CuSO4\xB7" "5H2O", 249.68, nullptr, 0},
         {"Ca3(PO4)2", 310.17, nullptr, 0},
         {"K4[Fe(CN)6]", 368.35, nullptr, 0},

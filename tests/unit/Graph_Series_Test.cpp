@@ -38,35 +38,6 @@ TEST_F(Graph_Series, EachItemPlotsItsOwnProperty)
     }
 }
 
-// Every property set up and laid out at the page's design size, in a chart that showed
-// the one before: all its points, inside the plot. The chart's tests space the labels.
-TEST_F(Graph_Series, EveryPropertyLaysOutInsideThePlotAtTheDesignSize)
-{
-    struct : Chart_Text_Measurer {
-        Text_Size Measure(std::string_view text, const Chart_Font& font) const override
-        {
-            return {static_cast<double>(text.size()) * font.Points * (font.Bold ? 0.7 : 0.6), font.Points * 1.6};
-        }
-    } measurer;
-    Chart_Model chart;
-    chart.Series.Value_Format = "0.0";
-    for (int i = 0; i < Graph_Type_Count; ++i) {
-        Prepare_Property_Graph(chart, i, elements_);
-        const std::string title(Graph_Type_Texts[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(chart.Title.Lines(), std::vector<std::string>{title});
-        EXPECT_FALSE(chart.Legend_Visible || chart.Series.Marks_Visible);
-        EXPECT_EQ(chart.Bottom_Axis.Value_Format, "0.0");
-        EXPECT_EQ(chart.Series.Count(), Labels_Of(i).size());   // refilled, not appended to
-        const Chart_Layout layout = Lay_Out_Chart(chart, 661, 373, measurer);
-        ASSERT_EQ(layout.Line.size(), chart.Series.Count()) << i;
-        for (const Pixel_Point& point : layout.Line)
-            EXPECT_TRUE(point.Y >= layout.Plot.Top && point.Y <= layout.Plot.Bottom()) << i;
-    }
-    Prepare_Property_Graph(chart, 16, elements_);
-    EXPECT_TRUE(chart.Title.Empty());
-    EXPECT_EQ(chart.Series.Count(), 0u);
-}
-
 // Years before our era are plotted as they stand; elements without one leave no gap.
 TEST_F(Graph_Series, YearsPlotWithTipsThatNameTheElementAndShowTheValueAsTheReportDoes)
 {

@@ -122,10 +122,9 @@ TEST_F(Help_Menu, LinksStandInForTheHiddenButtonsAndOpenTheWebPageOrAMailNamingT
 {
     std::string web;
     Add([&] {
-        const struct {
-            const char *Label, *Button, *Hint;
-        } links[] = {{"Email_Address_Label", "Email_Button", "Click to send an E-Mail to Tandrel."},
-                     {"WEB_Address_Label", "WEB_Button", "Click to visit Tandrel's WEB Page."}};
+        const struct { const char *Label, *Button, *Hint; } links[] = {
+            {"Email_Address_Label", "Email_Button", "Click to send an E-Mail to Tandrel."},
+            {"WEB_Address_Label", "WEB_Button", "Click to visit Tandrel's WEB Page."}};
         for (const auto& link : links) {
             SCOPED_TRACE(link.Label);
             const Component& label = Named(link.Label);

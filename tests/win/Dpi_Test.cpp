@@ -8,7 +8,6 @@
 #include <array>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "platform/Seams.h"
 #include "report/Report_Window.h"

@@ -32,29 +32,6 @@ struct User_Separators {
     wchar_t Saved[2][8] = {};
 };
 
-TEST_F(Graph_Page_Test, ArrowsWrapAroundAndEveryChangeRedraws)
-{
-    Start();
-    Graph_Page& graph = Main().Graph();
-    ASSERT_EQ(graph.Graph_Index(), 0);
-    EXPECT_EQ(graph.Chart1().Model.Title.Lines(), std::vector<std::string>{"Atomic Number"}) << "drawn at start-up";
-
-    Notify(Main().Component_Named("Previous_Graph_SpeedButton"));
-    EXPECT_EQ(graph.Graph_Index(), 15);
-    EXPECT_EQ(graph.Chart1().Model.Title.Lines(), std::vector<std::string>{"Year of Discovery"});
-    Notify(Main().Component_Named("Next_Graph_SpeedButton"));
-    EXPECT_EQ(graph.Graph_Index(), 0);
-    Notify(Main().Component_Named("Next_Graph_SpeedButton"));
-    EXPECT_EQ(graph.Chart1().Model.Title.Lines(), std::vector<std::string>{"Atomic Radius (A)"});
-
-    // Picking in the list draws too; selecting by program alone does not.
-    const Component& list = Main().Component_Named("Graph_Type_ComboBox");
-    SendMessageW(list.Window, CB_SETCURSEL, 6, 0);
-    EXPECT_EQ(graph.Chart1().Model.Title.Lines(), std::vector<std::string>{"Atomic Radius (A)"});
-    Notify(list, CBN_SELCHANGE);
-    EXPECT_EQ(graph.Chart1().Model.Title.Lines(), std::vector<std::string>{"Density (g/mL) "});
-}
-
 TEST_F(Graph_Page_Test, CopyFromTheMenuShowsTheGraphAndCopiesItWithTheCreditLineOnly)
 {
     Start();

@@ -1,8 +1,7 @@
-// The table page without a mouse: arrow keys, Home and End over the boxes and the colour
-// key, Enter and Space, typing a symbol, the element tooltips and what a screen reader is
-// told.
+// The windows without a mouse: Tab round each window's controls; on the table page arrow
+// keys, Home and End over the boxes and the colour key, Enter and Space, typing a symbol,
+// and what a screen reader is told.
 #include <windows.h>
-#include <commctrl.h>
 #include <oleacc.h>
 
 #include <string>
@@ -14,6 +13,42 @@
 
 namespace halvorn::test {
 namespace {
+
+using Keyboard = Program_Test;
+
+// Tab from the first control goes once round them all in this order and back to the first;
+// Shift+Tab goes the other way.
+void Expect_Tab_Order(const std::vector<HWND>& order)
+{
+    const std::size_t count = order.size();
+    for (const bool shift : {false, true}) {
+        SetFocus(order.front());
+        std::vector<HWND> seen{GetFocus()}, expected{order.front()};
+        for (std::size_t i = 1; i <= count; ++i) {
+            Press_Key(VK_TAB, shift);
+            seen.push_back(GetFocus());
+            expected.push_back(order[(shift ? count - i : i) % count]);
+        }
+        EXPECT_EQ(seen, expected) << (shift ? "Shift+Tab" : "Tab");
+    }
+}
+
+TEST_F(Keyboard, TabReachesEveryControlOfEachWindow)
+{
+    Start();
+    const auto main = [this](const char* name) { return Main().Component_Named(name).Window; };
+    // The table page takes the focus twice: at its boxes, then at its colour key.
+    Expect_Tab_Order({main("PageControl1"), main("TabSheet1"), main("TabSheet1"),
+                      main("Copy_Table_To_Windows_Clipboard_BitBtn"),
+                      main("Select_Element_by_Abbreviation_BitBtn"), main("Select_Element_by_Name_BitBtn"),
+                      main("Glossary_of_Terms_BitBtn"), main("Exit_BitBtn")});
+
+    Press(Main().Table().Element_Box(26));
+    TElement_Report_Form& report = Program().Element_Report_Form;
+    const auto in_report = [&report](const char* name) { return report.Components().Find(name)->Window; };
+    Expect_Tab_Order({report.Element_Report_RichEdit(), in_report("OK_BitBtn"),
+                      in_report("Clipboard_Copy_Element_Report_BitBtn"), in_report("BitBtn1")});
+}
 
 class Keyboard_Access : public Program_Test {
 protected:
@@ -45,12 +80,7 @@ std::wstring Text_Of(BSTR text)
 
 TEST_F(Keyboard_Access, ArrowsHomeAndEndFollowTheTable)
 {
-    struct Move {
-        int Width, Height;  // client size; 0 for the design size
-        int From;
-        WPARAM Key;
-        int To;
-    };
+    struct Move { int Width, Height; int From; WPARAM Key; int To; };  // client size 0: the design size
     // Across gaps, into and out of the lower rows, staying put with nothing that way, Home and
     // End, and at scaled sizes.
     const Move moves[] = {
@@ -79,10 +109,8 @@ TEST_F(Keyboard_Access, TabMovesBetweenTheBoxesAndTheKeyWhoseSwatchesOpenTheColo
     const auto swatch = [this](int index) { return &Main().Table().Swatch(index); };
     EXPECT_EQ(Keys().Focused(), swatch(0)) << "Other Non-Metals first";
     // Swatches 0 to 4 stand in the left column, 5 to 9 in the right.
-    const struct {
-        WPARAM Key;
-        int To;
-    } steps[] = {{VK_DOWN, 1}, {VK_DOWN, 2}, {VK_DOWN, 3}, {VK_RIGHT, 8}, {VK_RIGHT, 8}, {VK_LEFT, 3}};
+    const struct { WPARAM Key; int To; } steps[] = {
+        {VK_DOWN, 1}, {VK_DOWN, 2}, {VK_DOWN, 3}, {VK_RIGHT, 8}, {VK_RIGHT, 8}, {VK_LEFT, 3}};
     for (const auto& step : steps) {
         Press_Key(step.Key);
         EXPECT_EQ(Keys().Focused(), swatch(step.To));
@@ -109,10 +137,8 @@ TEST_F(Keyboard_Access, TabMovesBetweenTheBoxesAndTheKeyWhoseSwatchesOpenTheColo
 
 TEST_F(Keyboard_Access, TypingASymbolGoesToItsElementWhereEnterOrSpaceOpensItsReport)
 {
-    const struct {
-        const char* Typed;
-        int To;
-    } typings[] = {{"F", 9}, {"FE", 26}, {"CU", 29}, {"FF", 26}, {"FFF", 87}, {"OG", 118}, {"Q", 1}};
+    const struct { const char* Typed; int To; } typings[] = {
+        {"F", 9}, {"FE", 26}, {"CU", 29}, {"FF", 26}, {"FFF", 87}, {"OG", 118}, {"Q", 1}};
     Start();
     for (const auto& typing : typings) {
         Tab_In();  // from box 1, with nothing typed yet
@@ -163,29 +189,6 @@ TEST_F(Keyboard_Access, TheTableHasTheFocusAtStartAndAfterAPressOnIt)
     EXPECT_EQ(Focused_Box(), 79);
 }
 
-TEST_F(Keyboard_Access, TooltipNamesTheBoxUnderThePointerAtAScaledSize)
-{
-    Start();
-    Set_Client_Size(1382, 970);
-    // The text of the tool under the pointer at a point of the page.
-    const auto tip_at = [this](POINT point) -> std::wstring {
-        SendMessageW(Page(), WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
-        const HWND tips = Keys().Tips().Window();
-        TTHITTESTINFOW hit{};
-        hit.hwnd = Page();
-        hit.pt = point;
-        hit.ti.cbSize = sizeof hit.ti;
-        if (!SendMessageW(tips, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit))) return L"(no tool)";
-        wchar_t text[80] = L"";
-        hit.ti.lpszText = text;
-        SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&hit.ti));
-        return text;
-    };
-    // Box 26 stands at (263, 156), 35 x 40, at the design size; twice as wide and high now.
-    EXPECT_EQ(tip_at({280, 176}), L"(no tool)") << "the design place is empty at this size";
-    EXPECT_EQ(tip_at({2 * 263 + 35, 2 * 156 + 40}), L"Iron");
-}
-
 VARIANT Child(long id)
 {
     VARIANT v{};
@@ -207,11 +210,7 @@ TEST_F(Keyboard_Access, ScreenReadersSeeFindAndPressTheBoxesSwatchesAndCaptions)
     // 118 shown boxes, 16 headings, the key's frame, 10 swatches with their 10 labels and 5 buttons.
     EXPECT_EQ(count, 160);
 
-    const struct {
-        long Id;
-        long Role;
-        const wchar_t *Name, *Action;
-    } children[] = {
+    const struct { long Id; long Role; const wchar_t *Name, *Action; } children[] = {
         {26, ROLE_SYSTEM_PUSHBUTTON, L"Iron", L"Press"},
         {126, ROLE_SYSTEM_STATICTEXT, L"-------- VIIIa --------", L""},
         {135, ROLE_SYSTEM_GROUPING, L"Element Group Key :    (Click box to change colour)", L""},

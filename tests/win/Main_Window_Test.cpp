@@ -54,12 +54,9 @@ TEST_F(Main_Window, ShowSequenceCaptionsColoursAndHidesTheBoxes)
 {
     Start();
     EXPECT_EQ(Window_Text(Main().Handle()), "Halvorn v2.0b");
-    EXPECT_EQ(Application_Title(), "Halvorn v2.0b");
-    EXPECT_EQ(Window_Text(Program().Application.Handle()), "Halvorn v2.0b");
     EXPECT_EQ(GetWindow(Main().Handle(), GW_OWNER), nullptr) << "the main window keeps its taskbar button";
     EXPECT_FALSE(Program().AboutBox.Made() || Program().Element_Report_Form.Made() ||
-                 Program().Glossary_of_Terms_Form.Made() || Program().Dialog_Item_Select_Form.Made() ||
-                 Program().Dialog_WallPaper_Style_Form.Made())
+                 Program().Glossary_of_Terms_Form.Made() || Program().Dialog_Item_Select_Form.Made())
         << "the show sequence makes none of the other windows";
 
     EXPECT_EQ(Main().Table().Element_Box(26).Caption, "26\rFe");
@@ -69,23 +66,6 @@ TEST_F(Main_Window, ShowSequenceCaptionsColoursAndHidesTheBoxes)
     EXPECT_TRUE(IsWindowVisible(Main().Component_Named("TabSheet1").Window));
     EXPECT_FALSE(IsWindowVisible(Main().Component_Named("TabSheet2").Window));
     EXPECT_TRUE(Boxes.empty());
-}
-
-TEST_F(Main_Window, AnyMouseButtonOnABoxOpensThatElementsReport)
-{
-    Start();
-    Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
-    const HWND report = Program().Element_Report_Form.Handle();
-    const struct { int Box; UINT Message; const char* Caption; } presses[] = {
-        {26, WM_LBUTTONDOWN, "Iron Properties :"}, {10, WM_RBUTTONDOWN, "Neon Properties :"},
-        {118, WM_MBUTTONDOWN, "Oganesson Properties :"}, {87, WM_LBUTTONDOWN, "Francium Properties :"},
-        {57, WM_LBUTTONDBLCLK, "Lanthanum Properties :"}};
-    for (const auto& press : presses) {
-        ShowWindow(report, SW_HIDE);
-        Press(Main().Table().Element_Box(press.Box), press.Message);
-        EXPECT_TRUE(IsWindowVisible(report)) << press.Box;
-        EXPECT_EQ(Window_Text(report), press.Caption);
-    }
 }
 
 // A text of the 113 rows the table once had, the last of them the element then shown as

@@ -75,7 +75,10 @@ TEST_F(Settings, FirstStartWithoutAFileTakesTheDefaults)
               "Molar_Mass_Formula=CuSO4\xB7" "5H2O\r\n");
 }
 
-TEST_F(Settings, BadOrMissingValuesFallBackToTheirDefaults)
+// Bad or missing values take their defaults. However long a value is, it is read whole, and
+// far edges summed from saved values do not overflow: a window reaching down from above the
+// screen is still seen.
+TEST_F(Settings, BadOrMissingValuesFallBackToTheirDefaultsAndLongOnesAreReadWhole)
 {
     Write_Ini("[Halvorn]\r\nGraph_Type_ComboBox=abc\r\nwindow_top_posn=12abc\r\nwindow_left_posn=\r\n"
               "window_Height=99999999999\r\nTransition_Metals_Colour_Shape=255\r\n"
@@ -87,15 +90,9 @@ TEST_F(Settings, BadOrMissingValuesFallBackToTheirDefaults)
     EXPECT_EQ(Main().Component_Named("Noble_Gases_Colour_Shape").Fill, RGB(0, 255, 255));
     EXPECT_EQ(Main().Component_Named("Unknown_Colour_Shape").Fill, RGB(192, 192, 192));
     EXPECT_TRUE(Boxes.empty());
-}
 
-// However long a value is, it is read whole, and far edges summed from saved values do
-// not overflow: a window reaching down from above the screen is still seen.
-TEST_F(Settings, ValuesAreReadWholeAndSummedWithoutOverflow)
-{
-    Write_Ini("[Halvorn]\r\nwindow_left_posn=" + std::string(70, '0') +
-              "300\r\nwindow_top_posn=-100\r\nwindow_Height=2147483647\r\n");
-    Start();
+    Restart("[Halvorn]\r\nwindow_left_posn=" + std::string(70, '0') +
+            "300\r\nwindow_top_posn=-100\r\nwindow_Height=2147483647\r\n");
     EXPECT_EQ(Outer_Bounds().left, 300);
     EXPECT_EQ(Outer_Bounds().top, -100);
 }

@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <set>
 #include <vector>
@@ -14,7 +15,7 @@
 namespace halvorn::test {
 namespace {
 
-class Table_Views_Test : public Program_Test {
+class Table_Colours : public Program_Test {
 protected:
     std::vector<COLORREF> Fills()
     {
@@ -38,11 +39,35 @@ protected:
     }
 };
 
+// A colour chosen for a swatch colours its group's boxes and no others; a cancelled
+// dialog changes nothing.
+TEST_F(Table_Colours, AColourChosenInTheKeyRecoloursOnlyThatGroup)
+{
+    Start();
+    Component& swatch = Main().Component_Named("Transition_Metals_Colour_Shape");
+    int opened = 0;
+    const COLORREF chosen = RGB(12, 34, 56);
+    Set_Colour_Dialog_Hook([&](HWND, COLORREF& colour) { ++opened; colour = chosen; return true; });
+    std::vector<COLORREF> expected = Fills();
+    for (int n = 1; n <= 118; ++n)
+        if (Elements[n].Group == 3) expected[static_cast<std::size_t>(n) - 1] = chosen;
+    ASSERT_EQ(std::count(expected.begin(), expected.end(), chosen), 35);
+    Press(swatch, WM_RBUTTONDOWN);  // the right button opens it as the left one does
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(swatch.Fill, chosen);
+    EXPECT_EQ(Fills(), expected);
+
+    Set_Colour_Dialog_Hook([&](HWND, COLORREF& colour) { colour = RGB(9, 9, 9); return false; });
+    Press(Main().Component_Named("Unknown_Colour_Shape"));
+    EXPECT_EQ(Main().Component_Named("Unknown_Colour_Shape").Fill, RGB(192, 192, 192));
+    EXPECT_EQ(Fills(), expected);
+}
+
 // An older settings file opens in the groups; each view colours the boxes its own way, with
 // its key in the group key's place; the state view follows the temperature typed or slid
 // in any unit, the year view fades what came later; the groups come back exactly; the tips
 // and the picture show the view; and the view with its settings outlives a restart.
-TEST_F(Table_Views_Test, EachViewColoursTheBoxesAndIsKeptAcrossARestart)
+TEST_F(Table_Colours, EachViewColoursTheBoxesAndIsKeptAcrossARestart)
 {
     Write_Ini("[Halvorn]\r\nTransition_Metals_Colour_Shape=255\r\n");
     Start();

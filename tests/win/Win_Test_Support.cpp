@@ -30,6 +30,15 @@ Client_Pixels Read_Pixels(HDC dc, int width, int height)
     return pixels;
 }
 
+// Brings window to the front when another program's window is there: what the keyboard
+// does in a test needs the foreground.
+void Take_Foreground(HWND window)
+{
+    const HWND front = GetForegroundWindow();
+    if (IsWindowVisible(window) && (!front || GetWindowThreadProcessId(front, nullptr) != GetCurrentThreadId()))
+        SetForegroundWindow(window);
+}
+
 Modal_Steps* running = nullptr;
 HWND running_window = nullptr;
 int ticks = 0;
@@ -125,13 +134,6 @@ Box_Recorder::Box_Recorder() : previous_title_(Application_Title())
 }
 
 Box_Recorder::~Box_Recorder() { Remove(), Set_Application_Title(previous_title_); }
-
-void Take_Foreground(HWND window)
-{
-    const HWND front = GetForegroundWindow();
-    if (IsWindowVisible(window) && (!front || GetWindowThreadProcessId(front, nullptr) != GetCurrentThreadId()))
-        SetForegroundWindow(window);
-}
 
 Other_Program_Window::Other_Program_Window()
 {

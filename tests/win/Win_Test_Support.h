@@ -37,16 +37,10 @@ std::string With_Field(std::string text, std::size_t line, int column, const std
 // A control tells its parent it was used, as it does when the user uses it.
 void Notify(const Component& control, WORD code = BN_CLICKED);
 
-// Brings window to the front when another program's window is there: what the keyboard
-// does in a test needs the foreground.
-void Take_Foreground(HWND window);
-
 // A window of another thread, as another program's would be, in front once made.
 class Other_Program_Window {
 public:
     Other_Program_Window();
-    Other_Program_Window(const Other_Program_Window&) = delete;
-    Other_Program_Window& operator=(const Other_Program_Window&) = delete;
     ~Other_Program_Window();
 
 private:
@@ -82,8 +76,6 @@ struct Box_Log {
 class Box_Recorder : public Box_Log {
 public:
     Box_Recorder();
-    Box_Recorder(const Box_Recorder&) = delete;
-    Box_Recorder& operator=(const Box_Recorder&) = delete;
     ~Box_Recorder();
 
 private:
