@@ -62,32 +62,6 @@ TEST(Chart_Axis_Scale, ChoosesTheSmallestRoundStepThatFits)
     EXPECT_EQ(Max_Ticks_For_Length(Nan, 30), 3);
 }
 
-TEST(Chart_Axis_Scale, TicksCoverAnyDataWithRoundSteps)
-{
-    const double ranges[][2] = {{-0.37, 0.51}, {5e-12, 60.7}, {-123.4, -0.02}, {1e300, 1e300}, {-1e308, 1e308},
-                                {1e-300, 3e-300}, {1e15, 1e15 + 8}, {0.999999, 1.000001}};
-    for (const auto& range : ranges) {
-        for (const int max_ticks : {3, 5, 8, 13, 40}) {
-            const Axis_Scale scale = Nice_Axis_Scale(range[0], range[1], max_ticks);
-            SCOPED_TRACE(::testing::Message() << range[0] << ".." << range[1] << " in " << max_ticks);
-            ASSERT_GE(scale.Ticks.size(), 2u);
-            EXPECT_LE(scale.Ticks.size(), static_cast<std::size_t>(max_ticks));
-            EXPECT_LE(scale.Minimum, std::max(range[0], -1e300));
-            EXPECT_GE(scale.Maximum, std::min(range[1], 1e300));
-            EXPECT_TRUE(scale.Ticks.front() == scale.Minimum && scale.Ticks.back() == scale.Maximum);
-            const double mantissa = scale.Step / std::pow(10.0, std::floor(std::log10(scale.Step)));
-            EXPECT_LT(std::min({std::fabs(mantissa - 1), std::fabs(mantissa - 2), std::fabs(mantissa - 2.5),
-                                std::fabs(mantissa - 5)}), 1e-9);
-            for (std::size_t i = 1; i < scale.Ticks.size(); ++i)
-                EXPECT_NEAR(scale.Ticks[i] - scale.Ticks[i - 1], scale.Step, scale.Step * 1e-6);
-        }
-    }
-    // Each tick is the double nearest its decimal value, not a sum of rounded steps.
-    const Axis_Scale tenths = Nice_Axis_Scale(-0.3, 0.7, 11);
-    const std::vector<double> expected = {-0.3, -0.2, -0.1, 0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7};
-    EXPECT_EQ(tenths.Ticks, expected);
-}
-
 // Every character Points / 2 pixels wide (a quarter more when bold), every line 2 x Points high.
 struct Fixed_Measurer final : Chart_Text_Measurer {
     Text_Size Measure(std::string_view text, const Chart_Font& font) const override
@@ -123,31 +97,6 @@ protected:
     Fixed_Measurer measurer;
 };
 
-TEST_F(Chart_Layouts, LeftAxisTicksRunUpThePlotWithFormattedLabels)
-{
-    for (const double value : {0.0, 2500.0, 10000.0}) model.Series.Add(value, "A");
-    const Chart_Layout layout = Lay_Out();
-    ASSERT_GE(layout.Left_Ticks.size(), 3u);
-    const Left_Axis_Tick& lowest = layout.Left_Ticks.front();
-    const Left_Axis_Tick& highest = layout.Left_Ticks.back();
-    EXPECT_DOUBLE_EQ(lowest.Y, layout.Plot.Bottom());
-    EXPECT_DOUBLE_EQ(highest.Y, layout.Plot.Top);
-    EXPECT_EQ(lowest.Label.Text, "0");
-    EXPECT_EQ(highest.Label.Text, "10,000");
-    const double spacing = lowest.Y - layout.Left_Ticks[1].Y;
-    EXPECT_GE(spacing, 24);   // a label's height at least
-    for (std::size_t i = 0; i < layout.Left_Ticks.size(); ++i) {
-        const Left_Axis_Tick& tick = layout.Left_Ticks[i];
-        EXPECT_NEAR(tick.Y, lowest.Y - spacing * static_cast<double>(i), 1e-9);
-        EXPECT_DOUBLE_EQ(tick.Label.Box.Right(), highest.Label.Box.Right());   // right-aligned
-        EXPECT_LT(tick.Label.Box.Right(), layout.Plot.Left);
-        EXPECT_NEAR(tick.Label.Box.Top + tick.Label.Box.Height / 2, tick.Y, 1e-9);
-    }
-    EXPECT_EQ(layout.Grid_Lines.size(), layout.Left_Ticks.size() + layout.Bottom_Labels.size());
-    ASSERT_EQ(layout.Line.size(), 3u);
-    EXPECT_DOUBLE_EQ(layout.Line[1].Y, layout.Plot.Bottom() - layout.Plot.Height / 4);
-}
-
 TEST_F(Chart_Layouts, BottomLabelsAreThinnedToARegularStrideThatKeepsThemApart)
 {
     Add_Points(113);
@@ -170,20 +119,6 @@ TEST_F(Chart_Layouts, BottomLabelsAreThinnedToARegularStrideThatKeepsThemApart)
             }
         }
     }
-}
-
-TEST_F(Chart_Layouts, PointsSpreadEvenlyAndSkipValuesThatCannotBePlotted)
-{
-    // The last has no label: the bottom axis numbers it.
-    for (const auto& [value, label] : {std::pair{1.0, "A"}, {Nan, "B"}, {3.0, "C"}, {Inf, "D"}, {5.0, ""}})
-        model.Series.Add(value, label);
-    const Chart_Layout layout = Lay_Out();
-    ASSERT_EQ(layout.Line.size(), 3u);
-    EXPECT_EQ(layout.Line[1].Point, 2);
-    EXPECT_EQ(layout.Line[2].Point, 4);
-    EXPECT_NEAR(layout.Line[1].X - layout.Line[0].X, layout.Line[2].X - layout.Line[1].X, 1e-9);
-    EXPECT_NEAR(layout.Line[0].X - layout.Plot.Left, layout.Plot.Right() - layout.Line[2].X, 1e-9);
-    EXPECT_EQ(layout.Bottom_Labels.back().Label.Text, "4");
 }
 
 TEST_F(Chart_Layouts, DegenerateSizesGiveAClampedLayout)

@@ -75,13 +75,6 @@ TEST_F(Element_Build, FillsTheRowsThereAreUpToTheArraysEnd)
     EXPECT_EQ(count, 100);
     EXPECT_EQ(elements[100].Atomic_Number, 100);
     EXPECT_EQ(elements[101].Atomic_Number, Missing_Value);
-
-    // A header alone reads nothing and leaves the count where it was.
-    recorder.Rows.clear();
-    Build_Element_Array(Header(), elements, count, &recorder);
-    EXPECT_EQ(count, 100);
-    EXPECT_TRUE(recorder.Rows.empty());
-    EXPECT_EQ(elements[1].Atomic_Number, Missing_Value);
 }
 
 TEST_F(Element_Build, MalformedNumberStopsTheBuildWhereItStands)

@@ -173,6 +173,14 @@ TEST_F(Element_Report_Text, LinesOfOtherElements)
     EXPECT_EQ(iron[18], "      Thermal Conductivity  : 80,2 (W/mK) (at 300 K, 26,9 C)");
 }
 
+// None of the stored values is zero, so no report may show one.
+TEST_F(Element_Report_Text, NoElementShowsAValueAsZero)
+{
+    for (int n = 1; n <= Element_Capacity; ++n)
+        for (const std::string& line : Lines_Of(n))
+            EXPECT_TRUE(!line.ends_with(": 0") && line.find(": 0 (") == std::string::npos) << line;
+}
+
 TEST_F(Element_Report_Text, CaptionAndEachLinesFormat)
 {
     const Report_Document iron = Report_Of(26);

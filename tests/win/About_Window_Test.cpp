@@ -49,10 +49,7 @@ protected:
     Component& Named(const char* name) { return *About().Components().Find(name); }
     std::string Quote() { return Named("Quote_From_Tandrel_Label").Caption; }
     std::string Free_Text() { return Named("Label4").Caption; }
-    bool Is_Quote(const std::string& text)
-    {
-        return std::find(About().Quotes().begin(), About().Quotes().end(), text) != About().Quotes().end();
-    }
+    bool Is_Quote(const std::string& text) { return std::ranges::count(About().Quotes(), text) > 0; }
     // Whether the window's timer was still running; it is not after this.
     bool Timer_Was_Running(UINT_PTR id) { return KillTimer(About().Handle(), id) != FALSE; }
     void Open() { Run_Modal(About().Handle(), Main().Handle(), [this] { Command(AboutOption); }); }

@@ -47,13 +47,10 @@ public:
     }
     void Post(UINT message, WPARAM w = 0, LPARAM l = 0)
     {
-        Add([this, message, w, l] { PostMessageW(Dialog().Handle(), message, w, l); });
+        Add([=, this] { PostMessageW(Dialog().Handle(), message, w, l); });
     }
 
-    void Run(unsigned short command)
-    {
-        Run_With([this, command] { SendMessageW(Main().Handle(), WM_COMMAND, command, 0); });
-    }
+    void Run(unsigned short command) { Run_With([this, command] { Command(command); }); }
     void Run_With(const std::function<void()>& start)
     {
         ShowWindow(Program().Element_Report_Form.Handle(), SW_HIDE);

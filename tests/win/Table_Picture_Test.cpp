@@ -134,6 +134,21 @@ TEST_F(Program_Commands, TheCaptionIsInTheCopiedPictureButNotLeftOnScreen)
     EXPECT_EQ(Red_Pixels(Read_Client_Pixels(Main().Handle()), around), 0) << "and gone from the window";
 }
 
+// The focus cue shows where the keyboard is, which is no part of the table.
+TEST_F(Program_Commands, TheFocusCueStaysOutOfThePicture)
+{
+    Command(Copy_Table_To_Windows_Clipboard_Option);
+    const Client_Pixels without = Clipboard_Bitmap();
+    Component& iron = Main().Table().Element_Box(26);
+    Main().Table().Keyboard().Focus(iron);
+    ASSERT_TRUE(iron.Focus_Cue);
+    Command(Copy_Table_To_Windows_Clipboard_Option);
+    EXPECT_TRUE(Clipboard_Bitmap().Colours == without.Colours);
+    EXPECT_TRUE(iron.Focus_Cue) << "back on screen after";
+}
+
+// The wallpaper dialog's choice is written and the picture saved quietly; Cancel touches
+// nothing, and the dialog shows the last choice next time.
 TEST_F(Program_Commands, WallpaperCommandSavesQuietlyInTheChosenStyleAndCancelTouchesNothing)
 {
     TDialog_WallPaper_Style_Form& dialog = Program().Dialog_WallPaper_Style_Form;
