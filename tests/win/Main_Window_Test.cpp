@@ -54,9 +54,12 @@ TEST_F(Main_Window, ShowSequenceCaptionsColoursAndHidesTheBoxes)
 {
     Start();
     EXPECT_EQ(Window_Text(Main().Handle()), "Halvorn v2.0b");
+    EXPECT_EQ(Application_Title(), "Halvorn v2.0b");
+    EXPECT_EQ(Window_Text(Program().Application.Handle()), "Halvorn v2.0b");
     EXPECT_EQ(GetWindow(Main().Handle(), GW_OWNER), nullptr) << "the main window keeps its taskbar button";
     EXPECT_FALSE(Program().AboutBox.Made() || Program().Element_Report_Form.Made() ||
-                 Program().Glossary_of_Terms_Form.Made() || Program().Dialog_Item_Select_Form.Made())
+                 Program().Glossary_of_Terms_Form.Made() || Program().Dialog_Item_Select_Form.Made() ||
+                 Program().Dialog_WallPaper_Style_Form.Made())
         << "the show sequence makes none of the other windows";
 
     EXPECT_EQ(Main().Table().Element_Box(26).Caption, "26\rFe");

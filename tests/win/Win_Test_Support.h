@@ -41,6 +41,8 @@ void Notify(const Component& control, WORD code = BN_CLICKED);
 class Other_Program_Window {
 public:
     Other_Program_Window();
+    Other_Program_Window(const Other_Program_Window&) = delete;
+    Other_Program_Window& operator=(const Other_Program_Window&) = delete;
     ~Other_Program_Window();
 
 private:
@@ -76,6 +78,8 @@ struct Box_Log {
 class Box_Recorder : public Box_Log {
 public:
     Box_Recorder();
+    Box_Recorder(const Box_Recorder&) = delete;
+    Box_Recorder& operator=(const Box_Recorder&) = delete;
     ~Box_Recorder();
 
 private:
