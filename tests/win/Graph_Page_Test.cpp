@@ -37,6 +37,9 @@ TEST_F(Graph_Page_Test, CopyFromTheMenuShowsTheGraphAndCopiesItWithTheCreditLine
     Start();
     Set_Client_Size(Main().Scaler().Design_Client_Width(), Main().Scaler().Design_Client_Height());
     ASSERT_EQ(Main().Pages().Active_Page(), 0);
+    // The arrows go round: before the first graph comes the last.
+    Notify(Main().Component_Named("Previous_Graph_SpeedButton"));
+    EXPECT_EQ(Main().Graph().Chart1().Model.Title.Lines(), std::vector<std::string>{"Year of Discovery"});
     Clipboard_Text(L"");
     Command(Copy_Graph_To_Windows_Clipboard_Option);
     EXPECT_EQ(Main().Pages().Active_Page(), 1);
