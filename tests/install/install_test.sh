@@ -93,7 +93,7 @@ UninstallString|"$windows_dir\\Uninstall.exe"
 EOF
 
 echo "== using it: settings, picture, run at start-up"
-printf '[Halvorn]\r\nAlways_On_Top_Option=0\r\n' > "$dir/Halvorn.ini"
+printf '[Halvorn]\r\nAlways_on_Top_Option=0\r\n' > "$dir/Halvorn.ini"
 head -c 4096 "$program_dir/Halvorn.exe" > "$dir/Halvorn.bmp"
 wine reg add "$run_key" /v Halvorn.exe /t REG_SZ /d "$windows_dir\\Halvorn.exe" /f >/dev/null 2>&1
 
